@@ -1,0 +1,23 @@
+#pragma once
+// The platform's open and save file dialogs. A filter is given in the program's form, a
+// description and a pattern separated by a vertical bar ("Mortgage Database (*.umd)|*.umd").
+// Tests queue the answers instead of showing a dialog.
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace FileDialogs {
+
+// Return the full path chosen, or an empty text when cancelled.
+QString open(QWidget* parent, const QString& defaultName, const QString& filter);
+QString save(QWidget* parent, const QString& defaultName, const QString& filter);
+
+// Tests: the next dialog answers this path (std::nullopt = Cancel) without showing anything.
+void setNextAnswer(std::optional<QString> path);
+// Tests: the default name and filter the last dialog was given.
+QString lastDefaultName();
+QString lastFilter();
+
+} // namespace FileDialogs

@@ -1,0 +1,68 @@
+#pragma once
+// The results grid: rows of texts with a fixed heading row. Row 0 is the heading row; rows
+// 1.. hold data. Cells hold texts only: numbers are formatted by the program before they are
+// written. The grid never edits its cells itself; windows that edit build the entry key by key
+// from its key signals.
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+class QTableView;
+class GridModel;
+
+class Grid : public QWidget {
+    Q_OBJECT
+public:
+    // More rows than this is a run-time failure of the caller.
+    static constexpr int MaxRows = 16000;
+
+    explicit Grid(QWidget* parent = nullptr);
+    ~Grid() override;
+
+    // Counts include the heading row. Raises RunTimeFailure beyond MaxRows or below 1 row.
+    void setRows(int rows);
+    int rows() const;
+    void setCols(int cols);
+    int cols() const;
+
+    void setHeadingHeight(int twips);
+    // Column widths are the grid's default width plus a number of twips.
+    void widenColumn(int col, int twips);
+    int columnWidthTwips(int col) const;
+
+    void setColumnAlignment(int col, Qt::Alignment alignment);
+
+    // Row 0 is the heading. Out-of-range cells raise RunTimeFailure.
+    void setText(int row, int col, const QString& text);
+    QString text(int row, int col) const;
+    // Sets one text in every cell of the block, then puts the selection back on row 1, col 0.
+    void fillBlock(int firstRow, int firstCol, int lastRow, int lastCol, const QString& text);
+    // Empties every data cell (rows 1..last) and puts the selection on row 1, col 0.
+    void clearData();
+    // Writes the data rows from `firstRow` on in one step (each inner list is one row).
+    void setRowTexts(int firstRow, const std::vector<QStringList>& rows);
+
+    void setCurrentCell(int row, int col);
+    int currentRow() const;
+    int currentCol() const;
+
+    QTableView* view() const;
+
+signals:
+    void cellClicked(int row, int col);
+    void currentCellChanged(int row, int col);
+    void gotFocus();
+    // A character key typed in the grid (Enter arrives as '\r', Backspace as '\b').
+    void keyPressed(QChar key);
+    // A key pressed, with its Qt key code (Delete is Qt::Key_Delete).
+    void keyDown(int qtKey);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    GridModel* m_model;
+    QTableView* m_view;
+};

@@ -1,0 +1,94 @@
+#pragma once
+// The printer: a page device with a text cursor. Reports print lines of text in a fixed-pitch
+// font at character columns; graph windows print a picture of their own window.
+//
+// SystemPrinter sends documents to the system's default printer (or, when the system has no
+// printer, to a PDF file in the Printouts folder of the program's data directory); TextPrinter
+// keeps the pages as lines of text, for tests.
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+class PrinterDevice {
+public:
+    virtual ~PrinterDevice() = default;
+
+    // Prints `text` at the current column and ends the line.
+    void printLine(const QString& text = {});
+    // Prints `text` at the current column; the next print continues on the same line.
+    virtual void print(const QString& text) = 0;
+    virtual void endLine() = 0;
+    // Moves to character column `column` (counted from 1). A line already past it is ended
+    // first, so the text starts at that column of the next line.
+    virtual void tab(int column) = 0;
+    // 1 on the first page, one more after each new page.
+    virtual int page() const = 0;
+    virtual void newPage() = 0;
+    // Sends the document to the printer. A trailing page holding nothing is not printed.
+    virtual void endDoc() = 0;
+    // Sets the font for what follows. False when the font cannot be set.
+    virtual bool setFont(const QString& family, int points, bool bold) = 0;
+    // Goes back to the printer's standard font (the system's fixed-pitch font).
+    virtual void setStandardFont() = 0;
+    // Prints a picture of `window` (the whole window with its controls) on one page.
+    virtual bool printWindow(QWidget& window) = 0;
+    // How many lines of the current font fit the printable height of a page.
+    virtual int linesPerPhysicalPage() const = 0;
+};
+
+// Keeps the pages as text lines. The cursor column counts characters from 1.
+class TextPrinter : public PrinterDevice {
+public:
+    void print(const QString& text) override;
+    void endLine() override;
+    void tab(int column) override;
+    int page() const override;
+    void newPage() override;
+    void endDoc() override;
+    bool setFont(const QString& family, int points, bool bold) override;
+    void setStandardFont() override;
+    bool printWindow(QWidget& window) override;
+    int linesPerPhysicalPage() const override;
+
+    // Pages of the ended document(s): each page a list of lines.
+    const std::vector<QStringList>& pages() const { return m_pages; }
+    bool ended() const { return m_ended; }
+    QString fontFamily() const { return m_family; }
+    int fontPoints() const { return m_points; }
+    int windowPictures() const { return m_pictures; }
+    QImage lastPicture() const { return m_lastPicture; }
+    // Tests: setFont() fails from now on.
+    void failFonts(bool fail) { m_failFonts = fail; }
+
+private:
+    void ensurePage();
+    std::vector<QStringList> m_pages;
+    QString m_line;
+    bool m_lineOpen = false;
+    bool m_ended = false;
+    bool m_failFonts = false;
+    QString m_family;
+    int m_points = 0;
+    int m_pictures = 0;
+    QImage m_lastPicture;
+};
+
+namespace Printers {
+
+// A new document on the printer in use: the system printer, or what a test installed.
+std::unique_ptr<PrinterDevice> open(const QString& documentName);
+
+// Tests: every open() returns what `factory` makes.
+void setFactory(std::function<std::unique_ptr<PrinterDevice>(const QString&)> factory);
+
+// Told where a document went when it was written to a PDF file instead of a printer.
+void setPdfNotifier(std::function<void(const QString& path)> notifier);
+
+} // namespace Printers

@@ -1,0 +1,37 @@
+#pragma once
+// Display patterns, right justification and reading a text as a number: the text forms of
+// every figure the program shows or prints.
+
+#include "shell/currency.h"
+
+#include <QString>
+#include <QStringView>
+
+// Formats a number with one of the program's display patterns:
+//   "####,,###.00" "###,,###.00" "##,,###.00" "#,,###.00" "###,###.00"   grouped, two decimals,
+//        no digit before the point below 1 (0 -> ".00", 0.75 -> ".75", 1234.5 -> "1,234.50")
+//   "####,,##0.00" "#####,,##0.00"   grouped, always a digit before the point (0 -> "0.00")
+//   "###.00" "##.00" "###.000"        no grouping, two or three decimals (6.5 -> "6.50")
+//   "###.##"                          up to two decimals, the point always shown (365 -> "365.")
+//   "0.########"                      a leading digit, up to eight decimals
+//   "###" "##" "####"                 whole number, rounded, no grouping; 0 -> ""
+//   "#,,###"                          whole number with grouping; 0 -> ""
+//   "###.00%" "####.00%" "###,,###.00%" "#,,###.00%" "#,,###.000%" "#,,###.0000%"
+//                                     the number times 100, then as above, followed by "%"
+// Adjacent commas only switch grouping on; they never scale. Negative numbers get a leading
+// "-". Rounding is half away from zero on the decimal digits of the value (the value is first
+// taken to 15 significant digits, so 2.675 shows as 2.68).
+QString formatNumber(double value, QStringView pattern);
+// The same for an amount, exactly from its four decimals.
+QString formatNumber(Currency value, QStringView pattern);
+
+// Returns a text of exactly `width` characters: right-aligned, padded with spaces on the left;
+// a longer text is cut to its leftmost `width` characters.
+QString RightJustify(const QString& text, int width);
+
+// Reads a text as a number: blanks, tabs and line feeds are skipped wherever they occur; an
+// optional sign, digits, at most one decimal point and an optional exponent are taken; reading
+// stops at the first other character. An empty or non-numeric start reads 0. So "  6.50%"
+// reads 6.5, "1.2.3" reads 1.2, "1,250.00" reads 1 and "$1,250.00" reads 0. A value too large
+// for a double reads as infinity and is refused by the checked conversions that follow.
+double readNumber(QStringView text);

@@ -1,0 +1,58 @@
+#pragma once
+// The program-wide values of the shell. Windows pass data to each other only through these:
+// a caller sets them, shows a window, and reads them after it has closed. Reached through
+// program(); tests start from a fresh struct with resetProgram().
+
+#include "shell/currency.h"
+#include "shell/table.h"
+
+#include <QString>
+#include <cstdint>
+
+struct ProgramState {
+    // Modes and layout
+    std::int16_t CalcMode = 0;
+    std::int16_t MortgageMode = 0;
+    std::int32_t LayoutHeight = 0;
+    QString PaymentStartDate;
+
+    // Personal settings
+    QString CurrencySymbol = QStringLiteral("$");
+    std::int16_t PrinterFontChoice = 0;
+    QString UserName;
+    std::int16_t LinesPerPage = 0;
+
+    // Dialog protocol
+    std::int16_t MessageNumber = 0;
+    QString MessageDetail;
+    QString MessageDetail2;
+    std::int16_t QuestionCode = 0;
+    std::int16_t FileDialogMode = 0;
+    QString ChosenPath;
+
+    // Report frame
+    QString ReportHeader;
+
+    // Entry fields
+    BoundedArray<Currency> EntryValues;
+    std::int16_t EditPending = 0;
+    std::int16_t HelpShown = 0;
+
+    // Results, graph and report tables of the open calculator
+    std::int16_t ResultCount = 0;
+    Table ResultTable;
+    CurrencyTable GraphValues;
+    BoundedTable<QString> GraphLabels;
+    QString GraphTitle;
+    std::int16_t GraphCaller = 0;
+    BoundedArray<QString> ReportBlocks;
+
+    // The trend file name, used by question 3 and the trend file dialog.
+    QString TrendFileName;
+};
+
+ProgramState& program();
+void resetProgram();
+
+// True in normal layout (LayoutHeight below 8501, which includes the initial 0).
+inline bool normalLayout() { return program().LayoutHeight < 8501; }

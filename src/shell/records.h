@@ -1,0 +1,94 @@
+#pragma once
+// The line-oriented comma-separated records of the program's files: texts in double quotes,
+// plain numbers with a point (with or without a leading zero), date literals #yyyy-mm-dd#,
+// each record ended by CR LF. One reader and one writer serve every file type.
+
+#include "shell/currency.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// One field as read: its text without the quotes and whether it was quoted.
+struct RecordField {
+    QString text;
+    bool quoted = false;
+};
+
+// One line of fields. The typed readers raise RunTimeFailure for a missing field or one that
+// cannot be read as the type asked for (a quoted text read as a number, a number out of the
+// type's range, a malformed date literal).
+class Record {
+public:
+    Record() = default;
+    explicit Record(std::vector<RecordField> fields) : m_fields(std::move(fields)) {}
+
+    int size() const { return static_cast<int>(m_fields.size()); }
+    const RecordField& field(int index) const;
+
+    QString text(int index) const;
+    double number(int index) const; // an empty unquoted field reads 0
+    Currency currency(int index) const;
+    std::int16_t int16(int index) const;
+    float single(int index) const;
+    QDate date(int index) const;
+
+private:
+    std::vector<RecordField> m_fields;
+};
+
+// Splits a file's contents into records. Bytes that are not valid UTF-8 are read as
+// Windows-1252. Lines end with CR LF, LF or CR; empty lines are records with no fields.
+class RecordReader {
+public:
+    explicit RecordReader(const QByteArray& bytes);
+
+    bool atEnd() const { return m_next >= m_lines.size(); }
+    // The next record; raises RunTimeFailure past the end.
+    Record next();
+
+private:
+    QStringList m_lines;
+    qsizetype m_next = 0;
+};
+
+// Writes fields of one record at a time; endRecord() writes CR LF.
+class RecordWriter {
+public:
+    explicit RecordWriter(QIODevice& device) : m_device(device) {}
+
+    RecordWriter& text(const QString& value);
+    RecordWriter& number(double value);
+    RecordWriter& single(float value);
+    RecordWriter& currency(Currency value);
+    RecordWriter& integer(std::int64_t value);
+    RecordWriter& date(const QDate& value);
+    void endRecord();
+
+    // False once any write to the device has failed.
+    bool ok() const { return m_ok; }
+
+private:
+    void field(const QByteArray& bytes);
+
+    QIODevice& m_device;
+    bool m_first = true;
+    bool m_ok = true;
+};
+
+// Decodes file bytes: UTF-8 when valid, Windows-1252 otherwise.
+QString decodeFileText(const QByteArray& bytes);
+
+// The whole contents of a file, or nothing when it cannot be opened or read.
+std::optional<QByteArray> readFileBytes(const QString& path);
+
+// Writes a file atomically: `write` fills the device; the file is replaced only when `write`
+// returns true and everything reached the disk. A failed or interrupted save leaves any old
+// file whole. Returns false on failure.
+bool saveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
