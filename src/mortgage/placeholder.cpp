@@ -1,0 +1,1 @@
+// Mortgage calculator subsystem.
