@@ -14,8 +14,15 @@ namespace FileDialogs {
 QString open(QWidget* parent, const QString& defaultName, const QString& filter);
 QString save(QWidget* parent, const QString& defaultName, const QString& filter);
 
+// The program's filter in Qt's form: "Mortgage Database (*.umd)". Pairs follow each other
+// ("A (*.a)|*.a|B|*.b"); patterns of one pair are separated by semicolons.
+QString toQtFilter(const QString& filter);
+
 // Tests: the next dialog answers this path (std::nullopt = Cancel) without showing anything.
+// Answers queue up, one per dialog, in order.
 void setNextAnswer(std::optional<QString> path);
+void clearAnswers();
+int pendingAnswers();
 // Tests: the default name and filter the last dialog was given.
 QString lastDefaultName();
 QString lastFilter();

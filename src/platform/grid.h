@@ -17,11 +17,14 @@ class Grid : public QWidget {
 public:
     // More rows than this is a run-time failure of the caller.
     static constexpr int MaxRows = 16000;
+    static constexpr int MaxCols = 256;
 
     explicit Grid(QWidget* parent = nullptr);
     ~Grid() override;
 
-    // Counts include the heading row. Raises RunTimeFailure beyond MaxRows or below 1 row.
+    // Counts include the heading row. Raises RunTimeFailure beyond MaxRows or below 1 row (or
+    // beyond MaxCols or below 1 column). Texts of the rows and columns kept stay; when the
+    // column count changes, column widths and alignments go back to their defaults.
     void setRows(int rows);
     int rows() const;
     void setCols(int cols);
@@ -41,9 +44,12 @@ public:
     void fillBlock(int firstRow, int firstCol, int lastRow, int lastCol, const QString& text);
     // Empties every data cell (rows 1..last) and puts the selection on row 1, col 0.
     void clearData();
-    // Writes the data rows from `firstRow` on in one step (each inner list is one row).
+    // Writes the data rows from `firstRow` on in one step (each inner list is one row, from
+    // column 0; cells right of a shorter list keep their texts). A row past the last, or a list
+    // longer than the column count, raises RunTimeFailure and writes nothing.
     void setRowTexts(int firstRow, const std::vector<QStringList>& rows);
 
+    // Row 0 cannot be current: it leaves no cell current, and currentRow() then reads 0.
     void setCurrentCell(int row, int col);
     int currentRow() const;
     int currentCol() const;
@@ -63,6 +69,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void checkColumn(int col) const;
+    void checkCell(int row, int col) const;
+    void selectFirstCell();
+    void placeCurrentIfNone();
+
     GridModel* m_model;
     QTableView* m_view;
 };
