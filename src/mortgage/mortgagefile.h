@@ -1,0 +1,57 @@
+#pragma once
+// Mortgage (".umd") and loan (".uld") files: one record of the inputs and choices, then one
+// record per year of additional payments (year number, amount).
+//
+// Reading checks the whole file into a MortgageFileData before anything is applied, so a file
+// that cannot be read changes nothing.
+
+#include "shell/currency.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+struct MortgageFileData {
+    Currency Principal;
+    Currency Rate;
+    Currency Term; // years; a loan's months / 12
+    QString Comperiod;
+    QString FreqPmt;
+    QString PaymentStartDate; // short-date text
+    std::int16_t ShowPaymentDates = 0;
+    std::int16_t DaysInYearChoice = 1; // 0..4 (4 counts as 0 when applied)
+    std::int16_t CalcMode = 1;
+    std::int16_t PrePayYears = 0; // 0..45
+    std::int16_t PrePayCount = 0;
+    std::int16_t MortgageMode = 1;
+    float DaysInYear = 365.0F;
+    // Years 1..PrePayYears: (year number, amount).
+    std::vector<std::pair<Currency, Currency>> PrePayments;
+};
+
+// The current state: EntryValues 1..3, PaymentStartDate, CalcMode, MortgageMode from
+// program(); the rest from mortgage(); the two list texts from the window.
+MortgageFileData mortgageFileDataFromState(const QString& comperiod, const QString& freqPmt);
+
+// Writes the file's records. Raises RunTimeFailure when PrePayYears is outside 0..45 or does
+// not match the payments given; returns false when the device fails.
+bool writeMortgageFile(QIODevice& device, const MortgageFileData& data);
+// Replaces the file at `path` atomically: on failure any old file stays whole.
+bool saveMortgageFile(const QString& path, const MortgageFileData& data);
+
+// Reads and checks a whole file. Nothing when any part is missing or wrong: a short record 1,
+// a field that cannot be read as its type, ShowPaymentDates outside 0..1, DaysInYearChoice
+// outside 0..4, MortgageMode outside 1..2, PrePayYears outside 0..45, PrePayCount outside
+// 0..45, fewer year records than PrePayYears or a year record short of its two amounts.
+std::optional<MortgageFileData> readMortgageFile(const QByteArray& bytes);
+std::optional<MortgageFileData> readMortgageFile(QIODevice& device);
+std::optional<MortgageFileData> loadMortgageFile(const QString& path);
+
+// Applies a file that was read: EntryValues 1..3, PaymentStartDate, MortgageMode and CalcMode
+// in program(); ShowPaymentDates, the days-in-year row of the choice, PrePayYears, PrePayCount
+// and a re-created MortPrePayments in mortgage(). The window then shows the texts and
+// calculates.
+void applyMortgageFileData(const MortgageFileData& data);

@@ -1,0 +1,7 @@
+#pragma once
+// The mortgage calculator's quick-help text, shown in MTextBox in place of the grid.
+
+#include <QString>
+
+// The help text of mortgage mode (1) or loan mode (2); lines end with "\n".
+QString mortgageHelpText(int mortgageMode);

@@ -1,0 +1,54 @@
+#pragma once
+// The mortgage report: the inputs, the summary figures, the schedule as last calculated (every
+// payment or one row per year, numbers or dates), the totals and the applied additional
+// payments, printed in the common report frame.
+
+#include "platform/printerdevice.h"
+#include "shell/currency.h"
+#include "shell/table.h"
+
+#include <QString>
+#include <cstdint>
+
+// Everything the report reads, filled by MortgageCalc from its controls and the state.
+struct MortgageReportData {
+    std::int16_t MortgageMode = 1;
+    std::int16_t CalcMode = 1;
+    std::int16_t ShowPaymentDates = 0;
+    Currency Principal;
+    Currency Rate;
+    QString TermText;      // InTerm's text
+    QString ComperiodText; // Comperiod's text
+    QString FreqPmtText;   // FreqPmt's text
+    // The result labels' captions.
+    QString InDays;
+    QString PeriodicR;
+    QString NumPmtsYear;
+    QString EndMortYear;
+    QString InMonthPI;
+    QString AllPayments;
+    QString TotSavd;
+    std::int16_t ResultCount = 0;
+    float YearsToFinalPayment = 0.0F;
+    std::int16_t ListedPrePayCount = 0;
+    QString PrePayText; // ReportBlocks(1): lines ended by "\n"
+    QString CurrencySymbol;
+    // The schedule; null means program().ResultTable.
+    const Table* Schedule = nullptr;
+
+    // Fills everything that is program-wide (modes, ResultCount, YearsToFinalPayment,
+    // ListedPrePayCount, ReportBlocks(1), CurrencySymbol, EntryValues 1 and 2); the window adds
+    // its control texts and captions.
+    static MortgageReportData fromState();
+};
+
+// Title of the report: " Mortgage Table" or " Personal Loan Table".
+QString mortgageReportTitle(int mortgageMode);
+
+// Prints everything after the header line (the report's steps from the empty line after the
+// header to EndReport). `printer` is already open with the font set and the header printed.
+void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data);
+
+// "To &Printer": the report frame's start (no results, header window, font, header), then
+// printMortgageReport(). Does nothing when the frame stops.
+void printMortgageReportWithHeader(const MortgageReportData& data);
