@@ -1,6 +1,40 @@
+// Orvalen: a desktop personal-finance program.
+//
+// How the program is put together:
+//   src/platform/  adapters to the toolkit: grid, printer device, bar chart, file dialogs,
+//                  modal runner, clipboard, beep, dates, help viewer
+//   src/shell/     money and display formats, comma-separated records, the program-wide
+//                  state, entry fields, the message/question/file dialogs, the settings, the
+//                  main window and menu, the report frame, the result graph window
+//   src/mortgage/  the mortgage and loan calculator: model files (schedule, files, report)
+//                  and its windows
+//   src/app/       this file: builds the main window and registers every window the menu
+//                  opens, so the shell never depends on the calculators
+// Dependencies run one way: platform <- shell <- each calculator <- app. Windows pass data to
+// each other only through the program-wide state (shell/programstate.h and each
+// calculator's own state). Model code raises RunTimeFailure; only event handlers catch it.
+
+#include "platform/printerdevice.h"
+#include "shell/mdicontainer.h"
+#include "shell/windowregistry.h"
+
 #include <QApplication>
+
+namespace {
+void registerWindows() {
+    // Each calculator registers a factory here as it is built.
+}
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Orvalen"));
+    QApplication::setApplicationVersion(QStringLiteral("5.3"));
+
+    registerWindows();
+    MDIContainer mainWindow;
+    Printers::setPdfNotifier(
+        [&mainWindow](const QString& path) { mainWindow.showPrintoutPath(path); });
+    mainWindow.show();
+    return QApplication::exec();
 }

@@ -4,7 +4,6 @@
 // to the nearest 0.0001, halves to even; an operation that would leave the range raises
 // RunTimeFailure, never wraps.
 
-#include <compare>
 #include <cstdint>
 
 class Currency {
@@ -30,7 +29,12 @@ public:
     Currency& operator+=(Currency other) { return *this = *this + other; }
     Currency& operator-=(Currency other) { return *this = *this - other; }
 
-    constexpr auto operator<=>(const Currency&) const = default;
+    constexpr bool operator==(const Currency& o) const { return m_raw == o.m_raw; }
+    constexpr bool operator!=(const Currency& o) const { return m_raw != o.m_raw; }
+    constexpr bool operator<(const Currency& o) const { return m_raw < o.m_raw; }
+    constexpr bool operator<=(const Currency& o) const { return m_raw <= o.m_raw; }
+    constexpr bool operator>(const Currency& o) const { return m_raw > o.m_raw; }
+    constexpr bool operator>=(const Currency& o) const { return m_raw >= o.m_raw; }
 
 private:
     std::int64_t m_raw = 0;

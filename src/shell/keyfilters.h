@@ -8,7 +8,8 @@
 // Backspace (8), code 127 and "." are accepted; a digit only while fewer than `decimalPlaces`
 // characters follow the first point of `text` (the text before the key). Any request of 2 or
 // fewer places means 2.
-std::int16_t FilterDecimalKey(std::int16_t keyCode, const QString& text, std::int16_t decimalPlaces);
+std::int16_t FilterDecimalKey(std::int16_t keyCode, const QString& text,
+                              std::int16_t decimalPlaces);
 
 // Backspace (8), code 127 and the digits are accepted.
 std::int16_t FilterWholeKey(std::int16_t keyCode);

@@ -7,6 +7,10 @@ ProgramState& instance() {
 }
 } // namespace
 
-ProgramState& program() { return instance(); }
+ProgramState& program() {
+    return instance();
+}
 
-void resetProgram() { instance() = ProgramState(); }
+void resetProgram() {
+    instance() = ProgramState();
+}

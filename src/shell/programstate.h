@@ -55,4 +55,6 @@ ProgramState& program();
 void resetProgram();
 
 // True in normal layout (LayoutHeight below 8501, which includes the initial 0).
-inline bool normalLayout() { return program().LayoutHeight < 8501; }
+inline bool normalLayout() {
+    return program().LayoutHeight < 8501;
+}

@@ -45,7 +45,9 @@ inline double power(double base, double exponent) {
 }
 
 // Rounds to the nearest whole number, halves to the even neighbour.
-inline double roundHalfEven(double value) { return std::nearbyint(finite(value)); }
+inline double roundHalfEven(double value) {
+    return std::nearbyint(finite(value));
+}
 
 inline std::int16_t toInt16(double value) {
     const double r = roundHalfEven(value);

@@ -1,0 +1,14 @@
+#pragma once
+// A command button. Its keyboard accelerator moves the focus to it before it is pressed, as a
+// mouse click does, so the entry field being left stores its value before the button acts.
+
+#include <QPushButton>
+
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    CommandButton(const QString& caption, const QString& name, QWidget* parent);
+
+protected:
+    bool event(QEvent* event) override;
+};

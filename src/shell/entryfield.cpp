@@ -1,0 +1,171 @@
+#include "shell/entryfield.h"
+
+#include "platform/clipboard.h"
+#include "shell/dialogs.h"
+#include "shell/keyfilters.h"
+#include "shell/programstate.h"
+#include "shell/runtimefailure.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+const QColor EntryYellow(255, 255, 0);
+
+bool movesInsideWindow(const QFocusEvent& focus) {
+    return focus.reason() != Qt::ActiveWindowFocusReason && focus.reason() != Qt::PopupFocusReason;
+}
+
+void makeYellow(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, EntryYellow);
+    palette.setColor(QPalette::Text, Qt::black);
+    widget->setPalette(palette);
+}
+} // namespace
+
+EntryField::EntryField(QLineEdit* box, EntryFieldSpec spec, std::function<void()> resetResults)
+    : QObject(box), m_spec(std::move(spec)), m_resetResults(std::move(resetResults)), m_line(box) {
+    install();
+}
+
+EntryField::EntryField(QComboBox* box, EntryFieldSpec spec, std::function<void()> resetResults)
+    : QObject(box), m_spec(std::move(spec)), m_resetResults(std::move(resetResults)), m_combo(box) {
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    connect(box, &QComboBox::activated, this, &EntryField::Click);
+    install();
+}
+
+void EntryField::install() {
+    QWidget* w = widget();
+    w->setObjectName(m_spec.name);
+    makeYellow(w);
+    editor()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Key and focus events reach the line edit of a combo box, not the combo box itself.
+    editor()->installEventFilter(this);
+    if (m_combo != nullptr) {
+        makeYellow(editor());
+        m_combo->installEventFilter(this);
+    }
+}
+
+QWidget* EntryField::widget() const {
+    return m_line != nullptr ? static_cast<QWidget*>(m_line) : static_cast<QWidget*>(m_combo);
+}
+
+QLineEdit* EntryField::editor() const {
+    return m_line != nullptr ? m_line : m_combo->lineEdit();
+}
+
+QString EntryField::text() const {
+    return editor()->text();
+}
+
+void EntryField::setText(const QString& text) {
+    editor()->setText(text);
+}
+
+void EntryField::showValue() {
+    setText(
+        entryDisplayText(m_spec, program().EntryValues[m_spec.index], program().CurrencySymbol));
+}
+
+bool EntryField::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (!m_hasFocus && movesInsideWindow(static_cast<QFocusEvent&>(*event))) {
+            m_hasFocus = true;
+            GotFocus();
+        }
+        break;
+    case QEvent::FocusOut:
+        if (m_hasFocus && movesInsideWindow(static_cast<QFocusEvent&>(*event)) &&
+            !widget()->hasFocus() && !editor()->hasFocus()) {
+            m_hasFocus = false;
+            LostFocus();
+        }
+        break;
+    case QEvent::KeyPress:
+        if (watched == editor()) {
+            auto& key = static_cast<QKeyEvent&>(*event);
+            KeyDown(key.key());
+            if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+                return KeyPress(QChar(13));
+            }
+            if (key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab && !key.text().isEmpty()) {
+                return KeyPress(key.text().front());
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void EntryField::GotFocus() {
+    if (m_line != nullptr) {
+        m_line->selectAll();
+    }
+    Clipboard::clear();
+}
+
+bool EntryField::KeyPress(QChar key) {
+    ProgramState& p = program();
+    if (key.unicode() == 13) {
+        if (QWidget* target = widget()->window()->findChild<QWidget*>(m_spec.enterTarget)) {
+            target->setFocus(Qt::TabFocusReason);
+        }
+        return true;
+    }
+    if (p.EditPending == 0) {
+        editor()->clear();
+        m_resetResults();
+    }
+    const auto code = static_cast<std::int16_t>(key.unicode());
+    const std::int16_t accepted = m_spec.kind == FieldKind::Years
+                                      ? FilterWholeKey(code)
+                                      : FilterDecimalKey(code, editor()->text(), m_spec.decimals);
+    return accepted == 0;
+}
+
+void EntryField::KeyDown(int qtKey) {
+    if (qtKey != Qt::Key_Delete) {
+        return;
+    }
+    if (m_spec.deleteEmpties) {
+        editor()->clear();
+    }
+    m_resetResults();
+}
+
+void EntryField::Click() {
+    m_resetResults();
+}
+
+void EntryField::LostFocus() {
+    ProgramState& p = program();
+    bool store = p.EditPending == 1;
+    if (entryAboveLimit(m_spec, text())) {
+        showMessage(m_spec.limitMessage);
+        setText(QString::number(m_spec.limit));
+        store = true;
+    }
+    if (store) {
+        try {
+            const EntryCommit commit = commitEntry(m_spec, text(), p.CurrencySymbol);
+            p.EntryValues[m_spec.index] = commit.value;
+            setText(commit.text);
+        } catch (const RunTimeFailure&) {
+            // An entry the currency type cannot hold: the field keeps its stored value and
+            // shows it again.
+            showMessage(3);
+            showValue();
+        }
+        p.EditPending = 0;
+    }
+    Clipboard::clear();
+}

@@ -1,0 +1,46 @@
+#pragma once
+// What an entry field stores and shows when it is left: the text read as a number, the value
+// as a currency amount, and the value written back in the field's display form.
+
+#include "shell/currency.h"
+
+#include <QString>
+#include <cstdint>
+
+enum class FieldKind {
+    Money,   // currency symbol before the number, inside the width
+    Percent, // "%" after the number, outside the width
+    Years,   // the number alone
+};
+
+// One entry field of a calculator, declared as data.
+struct EntryFieldSpec {
+    QString name;  // the control's object name ("InPrincipal")
+    int index = 0; // position in EntryValues
+    FieldKind kind = FieldKind::Money;
+    std::int16_t decimals = 2;     // decimal places of the decimal filter; years fields are whole
+    QString pattern;               // display pattern ("####,,###.00")
+    int width = 13;                // characters the number is right-aligned in
+    int limit = 0;                 // upper limit of a years field (0 = none)
+    std::int16_t limitMessage = 0; // message shown above the limit
+    int displayFactor = 1;         // the field shows the value times this (a loan term in months)
+    QString enterTarget;           // object name of the control that receives focus on Enter
+    bool deleteEmpties = false;    // the Delete key empties the field before deleting
+};
+
+// The display form of `value` in the field.
+QString entryDisplayText(const EntryFieldSpec& field, Currency value,
+                         const QString& currencySymbol);
+
+// Whether `text` reads as a number above the field's limit.
+bool entryAboveLimit(const EntryFieldSpec& field, const QString& text);
+
+struct EntryCommit {
+    Currency value;
+    QString text;
+};
+
+// The value stored from `text` and the text shown for it. An entry outside the range of the
+// currency type raises RunTimeFailure.
+EntryCommit commitEntry(const EntryFieldSpec& field, const QString& text,
+                        const QString& currencySymbol);

@@ -1,0 +1,71 @@
+#include "shell/mdicontainer.h"
+
+#include "platform/modal.h"
+#include "platform/twips.h"
+#include "shell/menumain.h"
+#include "shell/placement.h"
+#include "shell/programstate.h"
+#include "shell/windowregistry.h"
+
+#include <QMessageBox>
+#include <QStatusBar>
+
+namespace {
+MDIContainer* theMainWindow = nullptr;
+}
+
+MDIContainer::MDIContainer() : m_client(new QWidget(this)) {
+    theMainWindow = this;
+    setObjectName(QStringLiteral("MDIContainer"));
+    m_client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(m_client);
+    statusBar()->setSizeGripEnabled(true);
+
+    windows().setParent(m_client);
+    auto* menu = new MenuMain(m_client);
+    windows().adopt(WindowId::MenuMain, menu);
+    menu->show();
+
+    move(0, 0);
+    resize(twipsSize(9615, 6810));
+}
+
+MDIContainer::~MDIContainer() {
+    if (theMainWindow == this) {
+        theMainWindow = nullptr;
+    }
+    windows().clear();
+}
+
+MDIContainer* MDIContainer::instance() {
+    return theMainWindow;
+}
+
+void MDIContainer::showPrintoutPath(const QString& path) {
+    statusBar()->showMessage(QStringLiteral("Printed to %1").arg(path));
+}
+
+void MDIContainer::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    MDIForm_Resize();
+}
+
+void MDIContainer::MDIForm_Resize() {
+    program().LayoutHeight = layoutHeightFor(toTwips(frameGeometry().height()));
+    QWidget* active = nullptr;
+    for (QObject* child : m_client->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget != nullptr && !widget->isHidden()) {
+            active = widget;
+        }
+    }
+    if (active == nullptr) {
+        if (isVisible()) {
+            QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral(" error "),
+                            QMessageBox::Ok, this);
+            runModal(box);
+        }
+        return;
+    }
+    PlaceChildWindow(*active);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The main window. It holds the main menu and, one at a time, the calculators and the trend
+// module's windows, as child windows of its client area.
+
+#include <QMainWindow>
+
+class QLabel;
+
+class MDIContainer : public QMainWindow {
+    Q_OBJECT
+public:
+    MDIContainer();
+    ~MDIContainer() override;
+
+    // The one main window of the program, or nullptr before it exists.
+    static MDIContainer* instance();
+
+    // The area child windows are placed in.
+    QWidget* clientArea() const { return m_client; }
+
+    // Shows where a printout went when it was written to a file.
+    void showPrintoutPath(const QString& path);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void MDIForm_Resize();
+
+    QWidget* m_client;
+};

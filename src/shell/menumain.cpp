@@ -1,0 +1,186 @@
+#include "shell/menumain.h"
+
+#include "platform/dates.h"
+#include "platform/helpviewer.h"
+#include "platform/modal.h"
+#include "platform/twips.h"
+#include "shell/aboutbox.h"
+#include "shell/changefnt.h"
+#include "shell/commandbutton.h"
+#include "shell/dialogs.h"
+#include "shell/mdicontainer.h"
+#include "shell/programdir.h"
+#include "shell/programstate.h"
+#include "shell/settingsfile.h"
+#include "shell/windowregistry.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace {
+
+MenuMain* theMenu = nullptr;
+
+enum class Action { Open, Help, About, Settings, Exit };
+
+struct MenuButton {
+    const char* name;
+    const char* caption;
+    int column; // 0 left, 1 right
+    int row;    // 1..7
+    Action action;
+    WindowId window = WindowId::MenuMain;
+    std::int16_t calcMode = 0;     // stored in CalcMode before opening, when not 0
+    std::int16_t mortgageMode = 0; // stored in MortgageMode before opening, when not 0
+    const char* document = nullptr;
+};
+
+// In tab order: down the left column, then down the right column.
+const MenuButton Buttons[] = {
+    {"Savings", "Planning your &Savings", 0, 1, Action::Open, WindowId::SavingsCalc, 1},
+    {"Plan401", "Planning your &401(k)", 0, 2, Action::Open, WindowId::Plan401KCalc},
+    {"Retirement", "Planning your &Retirement", 0, 3, Action::Open, WindowId::RetireCalc},
+    {"SavComp", "Savings &Comparisons", 0, 4, Action::Open, WindowId::SavingsCalc, 2},
+    {"CapReq", "Amount of Capital R&equired", 0, 5, Action::Open, WindowId::CapitalReqdCalc},
+    {"LoanPmt", "&Payment on a Loan", 0, 6, Action::Open, WindowId::MortgageCalc, 0, 2},
+    {"Canadian", "&Mortgage", 0, 7, Action::Open, WindowId::MortgageCalc, 0, 1},
+    {"Ratios", "&Orvalen Menu", 1, 1, Action::Open, WindowId::Trendmenu},
+    {"CompCompare", "&Find Annual Compound Growth", 1, 2, Action::Open, WindowId::FindCompoundCalc},
+    {"HowGetRich", "&How to Get Rich and Stay Rich", 1, 3, Action::Help, WindowId::MenuMain, 0, 0,
+     "orvdat53.grs"},
+    {"HowtoUse", "How to Use the &Program", 1, 4, Action::Help, WindowId::MenuMain, 0, 0,
+     "orvuse53.hlp"},
+    {"About", "&About...", 1, 5, Action::About},
+    {"PtrFnt", "Personalize &Settings", 1, 6, Action::Settings},
+    {"Exit", "E&xit Program", 1, 7, Action::Exit},
+};
+
+constexpr int RowTops[] = {0, 1440, 2050, 2650, 3250, 3850, 4450, 5050};
+constexpr int ColumnLefts[] = {1260, 5040};
+
+} // namespace
+
+MenuMain::MenuMain(QWidget* parent)
+    : ChildWindow(parent), m_title(new QLabel(QStringLiteral("Orvalen"), this)),
+      m_myName(new QLabel(this)) {
+    theMenu = this;
+    setObjectName(QStringLiteral("MenuMain"));
+    resize(twipsSize(9615, 6300));
+
+    m_title->setObjectName(QStringLiteral("Title"));
+    QFont titleFont(QStringLiteral("MS Serif"), 24, QFont::Bold);
+    titleFont.setStyleHint(QFont::Serif);
+    m_title->setFont(titleFont);
+    m_title->setAlignment(Qt::AlignCenter);
+    m_title->setGeometry(twipsRect(1260, 200, 6810, 700));
+
+    m_myName->setObjectName(QStringLiteral("MyName"));
+    m_myName->setAlignment(Qt::AlignCenter);
+    m_myName->setGeometry(twipsRect(1260, 900, 6810, 400));
+
+    QWidget* previous = nullptr;
+    for (int i = 0; i < static_cast<int>(std::size(Buttons)); ++i) {
+        const MenuButton& b = Buttons[i];
+        auto* button =
+            new CommandButton(QString::fromLatin1(b.caption), QString::fromLatin1(b.name), this);
+        button->setGeometry(twipsRect(ColumnLefts[b.column], RowTops[b.row], 3030, 400));
+        if (previous != nullptr) {
+            setTabOrder(previous, button);
+        }
+        previous = button;
+        connect(button, &CommandButton::clicked, this, [this, i] { openCalculator(i); });
+    }
+    Form_Load();
+}
+
+MenuMain::~MenuMain() {
+    if (theMenu == this) {
+        theMenu = nullptr;
+    }
+}
+
+MenuMain* MenuMain::instance() {
+    return theMenu;
+}
+
+void MenuMain::Form_Load() {
+    if (MDIContainer* main = MDIContainer::instance()) {
+        main->setWindowTitle(QStringLiteral(" Orvalen Menu"));
+    }
+    enterProgramDirectory();
+    loadSettings();
+    showUserName();
+    program().PaymentStartDate = Dates::toShortDate(Dates::today());
+}
+
+void MenuMain::showUserName() {
+    const QString& name = program().UserName;
+    m_myName->setText(name);
+    m_myName->setVisible(!name.isEmpty());
+}
+
+void MenuMain::openCalculator(int buttonIndex) {
+    const MenuButton& b = Buttons[buttonIndex];
+    switch (b.action) {
+    case Action::Open:
+        // The mode flag is stored before the target loads, so its load sees it. A window not
+        // built into this program leaves the menu as it is.
+        if (!windows().has(b.window)) {
+            return;
+        }
+        if (b.calcMode != 0) {
+            program().CalcMode = b.calcMode;
+        }
+        if (b.mortgageMode != 0) {
+            program().MortgageMode = b.mortgageMode;
+        }
+        hide();
+        windows().open(b.window);
+        return;
+    case Action::Help:
+        startHelp(QString::fromLatin1(b.document));
+        return;
+    case Action::About:
+        About_Click();
+        return;
+    case Action::Settings:
+        PtrFnt_Click();
+        return;
+    case Action::Exit:
+        Exit_Click();
+        return;
+    }
+}
+
+void MenuMain::startHelp(const QString& document) {
+    switch (HelpViewer::start(document)) {
+    case HelpViewer::StartResult::Started:
+        return;
+    case HelpViewer::StartResult::DocumentMissing:
+        showMessage(9, QStringLiteral("the help file %1 is missing.").arg(document));
+        return;
+    case HelpViewer::StartResult::ViewerMissing:
+        showMessage(9, QStringLiteral("the help viewer orvalen-help is missing."));
+        return;
+    case HelpViewer::StartResult::ViewerFailed:
+        showMessage(9, QStringLiteral("the help viewer could not be started."));
+        return;
+    }
+}
+
+void MenuMain::About_Click() {
+    AboutBox about(MDIContainer::instance());
+    runModal(about);
+    show();
+}
+
+void MenuMain::PtrFnt_Click() {
+    hide();
+    ChangeFnt settings(MDIContainer::instance());
+    runModal(settings);
+    show();
+}
+
+void MenuMain::Exit_Click() {
+    QApplication::exit(0);
+}

@@ -1,0 +1,89 @@
+#include "shell/reportframe.h"
+
+#include "platform/modal.h"
+#include "shell/dialogs.h"
+#include "shell/mdicontainer.h"
+#include "shell/printerheaderinput.h"
+#include "shell/programstate.h"
+
+namespace {
+struct ReportFont {
+    int points;
+    std::int16_t lines;
+};
+// Indexed by PrinterFontChoice; choice 0 keeps the printer's standard font.
+constexpr ReportFont ReportFonts[4] = {{0, 53}, {10, 63}, {11, 56}, {12, 51}};
+} // namespace
+
+void AskReportHeader() {
+    PrinterHeaderInput header(MDIContainer::instance());
+    runModal(header);
+}
+
+void SetReportFont(PrinterDevice& printer) {
+    ProgramState& p = program();
+    printer.printLine();
+    const int choice = p.PrinterFontChoice;
+    if (choice < 1 || choice > 3) {
+        p.LinesPerPage = 53;
+        return;
+    }
+    if (printer.setFont(QStringLiteral("Courier New"), ReportFonts[choice].points, false)) {
+        p.LinesPerPage = ReportFonts[choice].lines;
+    } else {
+        printer.setStandardFont();
+        p.LinesPerPage = 53;
+    }
+}
+
+void EndReport(PrinterDevice& printer) {
+    printer.newPage();
+    printer.endDoc();
+}
+
+std::unique_ptr<PrinterDevice> startReport(const QString& documentName, bool needsResults) {
+    ProgramState& p = program();
+    if (needsResults && p.ResultCount == 0) {
+        showMessage(1);
+        return nullptr;
+    }
+    AskReportHeader();
+    if (p.ReportHeader == QStringLiteral("1")) {
+        return nullptr;
+    }
+    std::unique_ptr<PrinterDevice> printer = Printers::open(documentName);
+    SetReportFont(*printer);
+    printer->tab(2);
+    printer->printLine(p.ReportHeader);
+    return printer;
+}
+
+ReportPager::ReportPager(PrinterDevice& printer, QStringList headings, QString separator,
+                         int firstPageLines)
+    : m_printer(printer), m_headings(std::move(headings)), m_separator(std::move(separator)),
+      m_lines(firstPageLines) {}
+
+void ReportPager::rowPrinted() {
+    ++m_lines;
+    if (m_lines >= program().LinesPerPage) {
+        breakPage();
+    }
+}
+
+void ReportPager::breakPage() {
+    m_printer.printLine();
+    m_printer.printLine();
+    m_printer.tab(40);
+    m_printer.printLine(QStringLiteral("Page %1").arg(m_printer.page()));
+    m_printer.newPage();
+    SetReportFont(m_printer);
+    m_printer.printLine();
+    for (const QString& heading : m_headings) {
+        m_printer.tab(2);
+        m_printer.printLine(heading);
+    }
+    m_printer.tab(2);
+    m_printer.printLine(m_separator);
+    m_printer.printLine();
+    m_lines = 7;
+}

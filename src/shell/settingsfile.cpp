@@ -1,0 +1,38 @@
+#include "shell/settingsfile.h"
+
+#include "shell/programstate.h"
+#include "shell/records.h"
+#include "shell/runtimefailure.h"
+
+bool loadSettings(const QString& path) {
+    ProgramState& p = program();
+    bool ok = true;
+    try {
+        const std::optional<QByteArray> bytes = readFileBytes(path);
+        if (!bytes) {
+            throw RunTimeFailure("settings file cannot be read");
+        }
+        RecordReader reader(*bytes);
+        const Record record = reader.next();
+        p.CurrencySymbol = record.text(0);
+        const std::int16_t font = record.int16(1);
+        p.PrinterFontChoice = (font >= 0 && font <= 3) ? font : 0;
+        p.UserName = record.text(2);
+    } catch (const RunTimeFailure&) {
+        p.LinesPerPage = 53;
+        ok = false;
+    }
+    if (p.CurrencySymbol.isEmpty()) {
+        p.CurrencySymbol = QStringLiteral("$");
+    }
+    return ok;
+}
+
+bool saveSettings(const QString& path) {
+    const ProgramState& p = program();
+    return saveFileAtomically(path, [&](QIODevice& device) {
+        RecordWriter writer(device);
+        writer.text(p.CurrencySymbol).integer(p.PrinterFontChoice).text(p.UserName).endRecord();
+        return writer.ok();
+    });
+}
