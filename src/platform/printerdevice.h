@@ -41,9 +41,18 @@ public:
     virtual bool printWindow(QWidget& window) = 0;
     // How many lines of the current font fit the printable height of a page.
     virtual int linesPerPhysicalPage() const = 0;
+
+protected:
+    PrinterDevice() = default;
+    PrinterDevice(const PrinterDevice&) = default;
+    PrinterDevice& operator=(const PrinterDevice&) = default;
 };
 
-// Keeps the pages as text lines. The cursor column counts characters from 1.
+// Keeps the pages as text lines. The cursor column counts characters from 1. A page holds the
+// lines ended on it; endDoc() ends an open line and drops a trailing page with no lines. After
+// endDoc() the next print starts a new document, whose pages follow in pages() and whose page
+// numbers start again at 1. linesPerPhysicalPage() answers for the current font on the default
+// paper as the system printer would lay it out (PrintLayout).
 class TextPrinter : public PrinterDevice {
 public:
     void print(const QString& text) override;
@@ -57,11 +66,14 @@ public:
     bool printWindow(QWidget& window) override;
     int linesPerPhysicalPage() const override;
 
-    // Pages of the ended document(s): each page a list of lines.
+    // Pages of the ended document(s), then those of the one being printed: each page a list of
+    // lines. A line still open (printed without a line end) is not in them yet.
     const std::vector<QStringList>& pages() const { return m_pages; }
     bool ended() const { return m_ended; }
+    // The font last set; the family is empty (and the size 0) while the standard font is used.
     QString fontFamily() const { return m_family; }
     int fontPoints() const { return m_points; }
+    bool fontBold() const { return m_bold; }
     int windowPictures() const { return m_pictures; }
     QImage lastPicture() const { return m_lastPicture; }
     // Tests: setFont() fails from now on.
@@ -74,8 +86,11 @@ private:
     bool m_lineOpen = false;
     bool m_ended = false;
     bool m_failFonts = false;
+    bool m_inDoc = false;
+    size_t m_docStart = 0; // index in m_pages of the first page of the document being printed
     QString m_family;
     int m_points = 0;
+    bool m_bold = false;
     int m_pictures = 0;
     QImage m_lastPicture;
 };

@@ -1,0 +1,138 @@
+#include "platform/printerdevice.h"
+
+#include "platform/printlayout.h"
+#include "platform/systemprinter.h"
+
+#include <QWidget>
+#include <utility>
+
+void PrinterDevice::printLine(const QString& text) {
+    print(text);
+    endLine();
+}
+
+void TextPrinter::ensurePage() {
+    if (!m_inDoc) {
+        m_inDoc = true;
+        m_ended = false;
+        m_docStart = m_pages.size();
+        m_pages.emplace_back();
+    }
+}
+
+void TextPrinter::print(const QString& text) {
+    ensurePage();
+    m_line += text;
+    m_lineOpen = true;
+}
+
+void TextPrinter::endLine() {
+    ensurePage();
+    m_pages.back().append(m_line);
+    m_line.clear();
+    m_lineOpen = false;
+}
+
+void TextPrinter::tab(int column) {
+    ensurePage();
+    column = std::max(1, column);
+    if (m_line.size() + 1 > column) {
+        endLine();
+    }
+    m_line = m_line.leftJustified(column - 1, u' ');
+    m_lineOpen = true;
+}
+
+int TextPrinter::page() const {
+    return m_inDoc ? static_cast<int>(m_pages.size() - m_docStart) : 1;
+}
+
+void TextPrinter::newPage() {
+    ensurePage();
+    if (m_lineOpen) {
+        endLine();
+    }
+    m_pages.emplace_back();
+}
+
+void TextPrinter::endDoc() {
+    if (m_inDoc) {
+        if (m_lineOpen) {
+            endLine();
+        }
+        if (m_pages.size() > m_docStart + 1 && m_pages.back().isEmpty()) {
+            m_pages.pop_back();
+        } else if (m_pages.size() == m_docStart + 1 && m_pages.back().isEmpty()) {
+            // A document that printed nothing sends nothing.
+            m_pages.pop_back();
+        }
+    }
+    m_inDoc = false;
+    m_ended = true;
+}
+
+bool TextPrinter::setFont(const QString& family, int points, bool bold) {
+    if (m_failFonts || points <= 0) {
+        return false;
+    }
+    m_family = family;
+    m_points = points;
+    m_bold = bold;
+    return true;
+}
+
+void TextPrinter::setStandardFont() {
+    m_family.clear();
+    m_points = 0;
+    m_bold = false;
+}
+
+bool TextPrinter::printWindow(QWidget& window) {
+    m_lastPicture = window.grab().toImage();
+    ++m_pictures;
+    return !m_lastPicture.isNull();
+}
+
+int TextPrinter::linesPerPhysicalPage() const {
+    const QFont font = m_family.isEmpty() ? PrintLayout::standardFont()
+                                          : PrintLayout::reportFont(m_family, m_points, m_bold);
+    return PrintLayout::linesThatFit(font,
+                                     PrintLayout::printableHeight(PrintLayout::defaultPaper()));
+}
+
+namespace {
+
+struct PrinterHooks {
+    std::function<std::unique_ptr<PrinterDevice>(const QString&)> factory;
+    std::function<void(const QString&)> pdfNotifier;
+};
+
+PrinterHooks& hooks() {
+    static PrinterHooks h;
+    return h;
+}
+
+} // namespace
+
+namespace Printers {
+
+std::unique_ptr<PrinterDevice> open(const QString& documentName) {
+    if (hooks().factory) {
+        return hooks().factory(documentName);
+    }
+    return std::make_unique<SystemPrinter>(documentName, [](const QString& path) {
+        if (hooks().pdfNotifier) {
+            hooks().pdfNotifier(path);
+        }
+    });
+}
+
+void setFactory(std::function<std::unique_ptr<PrinterDevice>(const QString&)> factory) {
+    hooks().factory = std::move(factory);
+}
+
+void setPdfNotifier(std::function<void(const QString& path)> notifier) {
+    hooks().pdfNotifier = std::move(notifier);
+}
+
+} // namespace Printers

@@ -1,0 +1,235 @@
+#include "platform/systemprinter.h"
+
+#include "platform/printlayout.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QWidget>
+#include <cmath>
+
+SystemPrinter::SystemPrinter(const QString& documentName, PdfNotifier pdfWritten)
+    : SystemPrinter(documentName,
+                    QPrinterInfo::defaultPrinter().isNull() ? printoutPath(documentName)
+                                                            : QString(),
+                    std::move(pdfWritten)) {}
+
+std::unique_ptr<SystemPrinter> SystemPrinter::toPdfFile(const QString& documentName,
+                                                        const QString& pdfPath,
+                                                        PdfNotifier pdfWritten) {
+    return std::unique_ptr<SystemPrinter>(
+        new SystemPrinter(documentName, pdfPath, std::move(pdfWritten)));
+}
+
+SystemPrinter::SystemPrinter(const QString& documentName, const QString& pdfPath,
+                             PdfNotifier pdfWritten)
+    : m_pdfPath(pdfPath), m_pdfWritten(std::move(pdfWritten)) {
+    if (m_pdfPath.isEmpty()) {
+        m_printer =
+            std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    } else {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setOutputFileName(m_pdfPath);
+        m_printer->setPageSize(PrintLayout::defaultPaper());
+    }
+    m_printer->setDocName(documentName);
+    m_printer->setFullPage(false);
+    // Refused when the printer cannot print that close to the edge; its own margins stay then.
+    m_printer->setPageMargins(PrintLayout::pageMargins(), QPageLayout::Point);
+    m_font = PrintLayout::standardFont();
+}
+
+SystemPrinter::~SystemPrinter() {
+    // A document left open is still sent, as the user asked for it to be printed.
+    endDoc();
+}
+
+QString SystemPrinter::printoutPath(const QString& documentName) {
+    QString name = documentName.trimmed();
+    static const QRegularExpression unsafe(QStringLiteral(R"([/\\:*?"<>|\x00-\x1f])"));
+    name.replace(unsafe, QStringLiteral("_"));
+    if (name.isEmpty() || name.startsWith(u'.')) {
+        name.prepend(QStringLiteral("Printout"));
+    }
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                           QStringLiteral("/Printouts");
+    QDir().mkpath(folder);
+    const QString stem =
+        name + u' ' + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh-mm-ss"));
+    QString path = QDir(folder).filePath(stem + QStringLiteral(".pdf"));
+    // Two printouts within one second each get a file.
+    for (int n = 2; QFileInfo::exists(path); ++n) {
+        path = QDir(folder).filePath(stem + QStringLiteral(" (%1).pdf").arg(n));
+    }
+    return path;
+}
+
+bool SystemPrinter::ensurePage() {
+    if (m_failed) {
+        return false;
+    }
+    if (!m_started) {
+        m_painter = std::make_unique<QPainter>();
+        if (!m_painter->begin(m_printer.get())) {
+            m_painter.reset();
+            m_failed = true;
+            return false;
+        }
+        m_started = true;
+        m_painter->setFont(m_font);
+        m_painter->setPen(Qt::black);
+    }
+    if (m_pagePending) {
+        m_printer->newPage();
+        m_pagePending = false;
+    }
+    return true;
+}
+
+qreal SystemPrinter::lineSpacing() const {
+    return QFontMetricsF(m_font, m_printer.get()).lineSpacing();
+}
+
+void SystemPrinter::print(const QString& text) {
+    if (!startLine()) {
+        return;
+    }
+    const QFontMetricsF metrics(m_font, m_printer.get());
+    const QPointF baseline((m_column - 1) * metrics.horizontalAdvance(QLatin1Char('0')),
+                           m_top + metrics.ascent());
+    m_painter->drawText(baseline, text);
+    m_column += static_cast<int>(text.size());
+    m_drewAnything = true;
+}
+
+void SystemPrinter::endLine() {
+    if (!startLine()) {
+        return;
+    }
+    m_top += lineSpacing();
+    m_column = 1;
+    m_drewAnything = true;
+}
+
+bool SystemPrinter::startLine() {
+    if (!ensurePage()) {
+        return false;
+    }
+    const qreal height = m_printer->pageRect(QPrinter::DevicePixel).height();
+    if (m_top > 0 && m_top + lineSpacing() > height + 0.5) {
+        // A line that would run off the paper goes to the top of the next page. The break
+        // waits for the line, so a page filled to its last line is not followed by an empty
+        // one when the document then asks for a new page itself.
+        newPage();
+        return ensurePage();
+    }
+    return true;
+}
+
+void SystemPrinter::tab(int column) {
+    column = std::max(1, column);
+    if (m_column > column) {
+        endLine();
+    }
+    if (!ensurePage()) {
+        return;
+    }
+    m_column = column;
+}
+
+int SystemPrinter::page() const {
+    return m_page;
+}
+
+void SystemPrinter::newPage() {
+    if (m_pagePending) {
+        // The page waiting to be started is printed empty, as it was asked for.
+        ensurePage();
+    }
+    if (!m_started) {
+        ensurePage();
+    }
+    m_pagePending = true;
+    ++m_page;
+    m_top = 0;
+    m_column = 1;
+}
+
+void SystemPrinter::endDoc() {
+    if (!m_started) {
+        return;
+    }
+    m_started = false;
+    m_pagePending = false;
+    const bool ended = m_painter->end();
+    m_painter.reset();
+    m_page = 1;
+    m_top = 0;
+    m_column = 1;
+    if (ended && m_drewAnything && !m_pdfPath.isEmpty() && m_pdfWritten) {
+        m_pdfWritten(m_pdfPath);
+    }
+    m_drewAnything = false;
+}
+
+void SystemPrinter::useFont(const QFont& font) {
+    m_font = font;
+    if (m_painter) {
+        m_painter->setFont(m_font);
+    }
+}
+
+bool SystemPrinter::setFont(const QString& family, int points, bool bold) {
+    if (points <= 0) {
+        return false;
+    }
+    const QFont font = PrintLayout::reportFont(family, points, bold);
+    // The report columns need a fixed-pitch font; a family that resolves to anything else
+    // counts as missing.
+    if (!QFontInfo(font).fixedPitch()) {
+        return false;
+    }
+    useFont(font);
+    return true;
+}
+
+void SystemPrinter::setStandardFont() {
+    useFont(PrintLayout::standardFont());
+}
+
+bool SystemPrinter::printWindow(QWidget& window) {
+    const QPixmap picture = window.grab();
+    if (picture.isNull()) {
+        return false;
+    }
+    if (m_started && m_drewAnything && !m_pagePending) {
+        newPage();
+    }
+    if (!ensurePage()) {
+        return false;
+    }
+    const QRectF area(QPointF(0, 0), m_printer->pageRect(QPrinter::DevicePixel).size());
+    QSizeF size = picture.size();
+    size.scale(area.size(), Qt::KeepAspectRatio);
+    const QRectF target(area.topLeft(), size);
+    m_painter->drawPixmap(target, picture, QRectF(picture.rect()));
+    m_drewAnything = true;
+    // What follows goes to a page of its own.
+    newPage();
+    return true;
+}
+
+int SystemPrinter::linesPerPhysicalPage() const {
+    const qreal height = m_printer->pageRect(QPrinter::DevicePixel).height();
+    const qreal spacing = lineSpacing();
+    return spacing > 0 ? static_cast<int>(std::floor(height / spacing + 1e-9)) : 0;
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The system's default printer. Lines of text are drawn with QPainter in the current font: one
+// line advance is the font's line spacing, one character column the width of its characters
+// (the report fonts are fixed-pitch). Pages are a quarter inch inside the paper
+// (PrintLayout::pageMargins()) unless the printer cannot print that close to the edge.
+//
+// When the system has no printer, the document goes to a PDF file in the Printouts folder of
+// the program's data directory, named after the document and the time it was printed.
+
+#include "platform/printerdevice.h"
+
+#include <QFont>
+#include <functional>
+#include <memory>
+
+class QPainter;
+class QPrinter;
+
+class SystemPrinter : public PrinterDevice {
+public:
+    using PdfNotifier = std::function<void(const QString& path)>;
+
+    // A document on the default printer, or in a PDF file when there is none; `pdfWritten`
+    // is told the file's path when the document has ended.
+    explicit SystemPrinter(const QString& documentName, PdfNotifier pdfWritten = {});
+    // A document written to the PDF file `pdfPath` on the default paper.
+    static std::unique_ptr<SystemPrinter>
+    toPdfFile(const QString& documentName, const QString& pdfPath, PdfNotifier pdfWritten = {});
+    ~SystemPrinter() override;
+
+    void print(const QString& text) override;
+    void endLine() override;
+    void tab(int column) override;
+    int page() const override;
+    void newPage() override;
+    void endDoc() override;
+    bool setFont(const QString& family, int points, bool bold) override;
+    void setStandardFont() override;
+    bool printWindow(QWidget& window) override;
+    int linesPerPhysicalPage() const override;
+
+    // The PDF file the document goes to; empty when it goes to a printer.
+    QString pdfPath() const { return m_pdfPath; }
+    // Where a document of this name goes when the system has no printer.
+    static QString printoutPath(const QString& documentName);
+
+private:
+    SystemPrinter(const QString& documentName, const QString& pdfPath, PdfNotifier pdfWritten);
+    bool ensurePage();
+    bool startLine();
+    void useFont(const QFont& font);
+    qreal lineSpacing() const;
+
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPainter> m_painter;
+    QString m_pdfPath;
+    PdfNotifier m_pdfWritten;
+    QFont m_font;
+    bool m_started = false;
+    bool m_failed = false;
+    bool m_pagePending = false;
+    bool m_drewAnything = false;
+    int m_page = 1;
+    int m_column = 1;
+    qreal m_top = 0; // top of the current line, in device pixels from the printable area's top
+};
