@@ -1,0 +1,98 @@
+#include "mortgage/mortgagestate.h"
+
+#include "shell/programstate.h"
+
+#include <array>
+
+namespace {
+
+MortgageState& instance() {
+    static MortgageState state;
+    return state;
+}
+
+// The period counts are the day counts divided by 14 and by 7, kept to exactly the eight
+// decimals the calculation has always used.
+constexpr std::array<DaysInYearRow, 4> DaysTable{{
+    {365.25F, 26.08928571, 52.17857143},
+    {365.0F, 26.07142857, 52.14285714},
+    {364.0F, 26.0, 52.0},
+    {363.0F, 25.92857143, 51.85714286},
+}};
+
+} // namespace
+
+DaysInYearRow daysInYearRow(int choice) {
+    if (choice == 4) {
+        choice = 0;
+    }
+    if (choice < 0 || choice > 3) {
+        throw RunTimeFailure("days-in-year choice out of range");
+    }
+    return DaysTable[static_cast<std::size_t>(choice)];
+}
+
+MortgageState& mortgage() {
+    return instance();
+}
+
+void resetMortgage() {
+    instance() = MortgageState();
+}
+
+DaysInYearRow currentDaysInYear() {
+    const MortgageState& m = mortgage();
+    return {m.DaysInYear, m.BiweeklyPeriods, m.WeeklyPeriods};
+}
+
+void setDaysInYearChoice(int choice) {
+    const DaysInYearRow row = daysInYearRow(choice);
+    MortgageState& m = mortgage();
+    m.DaysInYearChoice = static_cast<std::int16_t>(choice == 4 ? 0 : choice);
+    m.DaysInYear = row.DaysInYear;
+    m.BiweeklyPeriods = row.BiweeklyPeriods;
+    m.WeeklyPeriods = row.WeeklyPeriods;
+}
+
+void loadMortgageTables() {
+    ProgramState& p = program();
+    MortgageState& m = mortgage();
+    p.ResultTable = Table(2101, 8);
+    m.MortYearTotals = CurrencyTable(46, 7);
+    m.MortPrePayments = CurrencyTable(46, 3);
+    p.EntryValues = BoundedArray<Currency>(6);
+    p.ReportBlocks = BoundedArray<QString>(4);
+    if (p.MortgageMode == 2) {
+        p.EntryValues[1] = Currency::fromWhole(20000);
+        p.EntryValues[3] = Currency::fromWhole(4);
+    } else {
+        p.EntryValues[1] = Currency::fromWhole(100000);
+        p.EntryValues[3] = Currency::fromWhole(25);
+    }
+    p.EntryValues[2] = Currency::fromRaw(101250);
+    p.HelpShown = 0;
+    p.EditPending = 0;
+    m.ScheduleRows = 26;
+    m.ShowPaymentDates = 0;
+    setDaysInYearChoice(1);
+    m.PrePayCount = 0;
+    m.ListedPrePayCount = 0;
+}
+
+void releaseMortgageTables() {
+    ProgramState& p = program();
+    MortgageState& m = mortgage();
+    p.ResultTable = Table();
+    p.GraphValues = CurrencyTable();
+    p.EntryValues = BoundedArray<Currency>();
+    p.ReportBlocks = BoundedArray<QString>();
+    m.MortYearTotals = CurrencyTable();
+    m.MortPrePayments = CurrencyTable();
+    p.CalcMode = 0;
+    p.EditPending = 0;
+    p.ResultCount = 0;
+    p.GraphCaller = 0;
+    m.ListedPrePayCount = 0;
+    m.ScheduleRows = 0;
+    m.PrePayCount = 0;
+}

@@ -1,1 +1,0 @@
-// Mortgage calculator subsystem.
