@@ -15,10 +15,13 @@
 #include <optional>
 #include <vector>
 
-// One field as read: its text without the quotes and whether it was quoted.
+// One field as read: its text without the quotes and whether it was quoted. A field is not
+// complete when its closing quote is missing or other characters follow it before the next
+// comma (a truncated or damaged line); every typed reader refuses such a field.
 struct RecordField {
     QString text;
     bool quoted = false;
+    bool complete = true;
 };
 
 // One line of fields. The typed readers raise RunTimeFailure for a missing field or one that
@@ -58,7 +61,14 @@ private:
     qsizetype m_next = 0;
 };
 
-// Writes fields of one record at a time; endRecord() writes CR LF.
+// Writes fields of one record at a time; endRecord() writes CR LF. Texts are written in double
+// quotes with any double quote inside them left out (the program refuses that key wherever a
+// text reaches a file, so this only keeps a stray one from breaking the record). Numbers are
+// written plain with a point and a leading zero, in their shortest form: an amount with its
+// four decimals trimmed (100000, 10.125, 0.0833), a double with up to 15 significant digits, a
+// single with up to 7, very large or small ones with an exponent (1e+20). Dates are written as
+// #yyyy-mm-dd#. A value that has no such form (a non-finite number, an invalid date) is not
+// written and makes ok() false, so that a save refuses to replace the old file.
 class RecordWriter {
 public:
     explicit RecordWriter(QIODevice& device) : m_device(device) {}
@@ -71,7 +81,7 @@ public:
     RecordWriter& date(const QDate& value);
     void endRecord();
 
-    // False once any write to the device has failed.
+    // False once any write to the device has failed or a value could not be written.
     bool ok() const { return m_ok; }
 
 private:
