@@ -45,10 +45,6 @@ QString withFourDigitYear(const QString& format) {
     return result;
 }
 
-QString localeFormat() {
-    return QLocale::system().dateFormat(QLocale::ShortFormat);
-}
-
 // Two-digit years fall in 1930..2029.
 int expandYear(int year, qsizetype digits) {
     if (digits > 2) {
@@ -78,10 +74,14 @@ void setToday(const QDate& date) {
 }
 
 QString shortDateFormat() {
-    if (QLocale::system().language() == QLocale::C) {
+    return shortDateFormat(QLocale::system());
+}
+
+QString shortDateFormat(const QLocale& locale) {
+    if (locale.language() == QLocale::C) {
         return QStringLiteral("yyyy-MM-dd");
     }
-    const QString format = localeFormat();
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!isNumericFormat(format)) {
         return QStringLiteral("yyyy-MM-dd");
     }
@@ -95,12 +95,16 @@ QString toShortDate(const QDate& date) {
     return date.toString(shortDateFormat());
 }
 
-std::optional<QDate> parse(const QString& typed) {
+std::optional<QDate> parse(const QString& text) {
+    return parse(text, QLocale::system());
+}
+
+std::optional<QDate> parse(const QString& typed, const QLocale& locale) {
     const QString text = typed.trimmed();
     if (text.isEmpty()) {
         return std::nullopt;
     }
-    const QDate exact = QDate::fromString(text, shortDateFormat());
+    const QDate exact = QDate::fromString(text, shortDateFormat(locale));
     if (exact.isValid()) {
         return exact;
     }
@@ -122,7 +126,7 @@ std::optional<QDate> parse(const QString& typed) {
     if (first.size() > 2 || (third.size() != 2 && third.size() != 4)) {
         return std::nullopt;
     }
-    const QString order = fieldOrder(localeFormat());
+    const QString order = fieldOrder(locale.dateFormat(QLocale::ShortFormat));
     if (order == u"ymd" && third.size() == 2) {
         return validDate(expandYear(first.toInt(), 2), second.toInt(), third.toInt());
     }
