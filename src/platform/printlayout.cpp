@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -46,12 +47,17 @@ qreal printableHeight(const QPageSize& paper) {
     return paper.size(QPageSize::Point).height() - margins.top() - margins.bottom();
 }
 
+qreal lineAdvance(qreal lineSpacing, const QFont& font, qreal dpi) {
+    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : StandardPoints;
+    return std::min(lineSpacing, MaxLineAdvanceEm * points * dpi / PointsPerInch);
+}
+
 FontMeasures measure(const QFont& font) {
     FontMeasures m;
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         // No font system without a GUI application: the usual proportions of a fixed font.
         const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : StandardPoints;
-        m.lineSpacing = points * 1.15;
+        m.lineSpacing = points * MaxLineAdvanceEm;
         m.ascent = points * 0.85;
         m.charWidth = points * 0.6;
         return m;
@@ -62,7 +68,7 @@ FontMeasures measure(const QFont& font) {
     reference.setDotsPerMeterY(dotsPerMeter);
     const QFontMetricsF metrics(font, &reference);
     const qreal toPoints = PointsPerInch / ReferenceDpi;
-    m.lineSpacing = metrics.lineSpacing() * toPoints;
+    m.lineSpacing = lineAdvance(metrics.lineSpacing(), font, ReferenceDpi) * toPoints;
     m.ascent = metrics.ascent() * toPoints;
     m.charWidth = metrics.horizontalAdvance(QLatin1Char('0')) * toPoints;
     return m;

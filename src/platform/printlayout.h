@@ -23,8 +23,15 @@ QPageSize defaultPaper();
 QMarginsF pageMargins();
 qreal printableHeight(const QPageSize& paper);
 
+// One line advance is the font's line spacing, but never more than single spacing (1.2 times
+// the size of the font): a system font with a generous line gap still prints as many lines
+// as the reports count on a page.
+constexpr qreal MaxLineAdvanceEm = 1.2;
+// `lineSpacing` and the result in device units of `dpi`.
+qreal lineAdvance(qreal lineSpacing, const QFont& font, qreal dpi);
+
 struct FontMeasures {
-    qreal lineSpacing = 0; // advance from one line to the next
+    qreal lineSpacing = 0; // advance from one line to the next (lineAdvance())
     qreal ascent = 0;
     qreal charWidth = 0; // width of one character column (the font is fixed-pitch)
 };

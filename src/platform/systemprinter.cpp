@@ -96,7 +96,8 @@ bool SystemPrinter::ensurePage() {
 }
 
 qreal SystemPrinter::lineSpacing() const {
-    return QFontMetricsF(m_font, m_printer.get()).lineSpacing();
+    return PrintLayout::lineAdvance(QFontMetricsF(m_font, m_printer.get()).lineSpacing(), m_font,
+                                    m_printer->logicalDpiY());
 }
 
 void SystemPrinter::print(const QString& text) {

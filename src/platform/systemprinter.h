@@ -1,8 +1,10 @@
 #pragma once
 // The system's default printer. Lines of text are drawn with QPainter in the current font: one
-// line advance is the font's line spacing, one character column the width of its characters
-// (the report fonts are fixed-pitch). Pages are a quarter inch inside the paper
-// (PrintLayout::pageMargins()) unless the printer cannot print that close to the edge.
+// line advance is the font's line spacing (at most single spacing, PrintLayout::lineAdvance()),
+// one character column the width of its characters (the report fonts are fixed-pitch). A line
+// that would run off the paper goes to the next page, which counts as a new page. Pages are a
+// quarter inch inside the paper (PrintLayout::pageMargins()) unless the printer cannot print that
+// close to the edge.
 //
 // When the system has no printer, the document goes to a PDF file in the Printouts folder of
 // the program's data directory, named after the document and the time it was printed.
