@@ -73,9 +73,14 @@ struct MortgageDisplay {
 };
 
 // The grid texts of a complete result, reading the rows from `schedule` (ResultTable).
-// `prePayments` is the MortPrePayments table the calculation used.
+// `prePayments` is the MortPrePayments table the calculation used (the listing itself shows
+// the payments the result records as applied).
 MortgageDisplay mortgageDisplay(const MortgageResult& result, const Table& schedule,
                                 const CurrencyTable& prePayments, const QString& currencySymbol);
+
+// The start of "&Calculate": ResultCount, ListedPrePayCount and EditPending become 0 and the
+// additional-payments report text (ReportBlocks(1)) empty.
+void clearMortgageResults();
 
 // Stores what the display sets program-wide: mortgage().ScheduleRows and ListedPrePayCount,
 // program().ResultCount, GraphTitle and ReportBlocks(1).

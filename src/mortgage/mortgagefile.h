@@ -11,7 +11,6 @@
 #include <QIODevice>
 #include <QString>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 struct MortgageFileData {
@@ -42,13 +41,15 @@ bool writeMortgageFile(QIODevice& device, const MortgageFileData& data);
 // Replaces the file at `path` atomically: on failure any old file stays whole.
 bool saveMortgageFile(const QString& path, const MortgageFileData& data);
 
-// Reads and checks a whole file. Nothing when any part is missing or wrong: a short record 1,
-// a field that cannot be read as its type, ShowPaymentDates outside 0..1, DaysInYearChoice
-// outside 0..4, MortgageMode outside 1..2, PrePayYears outside 0..45, PrePayCount outside
-// 0..45, fewer year records than PrePayYears or a year record short of its two amounts.
-std::optional<MortgageFileData> readMortgageFile(const QByteArray& bytes);
-std::optional<MortgageFileData> readMortgageFile(QIODevice& device);
-std::optional<MortgageFileData> loadMortgageFile(const QString& path);
+// Reads and checks a whole file. Raises RunTimeFailure when any part is missing or wrong: no
+// bytes, a short record 1, a field that cannot be read as its type, ShowPaymentDates outside
+// 0..1, DaysInYearChoice outside 0..4, MortgageMode outside 1..2, PrePayYears or PrePayCount
+// outside 0..45, fewer year records than PrePayYears or a year record short of its two
+// amounts. The window's handler shows "File not found or wrong format. ..." for it.
+MortgageFileData readMortgageFile(const QByteArray& bytes);
+MortgageFileData readMortgageFile(QIODevice& device);
+// The same for a file; a file that cannot be opened or read is a failure too.
+MortgageFileData loadMortgageFile(const QString& path);
 
 // Applies a file that was read: EntryValues 1..3, PaymentStartDate, MortgageMode and CalcMode
 // in program(); ShowPaymentDates, the days-in-year row of the choice, PrePayYears, PrePayCount

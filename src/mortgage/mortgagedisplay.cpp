@@ -1,0 +1,204 @@
+#include "mortgage/mortgagedisplay.h"
+
+#include "mortgage/mortgagestate.h"
+#include "platform/dates.h"
+#include "shell/formats.h"
+#include "shell/programstate.h"
+
+namespace {
+
+const QString MoneyPattern = QStringLiteral("####,,###.00");
+
+QString money(double value) {
+    return formatNumber(value, MoneyPattern);
+}
+
+QString whole(double value, QStringView pattern, int width) {
+    return RightJustify(formatNumber(value, pattern), width);
+}
+
+QString symbolMoney(const QString& symbol, double value, int width) {
+    return RightJustify(symbol + formatNumber(value, u"###,,###.00"), width);
+}
+
+} // namespace
+
+MortgageGridSetup initMortgageGrid(int mortgageMode) {
+    MortgageGridSetup setup;
+    setup.headings = {mortgageMode == 2 ? QStringLiteral(" Year Number")
+                                        : QStringLiteral("  Payment   No.  Year"),
+                      QStringLiteral("Interest Payment"),
+                      QStringLiteral("Principal Payment"),
+                      QStringLiteral("Remaining Balance"),
+                      QStringLiteral("Cumulative Interest"),
+                      QStringLiteral("Cumulative Principal")};
+    return setup;
+}
+
+int mortgageGridRows(int scheduleRows, int prePayCount) {
+    int rows = scheduleRows + 4;
+    if (prePayCount > 0) {
+        rows += prePayCount + 4;
+    }
+    return std::max(rows, 23);
+}
+
+QString mortgageColumn0Heading(int calcMode, int showPaymentDates) {
+    if (calcMode != 2) {
+        return QStringLiteral(" Payment  Year");
+    }
+    return showPaymentDates == 1 ? QStringLiteral(" Payment  Date")
+                                 : QStringLiteral("  Payment   No.  Year");
+}
+
+MortgageCaptions mortgageCaptions(const MortgageResult& result, const QString& currencySymbol) {
+    MortgageCaptions c;
+    if (result.stage < MortgageResult::Rates) {
+        return c;
+    }
+    const int F = result.frequency.F;
+    if (F == 12 || F == 24) {
+        c.InDays = QStringLiteral("Normal");
+    } else if (result.DaysInYear == 365.25F) {
+        c.InDays = formatNumber(static_cast<double>(result.DaysInYear), u"###.##");
+    } else {
+        c.InDays = formatNumber(static_cast<double>(result.DaysInYear), u"###");
+    }
+    c.PeriodicR = formatNumber(result.ip, u"0.########");
+    c.NumPmtsYear = whole(F, u"###", 12);
+    c.InMonthPI = symbolMoney(currencySymbol, result.payment, 12);
+    if (result.stage < MortgageResult::Schedule) {
+        return c;
+    }
+    c.EndMortYear = RightJustify(formatNumber(result.yearsOrMonths, u"###.00"), 12);
+    if (result.stage < MortgageResult::Complete) {
+        return c;
+    }
+    c.AllPayments = symbolMoney(currencySymbol, result.TP, 12);
+    c.TotSavd = symbolMoney(currencySymbol, result.S, 12);
+    return c;
+}
+
+MortgageDisplay mortgageDisplay(const MortgageResult& result, const Table& schedule,
+                                const CurrencyTable& prePayments, const QString& currencySymbol) {
+    Q_UNUSED(prePayments);
+    MortgageDisplay d;
+    const int rows = result.last;
+    d.ScheduleRows = static_cast<std::int16_t>(rows);
+    d.gridRows = mortgageGridRows(rows, result.PrePayCount);
+    d.column0Heading = mortgageColumn0Heading(result.CalcMode, result.ShowPaymentDates);
+    const bool dates = result.ShowPaymentDates == 1;
+    const bool annual = result.CalcMode != 2;
+    d.rows.reserve(static_cast<std::size_t>(rows));
+    for (int a = 1; a <= rows; ++a) {
+        QStringList row;
+        if (dates) {
+            row << Dates::toShortDate(schedule.at(a, 7).toDate());
+        } else if (annual) {
+            row << whole(schedule.at(a, 1).toDouble(), u"####", 4);
+        } else {
+            row << whole(schedule.at(a, 1).toDouble(), u"####", 4) +
+                       whole(schedule.at(a, 0).toDouble(), u"###", 8);
+        }
+        for (int c = 2; c <= 6; ++c) {
+            row << money(schedule.at(a, c).toDouble());
+        }
+        d.rows.push_back(row);
+    }
+
+    d.totalsRow = rows + 2;
+    d.totals = {QStringLiteral("Total:"),
+                QString(),
+                QString(),
+                currencySymbol + money(result.balance),
+                currencySymbol + money(result.cumulativeInterest),
+                currencySymbol + money(result.cumulativePrincipal)};
+
+    // The listing shows the payments the schedule applied: a planned payment that was skipped
+    // (too close to the balance) or fell after the payoff is not listed.
+    if (result.PrePayCount > 0) {
+        d.prePayHeadingRow = rows + 4;
+        d.prePayHeading = {QStringLiteral("Additional "),
+                           QStringLiteral("Payments  "),
+                           QStringLiteral("Applied  "),
+                           QString(),
+                           QString(),
+                           QString()};
+        d.prePayFirstRow = rows + 6;
+        d.prePayReportText = QStringLiteral("Additional  Payments     Applied\n\n");
+        for (const AppliedPrePayment& applied : result.applied) {
+            const QString year = whole(applied.year, u"###", 3);
+            const QString amount = formatNumber(applied.amount, u"###,,###.00");
+            d.prePayRows.push_back({QStringLiteral("Year  ") + year, QString(), amount, QString(),
+                                    QString(), QString()});
+            d.prePayReportText += QStringLiteral(" Year   ") + year + QString(10, u' ') +
+                                  RightJustify(amount, 12) + u'\n';
+        }
+        d.listedPrePayCount = static_cast<int>(d.prePayRows.size());
+    }
+
+    d.ResultCount = result.ResultCount;
+    d.GraphTitle = result.MortgageMode == 2
+                       ? QStringLiteral("Personal Loan balance at start of each Year")
+                       : QStringLiteral("Mortgage balance at start of each Year");
+    return d;
+}
+
+void clearMortgageResults() {
+    ProgramState& p = program();
+    p.ResultCount = 0;
+    p.EditPending = 0;
+    mortgage().ListedPrePayCount = 0;
+    if (p.ReportBlocks.size() < 4) {
+        p.ReportBlocks = BoundedArray<QString>(4);
+    }
+    p.ReportBlocks[1].clear();
+}
+
+void applyMortgageDisplay(const MortgageDisplay& display) {
+    ProgramState& p = program();
+    MortgageState& m = mortgage();
+    m.ScheduleRows = display.ScheduleRows;
+    m.ListedPrePayCount = static_cast<std::int16_t>(display.listedPrePayCount);
+    p.ResultCount = display.ResultCount;
+    p.GraphTitle = display.GraphTitle;
+    if (p.ReportBlocks.size() < 4) {
+        p.ReportBlocks = BoundedArray<QString>(4);
+    }
+    p.ReportBlocks[1] = display.prePayReportText;
+}
+
+QString principalText(Currency principal, const QString& currencySymbol) {
+    return RightJustify(currencySymbol + formatNumber(principal, MoneyPattern), 16);
+}
+
+QString rateText(Currency rate) {
+    return RightJustify(formatNumber(rate, u"###.000"), 14) + u'%';
+}
+
+QString termText(Currency termYears, int mortgageMode) {
+    const double shown = mortgageMode == 2 ? termYears.toDouble() * 12.0 : termYears.toDouble();
+    return RightJustify(formatNumber(shown, u"###"), 16);
+}
+
+EntryTexts defaultEntryTexts(int mortgageMode, const QString& currencySymbol) {
+    if (mortgageMode == 2) {
+        return {QStringLiteral("   ") + currencySymbol + QStringLiteral("20,000.00"),
+                QStringLiteral("         10.125%"), QStringLiteral("            48")};
+    }
+    return {QStringLiteral("   ") + currencySymbol + QStringLiteral("100,000.00"),
+            QStringLiteral("        10.125%"), QStringLiteral("            25")};
+}
+
+Currency loanTermFromMonths(double months) {
+    return Currency::fromDouble(months / 12.0);
+}
+
+double captionNumber(const QString& caption, const QString& currencySymbol) {
+    QString text = caption;
+    if (!currencySymbol.isEmpty()) {
+        text.remove(currencySymbol);
+    }
+    text.remove(u',');
+    return readNumber(text);
+}

@@ -1,0 +1,170 @@
+#include "mortgage/mortgagefile.h"
+
+#include "mortgage/mortgagestate.h"
+#include "shell/programstate.h"
+#include "shell/records.h"
+#include "shell/runtimefailure.h"
+
+#include <QBuffer>
+
+namespace {
+
+constexpr int MaxPrePayYears = 45;
+
+void checkRange(int value, int low, int high, const char* what) {
+    if (value < low || value > high) {
+        throw RunTimeFailure(std::string(what) + " out of range");
+    }
+}
+
+} // namespace
+
+MortgageFileData mortgageFileDataFromState(const QString& comperiod, const QString& freqPmt) {
+    const ProgramState& p = program();
+    const MortgageState& m = mortgage();
+    MortgageFileData d;
+    d.Principal = p.EntryValues[1];
+    d.Rate = p.EntryValues[2];
+    d.Term = p.EntryValues[3];
+    d.Comperiod = comperiod;
+    d.FreqPmt = freqPmt;
+    d.PaymentStartDate = p.PaymentStartDate;
+    d.ShowPaymentDates = m.ShowPaymentDates;
+    d.DaysInYearChoice = m.DaysInYearChoice;
+    d.CalcMode = p.CalcMode;
+    d.PrePayYears = m.PrePayYears;
+    d.PrePayCount = m.PrePayCount;
+    d.MortgageMode = p.MortgageMode;
+    d.DaysInYear = m.DaysInYear;
+    checkRange(d.PrePayYears, 0, MaxPrePayYears, "years of additional payments");
+    for (int y = 1; y <= d.PrePayYears; ++y) {
+        d.PrePayments.emplace_back(m.MortPrePayments.at(y, 1), m.MortPrePayments.at(y, 2));
+    }
+    return d;
+}
+
+bool writeMortgageFile(QIODevice& device, const MortgageFileData& data) {
+    checkRange(data.PrePayYears, 0, MaxPrePayYears, "years of additional payments");
+    if (data.PrePayments.size() != static_cast<std::size_t>(data.PrePayYears)) {
+        throw RunTimeFailure("additional payments do not match their years");
+    }
+    RecordWriter w(device);
+    w.currency(data.Principal)
+        .currency(data.Rate)
+        .currency(data.Term)
+        .text(data.Comperiod)
+        .text(data.FreqPmt)
+        .text(data.PaymentStartDate)
+        .integer(data.ShowPaymentDates)
+        .integer(data.DaysInYearChoice)
+        .integer(data.CalcMode)
+        .integer(data.PrePayYears)
+        .integer(data.PrePayCount)
+        .integer(data.MortgageMode)
+        .single(data.DaysInYear)
+        .text(QStringLiteral("O"))
+        .integer(0)
+        .endRecord();
+    for (const auto& [year, amount] : data.PrePayments) {
+        w.currency(year).currency(amount).endRecord();
+    }
+    return w.ok();
+}
+
+bool saveMortgageFile(const QString& path, const MortgageFileData& data) {
+    // Everything is checked and written to memory first, so the file is only touched by a
+    // complete, valid contents.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeMortgageFile(buffer, data)) {
+        return false;
+    }
+    return saveFileAtomically(
+        path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+}
+
+MortgageFileData readMortgageFile(const QByteArray& bytes) {
+    RecordReader reader(bytes);
+    if (reader.atEnd()) {
+        throw RunTimeFailure("empty mortgage file");
+    }
+    const Record r = reader.next();
+    if (r.size() < 15) {
+        throw RunTimeFailure("short first record");
+    }
+    MortgageFileData d;
+    d.Principal = r.currency(0);
+    d.Rate = r.currency(1);
+    d.Term = r.currency(2);
+    d.Comperiod = r.text(3);
+    d.FreqPmt = r.text(4);
+    d.PaymentStartDate = r.text(5);
+    d.ShowPaymentDates = r.int16(6);
+    d.DaysInYearChoice = r.int16(7);
+    d.CalcMode = r.int16(8);
+    d.PrePayYears = r.int16(9);
+    d.PrePayCount = r.int16(10);
+    d.MortgageMode = r.int16(11);
+    // Written, never used: any number is accepted.
+    d.DaysInYear = static_cast<float>(r.number(12));
+    r.text(13);
+    r.number(14);
+    checkRange(d.ShowPaymentDates, 0, 1, "dates shown");
+    checkRange(d.DaysInYearChoice, 0, 4, "days-in-year choice");
+    checkRange(d.MortgageMode, 1, 2, "mortgage or loan");
+    checkRange(d.PrePayYears, 0, MaxPrePayYears, "years of additional payments");
+    checkRange(d.PrePayCount, 0, MaxPrePayYears, "count of additional payments");
+    for (int y = 1; y <= d.PrePayYears; ++y) {
+        if (reader.atEnd()) {
+            throw RunTimeFailure("missing year of additional payments");
+        }
+        const Record year = reader.next();
+        d.PrePayments.emplace_back(year.currency(0), year.currency(1));
+    }
+    return d;
+}
+
+MortgageFileData readMortgageFile(QIODevice& device) {
+    if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) {
+        throw RunTimeFailure("mortgage file cannot be opened");
+    }
+    return readMortgageFile(device.readAll());
+}
+
+MortgageFileData loadMortgageFile(const QString& path) {
+    const std::optional<QByteArray> bytes = readFileBytes(path);
+    if (!bytes) {
+        throw RunTimeFailure("mortgage file cannot be read");
+    }
+    return readMortgageFile(*bytes);
+}
+
+void applyMortgageFileData(const MortgageFileData& data) {
+    ProgramState& p = program();
+    MortgageState& m = mortgage();
+    if (p.EntryValues.size() < 6) {
+        p.EntryValues = BoundedArray<Currency>(6);
+    }
+    // The days-in-year row of the choice replaces the stored day count.
+    setDaysInYearChoice(data.DaysInYearChoice);
+    p.EntryValues[1] = data.Principal;
+    p.EntryValues[2] = data.Rate;
+    p.EntryValues[3] = data.Term;
+    p.PaymentStartDate = data.PaymentStartDate;
+    p.MortgageMode = data.MortgageMode;
+    p.CalcMode = data.CalcMode == 1 ? 1 : 2;
+    m.ShowPaymentDates = data.ShowPaymentDates;
+    m.PrePayYears = data.PrePayYears;
+    m.PrePayCount = data.PrePayCount;
+    m.MortPrePayments = CurrencyTable(46, 3);
+    int y = 1;
+    for (const auto& [year, amount] : data.PrePayments) {
+        if (y > MaxPrePayYears) {
+            break;
+        }
+        m.MortPrePayments.at(y, 1) = year;
+        m.MortPrePayments.at(y, 2) = amount;
+        ++y;
+    }
+}

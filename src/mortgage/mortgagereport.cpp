@@ -1,0 +1,209 @@
+#include "mortgage/mortgagereport.h"
+
+#include "mortgage/mortgagedisplay.h"
+#include "mortgage/mortgagestate.h"
+#include "platform/dates.h"
+#include "shell/formats.h"
+#include "shell/programstate.h"
+#include "shell/reportframe.h"
+#include "shell/runtimefailure.h"
+
+namespace {
+
+const QString Separator = QString(75, u'_');
+
+QStringList inputHeadings(int mode) {
+    if (mode == 2) {
+        return {QStringLiteral(
+                    "Principal      Annual        Length of      Interest           Frequency"),
+                QStringLiteral(
+                    "amount of      interest      the loan       compounding        and type of"),
+                QStringLiteral(
+                    "the loan.      rate(%).      in months.     periods in year.   each payment")};
+    }
+    return {
+        QStringLiteral("Principal      Annual        Amortization   Interest           Frequency"),
+        QStringLiteral(
+            "amount of      interest      period in      compounding        and type of"),
+        QStringLiteral(
+            "mortgage.      rate(%).      years.         periods in year.   each payment")};
+}
+
+QStringList resultHeadings(int mode) {
+    const QString second = QStringLiteral(
+        "in     rate        payments   to final   + Interest  over life     interest");
+    if (mode == 2) {
+        return {QStringLiteral(
+                    "Days   Interest    No. of     No. months Principal   Total paid    Total of"),
+                second,
+                QStringLiteral(
+                    "year   factor      each year  payment    payment     of the loan   savings")};
+    }
+    return {QStringLiteral(
+                "Days   Interest    No. of     No. years  Principal   Total paid    Total of"),
+            second,
+            QStringLiteral(
+                "year   factor      each year  payment    payment     of mortgage   savings")};
+}
+
+QStringList scheduleHeadings(int calcMode, int showPaymentDates) {
+    QString second;
+    if (calcMode != 2) {
+        second = QStringLiteral(
+            "  Year       Payment     Payment       Balance      Interest      Principal");
+    } else if (showPaymentDates == 1) {
+        second = QStringLiteral(
+            "   Date      Payment     Payment       Balance      Interest      Principal");
+    } else {
+        second = QStringLiteral(
+            "No. Year     Payment     Payment       Balance      Interest      Principal");
+    }
+    return {QStringLiteral(
+                " Payment    Interest   Principal     Remaining    Cumulative     Cumulative"),
+            second};
+}
+
+void at(PrinterDevice& printer, int column, const QString& text) {
+    printer.tab(column);
+    printer.print(text);
+}
+
+void lineAt(PrinterDevice& printer, int column, const QString& text) {
+    printer.tab(column);
+    printer.printLine(text);
+}
+
+void lines(PrinterDevice& printer, const QStringList& texts) {
+    for (const QString& t : texts) {
+        lineAt(printer, 2, t);
+    }
+}
+
+QString money(double value) {
+    return formatNumber(value, u"####,,###.00");
+}
+
+QString symbolMoney(const QString& symbol, double value, QStringView pattern, int width) {
+    return RightJustify(symbol + formatNumber(value, pattern), width);
+}
+
+} // namespace
+
+MortgageReportData MortgageReportData::fromState() {
+    const ProgramState& p = program();
+    const MortgageState& m = mortgage();
+    MortgageReportData d;
+    d.MortgageMode = p.MortgageMode;
+    d.CalcMode = p.CalcMode;
+    d.ShowPaymentDates = m.ShowPaymentDates;
+    d.Principal = p.EntryValues.size() > 2 ? p.EntryValues[1] : Currency();
+    d.Rate = p.EntryValues.size() > 2 ? p.EntryValues[2] : Currency();
+    d.ResultCount = p.ResultCount;
+    d.YearsToFinalPayment = m.YearsToFinalPayment;
+    d.ListedPrePayCount = m.ListedPrePayCount;
+    d.PrePayText = p.ReportBlocks.size() > 1 ? p.ReportBlocks[1] : QString();
+    d.CurrencySymbol = p.CurrencySymbol;
+    return d;
+}
+
+QString mortgageReportTitle(int mortgageMode) {
+    return mortgageMode == 2 ? QStringLiteral(" Personal Loan Table")
+                             : QStringLiteral(" Mortgage Table");
+}
+
+void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data) {
+    const Table& schedule = data.Schedule ? *data.Schedule : program().ResultTable;
+    const QString& sym = data.CurrencySymbol;
+
+    printer.printLine();
+    lineAt(printer, 32, mortgageReportTitle(data.MortgageMode));
+    lineAt(printer, 2, Separator);
+    printer.printLine();
+    lines(printer, inputHeadings(data.MortgageMode));
+    printer.printLine();
+
+    at(printer, 2, symbolMoney(sym, data.Principal.toDouble(), u"###,,###.00", 11));
+    at(printer, 15, RightJustify(formatNumber(data.Rate, u"###.000"), 8) + u'%');
+    at(printer, 29, RightJustify(formatNumber(readNumber(data.TermText), u"###"), 4));
+    at(printer, 40, RightJustify(data.ComperiodText, 16));
+    lineAt(printer, 61, RightJustify(data.FreqPmtText, 16));
+
+    lineAt(printer, 2, Separator);
+    printer.printLine();
+    lines(printer, resultHeadings(data.MortgageMode));
+    printer.printLine();
+
+    at(printer, 2, data.InDays);
+    at(printer, 9,
+       RightJustify(formatNumber(captionNumber(data.PeriodicR, sym), u"0.########"), 10));
+    at(printer, 19, RightJustify(formatNumber(captionNumber(data.NumPmtsYear, sym), u"###.00"), 7));
+    at(printer, 31, RightJustify(formatNumber(captionNumber(data.EndMortYear, sym), u"###.00"), 6));
+    at(printer, 40, symbolMoney(sym, captionNumber(data.InMonthPI, sym), u"##,,###.00", 10));
+    at(printer, 53, symbolMoney(sym, captionNumber(data.AllPayments, sym), u"###,,###.00", 12));
+    lineAt(printer, 65, symbolMoney(sym, captionNumber(data.TotSavd, sym), u"####,,###.00", 12));
+
+    lineAt(printer, 2, Separator);
+    printer.printLine();
+    const QStringList headings = scheduleHeadings(data.CalcMode, data.ShowPaymentDates);
+    lines(printer, headings);
+    lineAt(printer, 2, Separator);
+    printer.printLine();
+
+    // The first page has counted 24 lines by now.
+    ReportPager pager(printer, headings, Separator, 24);
+    const bool annual = data.CalcMode != 2;
+    const int n = annual ? checked::toInt32(static_cast<double>(data.YearsToFinalPayment) + 0.49)
+                         : data.ResultCount - 1;
+    for (int a = 1; a <= n; ++a) {
+        QString id;
+        if (data.ShowPaymentDates == 1) {
+            id = Dates::toShortDate(schedule.at(a, 7).toDate());
+        } else if (annual) {
+            id = RightJustify(formatNumber(schedule.at(a, 1).toDouble(), u"####"), 5);
+        } else {
+            id = RightJustify(formatNumber(schedule.at(a, 1).toDouble(), u"####"), 4) +
+                 RightJustify(formatNumber(schedule.at(a, 0).toDouble(), u"###"), 3);
+        }
+        at(printer, 2, id);
+        at(printer, 13, RightJustify(money(schedule.at(a, 2).toDouble()), 9));
+        at(printer, 25, RightJustify(money(schedule.at(a, 3).toDouble()), 9));
+        at(printer, 36, RightJustify(money(schedule.at(a, 4).toDouble()), 12));
+        at(printer, 50, RightJustify(money(schedule.at(a, 5).toDouble()), 12));
+        lineAt(printer, 65, RightJustify(money(schedule.at(a, 6).toDouble()), 12));
+        pager.rowPrinted();
+    }
+
+    lineAt(printer, 2, Separator);
+    printer.printLine();
+    const int lastRow = std::max(n, 0);
+    at(printer, 2, QStringLiteral("Total:"));
+    at(printer, 36, RightJustify(sym + money(schedule.at(lastRow, 4).toDouble()), 12));
+    at(printer, 50, RightJustify(sym + money(schedule.at(lastRow, 5).toDouble()), 12));
+    lineAt(printer, 65, RightJustify(sym + money(schedule.at(lastRow, 6).toDouble()), 12));
+
+    if (!data.PrePayText.isEmpty()) {
+        // The listing is kept on one page of 57 lines.
+        if (pager.lines() + data.ListedPrePayCount + 4 > 57) {
+            pager.breakPage();
+        }
+        printer.printLine();
+        QStringList textLines = data.PrePayText.split(u'\n');
+        if (textLines.size() > 1 && textLines.back().isEmpty()) {
+            textLines.removeLast();
+        }
+        // The text is printed as one block at column 2: its later lines start at the margin,
+        // where their leading blank lines them up under the heading.
+        printer.tab(2);
+        for (const QString& line : textLines) {
+            printer.printLine(line);
+        }
+    }
+    EndReport(printer);
+}
+
+void printMortgageReportWithHeader(const MortgageReportData& data) {
+    std::unique_ptr<PrinterDevice> printer = startReport(mortgageReportTitle(data.MortgageMode));
+    if (printer) {
+        printMortgageReport(*printer, data);
+    }
+}
