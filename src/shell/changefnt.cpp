@@ -168,6 +168,8 @@ void ChangeFnt::InMyName_LostFocus() {
 
 void ChangeFnt::ExitFonts_Click() {
     ProgramState& p = program();
+    // The name box may still have the focus when the button is pressed from the keyboard.
+    p.UserName = m_inMyName->text();
     p.CurrencySymbol = m_inCurrency->text().trimmed();
     saveSettings();
     if (MenuMain* menu = MenuMain::instance()) {

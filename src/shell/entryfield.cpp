@@ -76,16 +76,21 @@ void EntryField::showValue() {
 bool EntryField::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (!m_hasFocus && movesInsideWindow(static_cast<QFocusEvent&>(*event))) {
+        if (!m_hasFocus) {
+            // A field whose leaving step was held back (the focus went to another application
+            // and came back to a different field) is left now, before this one is entered.
+            if (current() != nullptr && current() != this) {
+                current()->leave();
+            }
             m_hasFocus = true;
+            current() = this;
             GotFocus();
         }
         break;
     case QEvent::FocusOut:
         if (m_hasFocus && movesInsideWindow(static_cast<QFocusEvent&>(*event)) &&
             !widget()->hasFocus() && !editor()->hasFocus()) {
-            m_hasFocus = false;
-            LostFocus();
+            leave();
         }
         break;
     case QEvent::KeyPress:
@@ -104,6 +109,19 @@ bool EntryField::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+QPointer<EntryField>& EntryField::current() {
+    static QPointer<EntryField> field;
+    return field;
+}
+
+void EntryField::leave() {
+    m_hasFocus = false;
+    if (current() == this) {
+        current() = nullptr;
+    }
+    LostFocus();
 }
 
 void EntryField::GotFocus() {

@@ -13,6 +13,7 @@
 #include "shell/entrytext.h"
 
 #include <QObject>
+#include <QPointer>
 #include <functional>
 
 class QComboBox;
@@ -37,6 +38,9 @@ protected:
 
 private:
     void install();
+    // The field the focus is in, as far as the entry protocol knows.
+    static QPointer<EntryField>& current();
+    void leave();
     void GotFocus();
     // Returns true when the key is consumed.
     bool KeyPress(QChar key);

@@ -1,0 +1,170 @@
+// The report frame: the header window, fonts and lines per page, page breaks with the
+// footer, the end of the document.
+
+#include "shell/programstate.h"
+#include "shell/reportframe.h"
+#include "support/capturedprinter.h"
+#include "support/modalresponder.h"
+
+#include <QTest>
+
+namespace {
+// Prints `rows` numbered rows after a first-page block of `firstPageLines` counted lines.
+void printRows(PrinterDevice& printer, int firstPageLines, int rows) {
+    ReportPager pager(printer, {"Heading one", "Heading two"}, QStringLiteral("____"),
+                      firstPageLines);
+    for (int r = 1; r <= rows; ++r) {
+        printer.tab(2);
+        printer.printLine(QStringLiteral("row %1").arg(r));
+        pager.rowPrinted();
+    }
+    EndReport(printer);
+}
+
+int rowsOn(const QStringList& page) {
+    return static_cast<int>(std::count_if(page.begin(), page.end(), [](const QString& l) {
+        return l.startsWith(QStringLiteral(" row "));
+    }));
+}
+} // namespace
+
+class TestReportFrame : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { resetProgram(); }
+
+    void fonts_data() {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("standard font") << 0 << 0 << 53;
+        QTest::newRow("10 point") << 1 << 10 << 63;
+        QTest::newRow("11 point") << 2 << 11 << 56;
+        QTest::newRow("12 point") << 3 << 12 << 51;
+    }
+
+    void fonts() {
+        QFETCH(int, choice);
+        program().PrinterFontChoice = static_cast<std::int16_t>(choice);
+        TextPrinter printer;
+        SetReportFont(printer);
+        QTEST(int(program().LinesPerPage), "lines");
+        QTEST(printer.fontPoints(), "points");
+        if (choice > 0) {
+            QCOMPARE(printer.fontFamily(), QStringLiteral("Courier New"));
+        }
+    }
+
+    void fontFailureFallsBackTo53Lines() {
+        program().PrinterFontChoice = 1;
+        TextPrinter printer;
+        printer.failFonts(true);
+        SetReportFont(printer);
+        QCOMPARE(int(program().LinesPerPage), 53);
+    }
+
+    // Rows per page follow the counter: from the first-page count up to LinesPerPage, then
+    // from 7 after every break.
+    void pageBreaks_data() {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<int>("firstPageLines");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QList<int>>("rowsPerPage");
+        QTest::newRow("53 lines, 300 rows")
+            << 0 << 24 << 300 << QList<int>{29, 46, 46, 46, 46, 46, 41};
+        QTest::newRow("63 lines") << 1 << 24 << 100 << QList<int>{39, 56, 5};
+        QTest::newRow("fits one page") << 0 << 24 << 10 << QList<int>{10};
+        // The break after the last row still starts a page with the headings.
+        QTest::newRow("exactly fills the first page") << 0 << 24 << 29 << QList<int>{29, 0};
+    }
+
+    void pageBreaks() {
+        QFETCH(int, choice);
+        QFETCH(int, firstPageLines);
+        QFETCH(int, rows);
+        QFETCH(QList<int>, rowsPerPage);
+        program().PrinterFontChoice = static_cast<std::int16_t>(choice);
+        TextPrinter printer;
+        SetReportFont(printer);
+        printRows(printer, firstPageLines, rows);
+        QList<int> counted;
+        for (const QStringList& page : printer.pages()) {
+            counted << rowsOn(page);
+        }
+        QCOMPARE(counted, rowsPerPage);
+        // Every page but the last ends with the footer at column 40; the last has none.
+        for (std::size_t i = 0; i < printer.pages().size(); ++i) {
+            const QStringList& page = printer.pages()[i];
+            const bool last = i + 1 == printer.pages().size();
+            const QString footer =
+                QString(39, QLatin1Char(' ')) + QStringLiteral("Page %1").arg(i + 1);
+            QCOMPARE(page.contains(footer), !last);
+        }
+    }
+
+    void repeatedHeadingsAfterABreak() {
+        TextPrinter printer;
+        SetReportFont(printer);
+        printRows(printer, 52, 2);
+        QCOMPARE(printer.pages().size(), std::size_t(2));
+        const QStringList& second = printer.pages()[1];
+        QCOMPARE(second.mid(0, 6),
+                 (QStringList{"", "", " Heading one", " Heading two", " ____", ""}));
+        const QStringList& first = printer.pages()[0];
+        QCOMPARE(first.mid(first.size() - 3),
+                 (QStringList{"", "", QString(39, QLatin1Char(' ')) + "Page 1"}));
+    }
+
+    void noResultsRefusesToPrint() {
+        ModalGuard guard;
+        CapturedPrinter captured;
+        respondClick(QStringLiteral("AMsgExit"));
+        QVERIFY(startReport(QStringLiteral("Test")) == nullptr);
+        QCOMPARE(shownDialogs().size(), std::size_t(1));
+        QCOMPARE(captured.opened(), 0);
+    }
+
+    void cancelAndCloseBoxPrintNothing() {
+        ModalGuard guard;
+        CapturedPrinter captured;
+        program().ResultCount = 5;
+        respondClick(QStringLiteral("NAcept"));
+        QVERIFY(startReport(QStringLiteral("Test")) == nullptr);
+        QCOMPARE(program().ReportHeader, QStringLiteral("1"));
+        // After an earlier Cancel, the close box leaves "1" and prints nothing either.
+        respondClose();
+        QVERIFY(startReport(QStringLiteral("Test")) == nullptr);
+        // A header typed as exactly "1" cancels too.
+        respondType(QStringLiteral("InFName"), QStringLiteral("1"), QStringLiteral("Acept"));
+        QVERIFY(startReport(QStringLiteral("Test")) == nullptr);
+        QCOMPARE(captured.opened(), 0);
+    }
+
+    void headerAtColumnTwo_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("typed header") << "Smith \"family\" budget"
+                                      << " Smith family budget";
+        QTest::newRow("empty header") << ""
+                                      << " ";
+    }
+
+    void headerAtColumnTwo() {
+        QFETCH(QString, typed);
+        ModalGuard guard;
+        CapturedPrinter captured;
+        program().ResultCount = 1;
+        respondType(QStringLiteral("InFName"), typed, QStringLiteral("Acept"));
+        {
+            auto printer = startReport(QStringLiteral("Test"));
+            QVERIFY(printer != nullptr);
+            EndReport(*printer);
+        }
+        QCOMPARE(captured.opened(), 1);
+        QCOMPARE(captured.lines().value(0), QString());
+        QTEST(captured.lines().value(1), "line");
+    }
+};
+
+QTEST_MAIN(TestReportFrame)
+#include "tst_reportframe.moc"

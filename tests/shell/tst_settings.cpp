@@ -1,0 +1,180 @@
+// The personal settings file and the settings window.
+
+#include "platform/modal.h"
+#include "shell/changefnt.h"
+#include "shell/menumain.h"
+#include "shell/programdir.h"
+#include "shell/programstate.h"
+#include "shell/settingsfile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        resetProgram();
+        QVERIFY(m_dir.isValid());
+        m_path = QDir(m_dir.path()).filePath(SettingsFileName);
+        QFile::remove(m_path);
+    }
+
+    void loading_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<int>("font");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("linesPerPage");
+
+        QTest::newRow("all three fields")
+            << QByteArray("\"$\",2,\"Ann Smith\"\r\n") << true << "$" << 2 << "Ann Smith" << 0;
+        QTest::newRow("empty symbol becomes the dollar sign")
+            << QByteArray("\"\",1,\"\"\r\n") << true << "$" << 1 << "" << 0;
+        QTest::newRow("further fields are ignored")
+            << QByteArray("\"$\",3,\"Jo\",\"extra\",7\r\n") << true << "$" << 3 << "Jo" << 0;
+        QTest::newRow("two fields keep what was read")
+            << QByteArray("\"Fr\",1\r\n") << false << "Fr" << 1 << "" << 53;
+        QTest::newRow("unreadable font number")
+            << QByteArray("\"$\",x,\"Jo\"\r\n") << false << "$" << 0 << "" << 53;
+        QTest::newRow("euro sign in UTF-8") << QByteArray("\"\xE2\x82\xAC\",0,\"\"\r\n") << true
+                                            << QString(QChar(0x20AC)) << 0 << "" << 0;
+        QTest::newRow("euro sign from an older Windows-1252 file")
+            << QByteArray("\"\x80\",0,\"Zoe\"\r\n") << true << QString(QChar(0x20AC)) << 0 << "Zoe"
+            << 0;
+        QTest::newRow("LF line end")
+            << QByteArray("\"$\",2,\"Al\"\n") << true << "$" << 2 << "Al" << 0;
+        QTest::newRow("empty file") << QByteArray() << false << "$" << 0 << "" << 53;
+    }
+
+    void loading() {
+        QFETCH(QByteArray, file);
+        writeAll(m_path, file);
+        QFETCH(bool, ok);
+        QCOMPARE(loadSettings(m_path), ok);
+        QTEST(program().CurrencySymbol, "symbol");
+        QTEST(int(program().PrinterFontChoice), "font");
+        QTEST(program().UserName, "name");
+        QTEST(int(program().LinesPerPage), "linesPerPage");
+    }
+
+    void missingFileGivesDefaults() {
+        QVERIFY(!loadSettings(m_path));
+        QCOMPARE(program().CurrencySymbol, QStringLiteral("$"));
+        QCOMPARE(int(program().PrinterFontChoice), 0);
+        QCOMPARE(program().UserName, QString());
+        QCOMPARE(int(program().LinesPerPage), 53);
+    }
+
+    void savedExactly() {
+        program().CurrencySymbol = QStringLiteral("$");
+        program().PrinterFontChoice = 2;
+        program().UserName = QStringLiteral(" Ann ");
+        QVERIFY(saveSettings(m_path));
+        QCOMPARE(readAll(m_path), QByteArray("\"$\",2,\" Ann \"\r\n"));
+    }
+
+    void failedSaveKeepsTheOldFile() {
+        writeAll(m_path, "\"$\",1,\"Old\"\r\n");
+        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        program().UserName = QStringLiteral("New");
+        const bool saved = saveSettings(m_path);
+        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ExeOwner);
+        if (saved) {
+            QSKIP("running as a user who may write anywhere");
+        }
+        QCOMPARE(readAll(m_path), QByteArray("\"$\",1,\"Old\"\r\n"));
+    }
+
+    void saveIntoMissingFolderFailsQuietly() {
+        QVERIFY(!saveSettings(QDir(m_dir.path()).filePath("no/such/Personal.orp")));
+    }
+
+    // The window: the euro sign shown with one leading blank and stored without it, a cleared
+    // name hiding MyName, the chosen font written as the second field.
+    void settingsWindowRoundTrip() {
+        setProgramDirectory(m_dir.path());
+        writeAll(m_path, "\"$\",0,\"Ann\"\r\n");
+        MenuMain menu;
+        QLabel* myName = menu.findChild<QLabel*>("MyName");
+        QVERIFY(!myName->isHidden());
+        QCOMPARE(myName->text(), QStringLiteral("Ann"));
+
+        ChangeFnt window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* currency = window.findChild<QLineEdit*>("InCurrency");
+        auto* name = window.findChild<QLineEdit*>("InMyName");
+        QCOMPARE(currency->text(), QStringLiteral("$"));
+        QCOMPARE(name->text(), QStringLiteral("Ann"));
+
+        window.findChild<QRadioButton*>("PtrFt3")->click();
+        QCOMPARE(int(program().PrinterFontChoice), 3);
+
+        currency->setFocus();
+        QKeyEvent euro(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0x20AC)));
+        QApplication::sendEvent(currency, &euro);
+        QTest::keyClick(currency, Qt::Key_Return); // Enter moves on to the name
+        QVERIFY(name->hasFocus());
+        QCOMPARE(currency->text(), QStringLiteral(" ") + QChar(0x20AC));
+
+        name->selectAll();
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::keyClicks(name, "\"");
+        QCOMPARE(name->text(), QString());
+        QTest::keyClick(name, Qt::Key_Return);
+
+        QTest::mouseClick(window.findChild<QPushButton*>("ExitFonts"), Qt::LeftButton);
+        QCOMPARE(program().CurrencySymbol, QString(QChar(0x20AC)));
+        QCOMPARE(program().UserName, QString());
+        QVERIFY(myName->isHidden());
+        QCOMPARE(readAll(m_path), QByteArray("\"\xE2\x82\xAC\",3,\"\"\r\n"));
+        setProgramDirectory({});
+    }
+
+    // A click in the currency box empties it; the next keys are typed normally.
+    void clickEmptiesCurrencyBox() {
+        program().CurrencySymbol = QStringLiteral("$");
+        ChangeFnt window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* currency = window.findChild<QLineEdit*>("InCurrency");
+        QTest::mouseClick(currency, Qt::LeftButton);
+        QCOMPARE(currency->text(), QString());
+        QTest::keyClicks(currency, "Fr");
+        window.findChild<QLineEdit*>("InMyName")->setFocus();
+        QCOMPARE(currency->text(), QStringLiteral("Fr"));
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
