@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QString>
+#include <algorithm>
 #include <variant>
 #include <vector>
 
@@ -39,13 +40,21 @@ private:
     std::variant<std::monostate, double, Currency, QDate, QString> m_value;
 };
 
+// A negative size is a failure, not a vast allocation.
+inline std::size_t checkedTableSize(int size) {
+    if (size < 0) {
+        throw RunTimeFailure("negative table size");
+    }
+    return static_cast<std::size_t>(size);
+}
+
 // rows x columns of T, indices 0..rows-1 and 0..columns-1, created filled with T().
 template <class T> class BoundedTable {
 public:
     BoundedTable() = default;
     BoundedTable(int rows, int columns)
         : m_rows(rows), m_columns(columns),
-          m_cells(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns)) {}
+          m_cells(checkedTableSize(rows) * checkedTableSize(columns)) {}
 
     int rows() const { return m_rows; }
     int columns() const { return m_columns; }
@@ -73,7 +82,7 @@ private:
 template <class T> class BoundedArray {
 public:
     BoundedArray() = default;
-    explicit BoundedArray(int size) : m_items(static_cast<std::size_t>(size)) {}
+    explicit BoundedArray(int size) : m_items(checkedTableSize(size)) {}
 
     int size() const { return static_cast<int>(m_items.size()); }
     T& operator[](int i) { return m_items[index(i)]; }
