@@ -24,7 +24,8 @@ int PrepareMortgageGraph() {
             // The year's value is the balance after its last payment, or the first balance of
             // 1 or less: the payoff row, or an empty row past the end of the schedule.
             for (int j = start; j <= i * F; ++j) {
-                const Currency balance = rt.at(j, 4).toCurrency();
+                // Past the table's end reads as an empty row.
+                const Currency balance = j < rt.rows() ? rt.at(j, 4).toCurrency() : Currency();
                 gv.at(i + 1, 5) = balance;
                 gv.at(i + 1, 1) = Currency::fromWhole(i + 1);
                 if (balance <= Currency::fromWhole(1)) {
