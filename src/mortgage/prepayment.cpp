@@ -23,9 +23,9 @@ int offeredYears() {
     return std::min<int>(mortgage().PrePayYears, table().rows() - 1);
 }
 
-// The largest amount a typed text may reach: the currency range, with room for the sums of
-// the schedule.
-constexpr double MaxAmount = 1e14;
+// A typed amount stays inside the currency range (about 922 trillion); a key that would take it
+// beyond is refused like any other wrong key.
+constexpr double MaxAmount = 9e14;
 
 } // namespace
 
