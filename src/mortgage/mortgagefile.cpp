@@ -6,6 +6,8 @@
 #include "shell/runtimefailure.h"
 
 #include <QBuffer>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -106,8 +108,11 @@ MortgageFileData readMortgageFile(const QByteArray& bytes) {
     d.PrePayYears = r.int16(9);
     d.PrePayCount = r.int16(10);
     d.MortgageMode = r.int16(11);
-    // Written, never used: any number is accepted.
-    d.DaysInYear = static_cast<float>(r.number(12));
+    // Written, never used: any number is accepted (the days-in-year row replaces it).
+    const double storedDays = r.number(12);
+    d.DaysInYear = std::fabs(storedDays) <= std::numeric_limits<float>::max()
+                       ? static_cast<float>(storedDays)
+                       : 0.0F;
     r.text(13);
     r.number(14);
     checkRange(d.ShowPaymentDates, 0, 1, "dates shown");
