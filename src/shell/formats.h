@@ -19,8 +19,13 @@
 //   "###.00%" "####.00%" "###,,###.00%" "#,,###.00%" "#,,###.000%" "#,,###.0000%"
 //                                     the number times 100, then as above, followed by "%"
 // Adjacent commas only switch grouping on; they never scale. Negative numbers get a leading
-// "-". Rounding is half away from zero on the decimal digits of the value (the value is first
-// taken to 15 significant digits, so 2.675 shows as 2.68).
+// "-"; a negative value that rounds to zero shows without it. Rounding is half away from zero
+// on the decimal digits of the value (the value is first taken to 15 significant digits, so
+// 2.675 shows as 2.68). Any pattern of '#', '0', ',' and '.' works the same way: each '0' before
+// the point is a digit always shown, the placeholders after it are the decimals ('0' always
+// shown, '#' only when not a trailing zero), the point is shown whenever the pattern has one.
+// Other characters before or after the placeholders are copied; a '%' among them also
+// multiplies by 100. A non-finite double shows as "inf", "-inf" or "nan".
 QString formatNumber(double value, QStringView pattern);
 // The same for an amount, exactly from its four decimals.
 QString formatNumber(Currency value, QStringView pattern);

@@ -49,6 +49,15 @@ void TestFormats::formatDouble_data() {
     QTest::newRow("money 1e20 keeps 15 digits")
         << 123456789012345678901.0 << money << "123,456,789,012,346,000,000.00";
     QTest::newRow("money tiny") << 1e-9 << money << ".00";
+    QTest::newRow("money carries to sixteen digits")
+        << 999999999999999.9 << money << "1,000,000,000,000,000.00";
+    QTest::newRow("money fifteen digit carry")
+        << 99999999999999.99 << money << "100,000,000,000,000.00";
+    QTest::newRow("eight decimals of 1e-5") << 1e-5 << QStringLiteral("0.########") << "0.00001";
+    QTest::newRow("eight decimals below 1e-5")
+        << 0.000005 << QStringLiteral("0.########") << "0.000005";
+    QTest::newRow("eight decimals half below 1e-5")
+        << 0.000000005 << QStringLiteral("0.########") << "0.00000001";
     QTest::newRow("money huge") << 1e300 << QStringLiteral("#,,###")
                                 << QStringLiteral("1") + QStringLiteral(",000").repeated(100);
 
