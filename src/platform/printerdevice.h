@@ -41,11 +41,6 @@ public:
     virtual bool printWindow(QWidget& window) = 0;
     // How many lines of the current font fit the printable height of a page.
     virtual int linesPerPhysicalPage() const = 0;
-
-protected:
-    PrinterDevice() = default;
-    PrinterDevice(const PrinterDevice&) = default;
-    PrinterDevice& operator=(const PrinterDevice&) = default;
 };
 
 // Keeps the pages as text lines. The cursor column counts characters from 1. A page holds the
