@@ -6,6 +6,7 @@
 #include "shell/runtimefailure.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -30,13 +31,14 @@ constexpr double MaxAmount = 9e14;
 } // namespace
 
 std::int16_t prePayYearsFromTerm(Currency termYears) {
-    return checked::toInt16(termYears.toDouble());
+    // The table holds 45 years; a loan term from a file may ask for more.
+    return checked::toInt16(std::clamp(termYears.toDouble(), 0.0, 45.0));
 }
 
 int loadPrePayWindow() {
     MortgageState& m = mortgage();
     const Currency term = program().EntryValues.size() > 3 ? program().EntryValues[3] : Currency();
-    m.PrePayYears = std::max<std::int16_t>(0, prePayYearsFromTerm(term));
+    m.PrePayYears = prePayYearsFromTerm(term);
     m.ScheduleRows = static_cast<std::int16_t>(m.PrePayYears + 1);
     CurrencyTable& t = table();
     if (t.at(1, 2) == Currency()) {

@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-// The term in years rounded to whole years (halves to even).
+// The term in years rounded to whole years (halves to even), within the table's 0..45 years.
 std::int16_t prePayYearsFromTerm(Currency termYears);
 
 // MortPrePay's load: PrePayYears from EntryValues(3); ScheduleRows = PrePayYears + 1; numbers

@@ -69,6 +69,7 @@ private slots:
     void termLimit();
     void failureKeepsWhatWasWritten();
     void onePaymentLoan();
+    void windowLifecycle();
 };
 
 void TestAmortization::documentedFigures_data() {
@@ -458,6 +459,37 @@ void TestAmortization::onePaymentLoan() {
     QCOMPARE(cell(1, 3), 100000.0);
     QCOMPARE(cell(1, 4), 0.0);
     QCOMPARE(cell(1, 6), 100000.0);
+}
+
+void TestAmortization::windowLifecycle() {
+    MortgageState& m = mortgage();
+    m.MortgageFileName = QStringLiteral("Home.umd");
+    program().MortgageMode = 2;
+    setDaysInYearChoice(3);
+    loadMortgageTables();
+    QCOMPARE(program().EntryValues.size(), 6);
+    QCOMPARE(program().EntryValues[1], Currency::fromWhole(20000));
+    QCOMPARE(program().EntryValues[3], Currency::fromWhole(4));
+    QCOMPARE(program().ResultTable.rows(), 2101);
+    QCOMPARE(program().ResultTable.columns(), 8);
+    QCOMPARE(m.MortPrePayments.rows(), 46);
+    QCOMPARE(m.DaysInYearChoice, std::int16_t(1));
+    QCOMPARE(m.ScheduleRows, std::int16_t(26));
+    QVERIFY_THROWS_EXCEPTION(RunTimeFailure, setDaysInYearChoice(5));
+    QCOMPARE(m.DaysInYearChoice, std::int16_t(1));
+
+    program().CalcMode = 2;
+    program().ResultCount = 10;
+    program().GraphCaller = 4;
+    m.PrePayCount = 2;
+    releaseMortgageTables();
+    QCOMPARE(program().CalcMode, std::int16_t(0));
+    QCOMPARE(program().ResultCount, std::int16_t(0));
+    QCOMPARE(program().GraphCaller, std::int16_t(0));
+    QCOMPARE(m.PrePayCount, std::int16_t(0));
+    QCOMPARE(m.ScheduleRows, std::int16_t(0));
+    QCOMPARE(program().ResultTable.rows(), 0);
+    QCOMPARE(m.MortgageFileName, QStringLiteral("Home.umd"));
 }
 
 QTEST_GUILESS_MAIN(TestAmortization)

@@ -63,6 +63,9 @@ void TestPrePayment::yearsFromTerm_data() {
     QTest::newRow("half to even down") << 4.5 << 4;
     QTest::newRow("half to even up") << 5.5 << 6;
     QTest::newRow("40") << 40.0 << 40;
+    QTest::newRow("a loan file of 100 years offers the table's 45") << 100.0 << 45;
+    QTest::newRow("beyond 16 bits") << 1e9 << 45;
+    QTest::newRow("negative") << -3.0 << 0;
 }
 
 void TestPrePayment::yearsFromTerm() {
