@@ -69,6 +69,7 @@ private slots:
     void termLimit();
     void failureKeepsWhatWasWritten();
     void onePaymentLoan();
+    void balanceLeftAfterTheLastPayment();
     void windowLifecycle();
 };
 
@@ -459,6 +460,27 @@ void TestAmortization::onePaymentLoan() {
     QCOMPARE(cell(1, 3), 100000.0);
     QCOMPARE(cell(1, 4), 0.0);
     QCOMPARE(cell(1, 6), 100000.0);
+}
+
+void TestAmortization::balanceLeftAfterTheLastPayment() {
+    // A term of 25.7 years gives 308 monthly periods, short of the 308.4 the payment is made
+    // for: a balance of 6 or more stays in the last row.
+    MortgageInputs in = defaults();
+    in.MortgageMode = 2;
+    in.Term = Currency::fromDouble(25.7);
+    const MortgageResult every = calculateMortgage(in);
+    QCOMPARE(every.payments, 308);
+    QVERIFY(!every.adjusted);
+    const double left = cell(308, 4);
+    QVERIFY(left >= 6.0);
+    QCOMPARE(every.balance, left);
+
+    in.CalcMode = 1;
+    const MortgageResult annual = calculateMortgage(in);
+    QCOMPARE(annual.last, 26);
+    // The last year ends at the last payment, not at the empty rows after it.
+    QCOMPARE(mortgage().MortYearTotals.at(26, 4), Currency::fromDouble(left));
+    QCOMPARE(annual.balance, Currency::fromDouble(left).toDouble());
 }
 
 void TestAmortization::windowLifecycle() {
