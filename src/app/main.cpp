@@ -14,6 +14,7 @@
 // each other only through the program-wide state (shell/programstate.h and each
 // calculator's own state). Model code raises RunTimeFailure; only event handlers catch it.
 
+#include "mortgage/mortgagecalc.h"
 #include "platform/printerdevice.h"
 #include "shell/mdicontainer.h"
 #include "shell/windowregistry.h"
@@ -22,7 +23,7 @@
 
 namespace {
 void registerWindows() {
-    // Each calculator registers a factory here as it is built.
+    windows().add(WindowId::MortgageCalc, [](QWidget* parent) { return new MortgageCalc(parent); });
 }
 } // namespace
 

@@ -1,0 +1,24 @@
+#pragma once
+// "Accelerated payments": how many days a year has, which sets the biweekly and weekly periods
+// per year and so the period rate of those payments.
+
+#include <QDialog>
+
+class CommandButton;
+class QRadioButton;
+
+class MortIRFTable : public QDialog {
+    Q_OBJECT
+public:
+    explicit MortIRFTable(QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void IRFactor_Click(int index);
+    void ExitMort_Click();
+
+    QRadioButton* m_irFactor[4];
+    CommandButton* m_exitMort;
+};

@@ -1,0 +1,343 @@
+// The mortgage calculator as a user drives it: opened from the menu, typed into key by key,
+// calculated, switched between frequencies and row kinds, with additional payments, dates,
+// files, the printed report and the exit back to the menu.
+
+#include "mortgage/mortgagecalc.h"
+#include "mortgage/mortgagestate.h"
+#include "platform/filedialogs.h"
+#include "platform/grid.h"
+#include "shell/formats.h"
+#include "shell/mdicontainer.h"
+#include "shell/menumain.h"
+#include "shell/programdir.h"
+#include "shell/programstate.h"
+#include "shell/windowregistry.h"
+#include "support/capturedprinter.h"
+#include "support/modalresponder.h"
+#include "support/tempprogramdir.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+QString rj(const QString& text, int width) {
+    return RightJustify(text, width);
+}
+} // namespace
+
+class TestMortgageCalc : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        resetProgram();
+        resetMortgage();
+        m_dir = std::make_unique<TempProgramDir>();
+        setProgramDirectory(m_dir->path());
+        windows().clear();
+        windows().add(WindowId::MortgageCalc,
+                      [](QWidget* parent) { return new MortgageCalc(parent); });
+        m_main = std::make_unique<MDIContainer>();
+        m_main->show();
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+        program().PaymentStartDate = QStringLiteral("2027-01-31");
+        m_guard = std::make_unique<ModalGuard>();
+    }
+
+    void cleanup() {
+        m_guard.reset();
+        m_main.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        setProgramDirectory({});
+        FileDialogs::clearAnswers();
+        m_dir.reset();
+    }
+
+    void defaultsFromTheMenu() {
+        MortgageCalc* w = open("Canadian");
+        QCOMPARE(m_main->windowTitle(), QStringLiteral(" Mortgage Tables"));
+        QCOMPARE(line("InPrincipal")->text(), QStringLiteral("   $100,000.00"));
+        QCOMPARE(combo("InRate")->currentText(), QStringLiteral("        10.125%"));
+        QCOMPARE(combo("InTerm")->currentText(), QStringLiteral("            25"));
+        QCOMPARE(combo("Comperiod")->currentText(), QStringLiteral("      Monthly"));
+        QVERIFY(w->findChild<QRadioButton*>("Option2")->isChecked());
+
+        click("MCalc");
+        QCOMPARE(label("InMonthPI"), rj("$917.53", 12));
+        QCOMPARE(label("NumPmtsYear"), rj("12", 12));
+        QCOMPARE(label("EndMortYear"), rj("25.00", 12));
+        QCOMPARE(label("AllPayments"), rj("$275,258.20", 12));
+        QCOMPARE(label("TotSavd"), rj("$.00", 12));
+        QCOMPARE(label("InDays"), QStringLiteral("Normal"));
+        QCOMPARE(label("PeriodicR"), QStringLiteral("0.0084375"));
+        Grid* g = grid();
+        QCOMPARE(g->text(0, 0), QStringLiteral(" Payment  Year"));
+        QCOMPARE(g->text(1, 0), QStringLiteral("   1"));
+        QCOMPARE(g->text(25, 0), QStringLiteral("  25"));
+        QCOMPARE(g->text(27, 0), QStringLiteral("Total:"));
+        QCOMPARE(g->text(27, 3), QStringLiteral("$.00"));
+        QCOMPARE(g->text(27, 4), QStringLiteral("$175,258.20"));
+        QCOMPARE(g->text(27, 5), QStringLiteral("$100,000.00"));
+        QCOMPARE(int(program().ResultCount), 25);
+    }
+
+    // Typing key by key, leaving the field, and a semiannual mortgage.
+    void typedEntriesAndSemiannualCompounding() {
+        open("Canadian");
+        QLineEdit* principal = line("InPrincipal");
+        principal->setFocus();
+        QTest::keyClicks(principal, "85000");
+        QCOMPARE(label("InMonthPI"), QString()); // the first key cleared the results
+        QTest::keyClick(principal, Qt::Key_Return);
+        QCOMPARE(principal->text(), rj("$85,000.00", 16));
+        QTest::keyClicks(combo("InRate")->lineEdit(), "11");
+        QTest::keyClick(combo("InRate")->lineEdit(), Qt::Key_Return);
+        QCOMPARE(combo("InRate")->currentText(), rj("11.000", 14) + "%");
+        pick("Comperiod", "   Semiannual");
+        click("MCalc");
+        QCOMPARE(label("InMonthPI"), rj("$818.15", 12));
+    }
+
+    void everyPaymentFrequency_data() {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("payment");
+        QTest::addColumn<QString>("years");
+        QTest::addColumn<QString>("days");
+        QTest::newRow("monthly") << "      Monthly"
+                                 << "$917.53"
+                                 << "25.00"
+                                 << "Normal";
+        QTest::newRow("semimonthly") << "  Semimonthly"
+                                     << ""
+                                     << ""
+                                     << "Normal";
+        QTest::newRow("2 weeks") << "      2 Weeks"
+                                 << "$423.47"
+                                 << "24.54"
+                                 << "365";
+        QTest::newRow("1 week") << "      1 Week"
+                                << ""
+                                << ""
+                                << "365";
+        QTest::newRow("biweekly acc") << " Biweekly(Acc)"
+                                      << "$458.76"
+                                      << "18.54"
+                                      << "365";
+        QTest::newRow("weekly acc") << "   Weekly(Acc)"
+                                    << ""
+                                    << ""
+                                    << "365";
+    }
+
+    void everyPaymentFrequency() {
+        QFETCH(QString, frequency);
+        QFETCH(QString, payment);
+        QFETCH(QString, years);
+        open("Canadian");
+        pick("FreqPmt", frequency);
+        click("MCalc");
+        QVERIFY(!label("InMonthPI").trimmed().isEmpty());
+        if (!payment.isEmpty()) {
+            QCOMPARE(label("InMonthPI"), rj(payment, 12));
+            QCOMPARE(label("EndMortYear"), rj(years, 12));
+        }
+        QTEST(label("InDays"), "days");
+        QCOMPARE(grid()->text(1, 0), QStringLiteral("   1"));
+        pick("FreqPmt", "      Monthly");
+        QCOMPARE(int(program().ResultCount), 0);
+    }
+
+    void allPaymentsAndAnAdditionalPayment() {
+        open("Canadian");
+        click("Option1");
+        QCOMPARE(int(program().CalcMode), 2);
+        respondWith([](QDialog& d) {
+            auto* pgrid = d.findChild<Grid*>("PGrid");
+            QCOMPARE(pgrid->rows(), 26);
+            QCOMPARE(pgrid->text(25, 0), QStringLiteral("25"));
+            pgrid->setCurrentCell(2, 1);
+            for (QChar c : QStringLiteral("5000")) {
+                emit pgrid->keyPressed(c);
+            }
+            QCOMPARE(pgrid->text(2, 1), QStringLiteral("5,000.00"));
+            QTest::mouseClick(d.findChild<QPushButton*>("UsePrePay"), Qt::LeftButton);
+        });
+        click("MAddPrePay");
+        QCOMPARE(int(mortgage().PrePayCount), 1);
+        click("MCalc");
+        QCOMPARE(label("EndMortYear"), rj("20.92", 12));
+        QCOMPARE(label("TotSavd"), rj("$40,194.25", 12));
+        Grid* g = grid();
+        QCOMPARE(g->text(0, 0), QStringLiteral("  Payment   No.  Year"));
+        QCOMPARE(g->text(1, 0), QStringLiteral("   1       1"));
+        QCOMPARE(g->text(13, 0), QStringLiteral("  13       2"));
+        QCOMPARE(g->text(251 + 2, 0), QStringLiteral("Total:"));
+        QCOMPARE(g->text(251 + 4, 0), QStringLiteral("Additional "));
+        QCOMPARE(g->text(251 + 6, 0), QStringLiteral("Year    2"));
+        QCOMPARE(g->text(251 + 6, 2), QStringLiteral("5,000.00"));
+        QCOMPARE(int(program().ResultCount), 252);
+    }
+
+    void paymentDatesOnMonthEnds() {
+        open("Canadian");
+        click("Option1");
+        respondType(QStringLiteral("InDate"), QStringLiteral("2027-01-31"),
+                    QStringLiteral("OkExit"));
+        click("MDateNumber");
+        QCOMPARE(button("MDateNumber")->text(), QStringLiteral("&View payment No."));
+        click("MCalc");
+        Grid* g = grid();
+        QCOMPARE(g->text(0, 0), QStringLiteral(" Payment  Date"));
+        QCOMPARE(g->text(1, 0), QStringLiteral("2027-01-31"));
+        QCOMPARE(g->text(2, 0), QStringLiteral("2027-02-28"));
+        QCOMPARE(g->text(3, 0), QStringLiteral("2027-03-31"));
+        click("MDateNumber"); // back to numbers
+        click("MCalc");
+        QCOMPARE(g->text(0, 0), QStringLiteral("  Payment   No.  Year"));
+    }
+
+    void saveAndOpenInAFreshWindow() {
+        open("Canadian");
+        pick("FreqPmt", " Biweekly(Acc)");
+        click("Option1");
+        click("MCalc");
+        const QString path = m_dir->filePath("House.umd");
+        FileDialogs::setNextAnswer(path);
+        click("MSaveFile");
+        QCOMPARE(mortgage().MortgageFileName, QStringLiteral("House.umd"));
+        QCOMPARE(m_dir->read("House.umd").left(75),
+                 QByteArray("100000,10.125,25,\"      Monthly\",\" Biweekly(Acc)\",\"2027-01-31\","
+                            "0,1,2,0,0,1,"));
+
+        click("MExit");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        open("Canadian");
+        QCOMPARE(combo("FreqPmt")->currentText(), QStringLiteral("      Monthly"));
+        FileDialogs::setNextAnswer(path);
+        click("MLoadFile");
+        QCOMPARE(combo("FreqPmt")->currentText(), QStringLiteral(" Biweekly(Acc)"));
+        QVERIFY(m_main->findChild<QRadioButton*>("Option1")->isChecked());
+        QCOMPARE(label("InMonthPI"), rj("$458.76", 12));
+        QCOMPARE(int(program().ResultCount), 483);
+    }
+
+    void badFileChangesNothing() {
+        open("Canadian");
+        m_dir->write("Bad.umd", QByteArray("100000,10.125,\"x\0\xff", 18));
+        mortgage().MortgageFileName = QStringLiteral("Bad.umd");
+        line("InPrincipal")->setFocus();
+        QTest::keyClicks(line("InPrincipal"), "5");
+        click("MCalc");
+        FileDialogs::setNextAnswer(m_dir->filePath("Bad.umd"));
+        respondClick(QStringLiteral("AMsgExit"));
+        click("MLoadFile");
+        QCOMPARE(shownDialogs().back().labels.isEmpty(), true);
+        QCOMPARE(mortgage().MortgageFileName, QString());
+        QCOMPARE(line("InPrincipal")->text(), rj("$5.00", 16));
+        QCOMPARE(program().EntryValues[1], Currency::fromWhole(5));
+    }
+
+    void saveWithoutResults() {
+        open("Canadian");
+        respondClick(QStringLiteral("AMsgExit"));
+        click("MSaveFile");
+        QCOMPARE(shownDialogs().size(), std::size_t(1));
+        QVERIFY(!QFile::exists(m_dir->filePath("Untitled.umd")));
+    }
+
+    void printedReportFirstPage() {
+        open("Canadian");
+        click("Option1");
+        click("MCalc");
+        CapturedPrinter captured;
+        respondType(QStringLiteral("InFName"), QStringLiteral("The house"),
+                    QStringLiteral("Acept"));
+        click("MPrinter");
+        QCOMPARE(captured.opened(), 1);
+        const QStringList first = captured.pages().front();
+        QCOMPARE(first.value(1), QStringLiteral(" The house"));
+        QVERIFY(first.contains(QString(31, ' ') + QStringLiteral(" Mortgage Table")));
+        const QString footer = QString(39, ' ') + QStringLiteral("Page 1");
+        QCOMPARE(first.back(), footer);
+        const auto rows = std::count_if(first.begin(), first.end(), [](const QString& l) {
+            static const QRegularExpression row(QStringLiteral("^ +\\d+ +\\d+ +[\\d,]*\\.\\d\\d"));
+            return row.match(l).hasMatch();
+        });
+        QCOMPARE(int(rows), 29);
+    }
+
+    void quickHelpTwice() {
+        MortgageCalc* w = open("Canadian");
+        click("MCalc");
+        click("MHelp");
+        auto* help = w->findChild<QPlainTextEdit*>("MTextBox");
+        QVERIFY(help->isVisible());
+        QVERIFY(!grid()->isVisible());
+        QVERIFY(!button("MPrinter")->isEnabled());
+        QVERIFY(help->toPlainText().startsWith(
+            QStringLiteral("Click any yellow box and type in numbers")));
+        click("MHelp");
+        QVERIFY(!help->isVisible());
+        QVERIFY(grid()->isVisible());
+        QCOMPARE(int(program().ResultCount), 0);
+        QCOMPARE(button("MHelp")->text(), QStringLiteral("Quick &Help"));
+    }
+
+    void loanModeAndExit() {
+        open("LoanPmt");
+        QCOMPARE(m_main->windowTitle(), QStringLiteral(" Loan Tables"));
+        QCOMPARE(combo("InTerm")->currentText(), QStringLiteral("            48"));
+        QComboBox* term = combo("InTerm");
+        term->setFocus();
+        QTest::keyClicks(term->lineEdit(), "50");
+        click("MCalc");
+        QCOMPARE(term->currentText(), rj("50", 16));
+        QCOMPARE(grid()->text(5, 0), QStringLiteral("   5"));
+        QCOMPARE(grid()->text(6, 0), QString());
+        click("MGraphs"); // no graph window in this program run: nothing happens
+        click("MExit");
+        QCOMPARE(m_main->windowTitle(), QStringLiteral(" Orvalen Menu"));
+        QVERIFY(!MenuMain::instance()->isHidden());
+        QCOMPARE(int(program().ResultCount), 0);
+        QCOMPARE(int(program().CalcMode), 0);
+    }
+
+private:
+    MortgageCalc* open(const char* menuButton) {
+        QTest::mouseClick(MenuMain::instance()->findChild<QPushButton*>(menuButton),
+                          Qt::LeftButton);
+        auto* w = qobject_cast<MortgageCalc*>(windows().loaded(WindowId::MortgageCalc));
+        [&] { QVERIFY(w != nullptr); }();
+        m_calc = w;
+        return w;
+    }
+    QPushButton* button(const char* name) { return m_calc->findChild<QPushButton*>(name); }
+    void click(const char* name) {
+        QAbstractButton* b = m_calc->findChild<QAbstractButton*>(name);
+        [&] { QVERIFY2(b != nullptr, name); }();
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    QLineEdit* line(const char* name) { return m_calc->findChild<QLineEdit*>(name); }
+    QComboBox* combo(const char* name) { return m_calc->findChild<QComboBox*>(name); }
+    QString label(const char* name) { return m_calc->findChild<QLabel*>(name)->text(); }
+    Grid* grid() { return m_calc->findChild<Grid*>("MGrid"); }
+    void pick(const char* name, const QString& text) {
+        QComboBox* box = combo(name);
+        const int index = box->findText(text);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+
+    std::unique_ptr<TempProgramDir> m_dir;
+    std::unique_ptr<MDIContainer> m_main;
+    std::unique_ptr<ModalGuard> m_guard;
+    MortgageCalc* m_calc = nullptr;
+};
+
+QTEST_MAIN(TestMortgageCalc)
+#include "tst_mortgagecalc.moc"
