@@ -1,0 +1,150 @@
+#pragma once
+// The bar chart of the graph windows, offering the operations of a chart control: the caller
+// sets the number of points, gives labels, legend texts and values one after another (the
+// current point advances after each when automatic advance is on), sets the titles, the print
+// style and the chart type, and asks for a drawing.
+//
+// Nothing given to the chart shows until draw() is called. Chart type 3 draws flat bars
+// through Qt Charts; type 4 draws the same bars with depth (a top and a side face), painted
+// over the same chart without OpenGL. When any legend text is given, each point gets a colour
+// of its own and the legend names the points; otherwise all bars share one colour and the
+// labels run along the horizontal axis.
+//
+// On screen the chart is always in colour. The print style (0 monochrome in greys and
+// hatching, non-zero colour) applies while a picture is taken for the printer
+// (setPrintView(true)) and in render(..., true).
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+class QChart;
+class QBarCategoryAxis;
+class QCategoryAxis;
+class BarChartView;
+
+class BarChart : public QWidget {
+    Q_OBJECT
+public:
+    enum ChartType { Bars2D = 3, Bars3D = 4 };
+    enum DrawCommand { DrawAnew = 2, Redraw = 3 };
+
+    explicit BarChart(QWidget* parent = nullptr);
+    ~BarChart() override;
+
+    // Data sets: the chart draws one; any other count is kept but changes nothing.
+    void setNumSets(int sets) { m_sets = sets; }
+    int numSets() const { return m_sets; }
+
+    // Sets the number of points (at least 1) and makes point 1 the current point. Labels,
+    // legend texts and values of points that remain are kept; new points are empty and zero.
+    void setNumPoints(int points);
+    int numPoints() const { return static_cast<int>(m_values.size()); }
+
+    // The current point (1..numPoints()), where the next label, legend text or value goes.
+    void setThisPoint(int point);
+    int thisPoint() const { return m_current; }
+    // 1: the current point advances after each label, legend text or value (after the last
+    // point it goes back to the first); 0: it stays.
+    void setAutoInc(int on) { m_autoInc = on; }
+    int autoInc() const { return m_autoInc; }
+
+    // The label of the current point, shown along the horizontal axis.
+    void setLabel(const QString& text);
+    // The legend text of the current point.
+    void setLegendText(const QString& text);
+    // The value of the current point.
+    void setValue(double value);
+
+    QString label(int point) const;
+    QString legendText(int point) const;
+    double value(int point) const;
+    const QStringList& labels() const { return m_labels; }
+    const QStringList& legendTexts() const { return m_legend; }
+    const std::vector<double>& values() const { return m_values; }
+
+    void setGraphTitle(const QString& title) { m_title = title; }
+    QString graphTitle() const { return m_title; }
+    // The title of the vertical (value) axis.
+    void setLeftTitle(const QString& title) { m_leftTitle = title; }
+    QString leftTitle() const { return m_leftTitle; }
+    void setLegendStyle(int style) { m_legendStyle = style; }
+    int legendStyle() const { return m_legendStyle; }
+    // 0 monochrome, any other value colour.
+    void setPrintStyle(int style) { m_printStyle = style; }
+    int printStyle() const { return m_printStyle; }
+    // 3 flat bars, 4 bars with depth; other values are kept and draw flat bars.
+    void setGraphType(int type) { m_type = type; }
+    int graphType() const { return m_type; }
+
+    // 2: draws the chart anew from the data given; 3: redraws after a change of chart type or
+    // print style only (the first drawing always builds from the data). Other commands do
+    // nothing.
+    void draw(int command);
+    // The chart type of the drawing on show: 0 before the first draw().
+    int drawnType() const { return m_drawnType; }
+    // How many times the chart was built from its data (draw(2), or a first draw(3)).
+    int buildCount() const { return m_builds; }
+
+    // While on, the chart shows itself in its print style, for a picture of the window.
+    void setPrintView(bool on);
+    bool printView() const { return m_printView; }
+
+    // The drawing on show, rendered at `size`; in the print style when `printStyle` is true.
+    QImage render(QSize size, bool printStyle = false);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    friend class BarChartView;
+
+    void build();
+    void applyFonts();
+    void applyLook();
+    void fitLabels();
+    void layOut();
+    bool legendMode() const;
+    void advance();
+    // The face colour and brush of point `index` (0-based) in the look on show.
+    QBrush barBrush(int index) const;
+    QColor barColor(int index) const;
+    bool colourLook() const { return !m_printView || m_printStyle != 0; }
+    // What is painted over the chart, in scene coordinates: the bars with depth and the
+    // labels of the horizontal axis.
+    void paintOverlay(QPainter& painter) const;
+    void paintDepthBars(QPainter& painter) const;
+    void paintLabels(QPainter& painter) const;
+
+    int m_sets = 1;
+    int m_current = 1;
+    int m_autoInc = 0;
+    QStringList m_labels;
+    QStringList m_legend;
+    std::vector<double> m_values{0.0};
+    QString m_title;
+    QString m_leftTitle;
+    int m_legendStyle = 0;
+    int m_printStyle = 0;
+    int m_type = Bars2D;
+
+    int m_drawnType = 0;
+    int m_builds = 0;
+    bool m_printView = false;
+    // What the drawing on show was built from.
+    QStringList m_drawnLabels;
+    std::vector<double> m_drawnValues;
+    bool m_drawnLegend = false;
+    // How the horizontal labels fit: every m_labelStep-th label shown, at m_labelAngle;
+    int m_labelStep = 0;
+    int m_labelAngle = 0;
+    int m_labelBand = -1; // height kept under the plot for them
+
+    BarChartView* m_view;
+    QChart* m_chart;
+    QBarCategoryAxis* m_axisX = nullptr;
+    QCategoryAxis* m_axisY = nullptr;
+};
