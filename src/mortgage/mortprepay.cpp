@@ -38,7 +38,7 @@ MortPrePay::MortPrePay(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
-    resize(300, 420);
+    resize(200, 420);
 
     connect(m_grid, &Grid::currentCellChanged, this, &MortPrePay::PGrid_CurrentCellChanged);
     connect(m_grid, &Grid::gotFocus, this, &MortPrePay::PGrid_GotFocus);
