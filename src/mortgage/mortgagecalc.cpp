@@ -243,19 +243,9 @@ void MortgageCalc::Form_Load() {
     auto reset = [this] { ResetResults(); };
     const QString symbol = p.CurrencySymbol;
     m_fields = {
-        new EntryField(m_inPrincipal,
-                       {QStringLiteral("InPrincipal"), 1, FieldKind::Money, 2,
-                        QStringLiteral("####,,###.00"), 16, 0, 0, 1, QStringLiteral("InRate")},
-                       reset),
-        new EntryField(m_inRate,
-                       {QStringLiteral("InRate"), 2, FieldKind::Percent, 3,
-                        QStringLiteral("###.000"), 14, 0, 0, 1, QStringLiteral("InTerm")},
-                       reset),
-        new EntryField(m_inTerm,
-                       {QStringLiteral("InTerm"), 3, FieldKind::Years, 0, QStringLiteral("###"), 16,
-                        mortgageTables ? 40 : 480, 5, mortgageTables ? 1 : 12,
-                        QStringLiteral("Comperiod")},
-                       reset),
+        new EntryField(m_inPrincipal, principalField(), reset),
+        new EntryField(m_inRate, rateField(), reset),
+        new EntryField(m_inTerm, termField(p.MortgageMode), reset),
     };
     m_inRate->addItems({QStringLiteral("6 "), QStringLiteral("7 "), QStringLiteral("8 "),
                         QStringLiteral("9 "), QStringLiteral("10 ")});

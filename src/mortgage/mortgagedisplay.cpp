@@ -168,17 +168,49 @@ void applyMortgageDisplay(const MortgageDisplay& display) {
     p.ReportBlocks[1] = display.prePayReportText;
 }
 
+EntryFieldSpec principalField() {
+    return {QStringLiteral("InPrincipal"),
+            1,
+            FieldKind::Money,
+            2,
+            QStringLiteral("####,,###.00"),
+            16,
+            0,
+            0,
+            1,
+            QStringLiteral("InRate")};
+}
+
+EntryFieldSpec rateField() {
+    return {
+        QStringLiteral("InRate"), 2, FieldKind::Percent, 3, QStringLiteral("###.000"), 14, 0, 0, 1,
+        QStringLiteral("InTerm")};
+}
+
+EntryFieldSpec termField(int mortgageMode) {
+    const bool loan = mortgageMode == 2;
+    return {QStringLiteral("InTerm"),
+            3,
+            FieldKind::Years,
+            0,
+            QStringLiteral("###"),
+            16,
+            loan ? 480 : 40,
+            5,
+            loan ? 12 : 1,
+            QStringLiteral("Comperiod")};
+}
+
 QString principalText(Currency principal, const QString& currencySymbol) {
-    return RightJustify(currencySymbol + formatNumber(principal, MoneyPattern), 16);
+    return entryDisplayText(principalField(), principal, currencySymbol);
 }
 
 QString rateText(Currency rate) {
-    return RightJustify(formatNumber(rate, u"###.000"), 14) + u'%';
+    return entryDisplayText(rateField(), rate, {});
 }
 
 QString termText(Currency termYears, int mortgageMode) {
-    const double shown = mortgageMode == 2 ? termYears.toDouble() * 12.0 : termYears.toDouble();
-    return RightJustify(formatNumber(shown, u"###"), 16);
+    return entryDisplayText(termField(mortgageMode), termYears, {});
 }
 
 EntryTexts defaultEntryTexts(int mortgageMode, const QString& currencySymbol) {

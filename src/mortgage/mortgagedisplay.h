@@ -5,6 +5,7 @@
 
 #include "mortgage/amortization.h"
 #include "shell/currency.h"
+#include "shell/entrytext.h"
 
 #include <QString>
 #include <QStringList>
@@ -91,6 +92,11 @@ void applyMortgageDisplay(const MortgageDisplay& display);
 // rate: "###.000" right-aligned in 14, then "%";
 // term: "###" right-aligned in 16, the years (mortgage) or 12 x the years (loan).
 QString principalText(Currency principal, const QString& currencySymbol);
+// The window's three entry fields: InPrincipal (money, width 16), InRate (percent with three
+// decimals) and InTerm (years, limit 40; a loan's months, limit 480), with their Enter targets.
+EntryFieldSpec principalField();
+EntryFieldSpec rateField();
+EntryFieldSpec termField(int mortgageMode);
 QString rateText(Currency rate);
 QString termText(Currency termYears, int mortgageMode);
 
