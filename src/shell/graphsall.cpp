@@ -1,0 +1,240 @@
+#include "shell/graphsall.h"
+
+#include "platform/barchart.h"
+#include "platform/printerdevice.h"
+#include "platform/twips.h"
+#include "shell/busypointer.h"
+#include "shell/commandbutton.h"
+#include "shell/dialogs.h"
+#include "shell/guarded.h"
+#include "shell/programstate.h"
+#include "shell/windowregistry.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// The window the exit button goes back to, by GraphCaller.
+std::optional<WindowId> callerWindow(std::int16_t caller) {
+    switch (caller) {
+    case 1:
+        return WindowId::SavingsCalc;
+    case 2:
+    case 3:
+        return WindowId::RetireCalc;
+    case 4:
+        return WindowId::MortgageCalc;
+    case 5:
+        return WindowId::CapitalReqdCalc;
+    case 6:
+        return WindowId::FindCompoundCalc;
+    case 7:
+        return WindowId::Plan401KCalc;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+GraphsAll::GraphsAll(QWidget* parent)
+    : ChildWindow(parent), m_graph(new BarChart(this)), m_label1(new QLabel(this)),
+      m_sav2D(
+          new CommandButton(QStringLiteral("Show Graph in &2D"), QStringLiteral("Sav2D"), this)),
+      m_threeDee(
+          new CommandButton(QStringLiteral("Show Graph in &3D"), QStringLiteral("ThreeDee"), this)),
+      m_ptr(new CommandButton(QStringLiteral("&To Printer"), QStringLiteral("Ptr"), this)),
+      m_exitBut(
+          new CommandButton(QStringLiteral("E&xit to Menu"), QStringLiteral("ExitBut"), this)),
+      m_oned(new CommandButton(QStringLiteral("&Gain/Loss %"), QStringLiteral("Oned"), this)),
+      m_pie2d(
+          new CommandButton(QStringLiteral("&Value of each fund"), QStringLiteral("Pie2d"), this)) {
+    setObjectName(QStringLiteral("GraphsAll"));
+    resize(twipsSize(9550, 6450));
+    m_graph->setObjectName(QStringLiteral("Graph1"));
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_oned->hide();
+    m_pie2d->hide();
+    // Neither view is offered until the first chart is drawn; drawing it gives "3D" the focus.
+    m_sav2D->setEnabled(false);
+    m_threeDee->setEnabled(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(twips(120));
+    buttons->addWidget(m_label1, 1);
+    for (CommandButton* b : {m_sav2D, m_threeDee, m_ptr, m_exitBut, m_oned, m_pie2d}) {
+        b->setMinimumSize(twipsSize(1900, 400));
+        buttons->addWidget(b);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(90), twips(90), twips(90), twips(120));
+    layout->setSpacing(twips(120));
+    layout->addWidget(m_graph, 1);
+    layout->addLayout(buttons);
+
+    connect(m_sav2D, &CommandButton::clicked, this, &GraphsAll::Sav2D_Click);
+    connect(m_threeDee, &CommandButton::clicked, this, &GraphsAll::ThreeDee_Click);
+    connect(m_ptr, &CommandButton::clicked, this, &GraphsAll::Ptr_Click);
+    connect(m_exitBut, &CommandButton::clicked, this, &GraphsAll::ExitBut_Click);
+    Form_Load();
+}
+
+void GraphsAll::Form_Load() {
+    guarded(3, [&] {
+        m_dataPoints = prepareGraphData();
+        if (isComparisonGraph()) {
+            Compare2D();
+        } else {
+            m_kind = Yearly2D;
+            drawYearly2D();
+        }
+    });
+}
+
+void GraphsAll::showButtonsFor2D() {
+    if (!m_threeDee->isEnabled()) {
+        m_threeDee->setEnabled(true);
+        m_threeDee->setFocus();
+    }
+    m_sav2D->setVisible(true);
+    m_sav2D->setEnabled(false);
+    m_oned->hide();
+    m_pie2d->hide();
+}
+
+void GraphsAll::drawYearly2D() {
+    showButtonsFor2D();
+    const int n = drawnPointCount(m_dataPoints);
+    m_graph->setNumSets(1);
+    m_graph->setNumPoints(n);
+    m_graph->setGraphTitle(program().GraphTitle);
+    m_graph->setLegendStyle(1);
+    m_graph->setAutoInc(1);
+    m_graph->setPrintStyle(m_printInColour);
+    for (int point = 1; point <= n; ++point) {
+        m_graph->setLabel(yearlyLabel(point));
+    }
+    m_graph->setNumPoints(n);
+    m_graph->setNumSets(1);
+    m_graph->setAutoInc(1);
+    const int m = m_graph->numPoints();
+    for (int point = 1; point <= m; ++point) {
+        m_graph->setValue(yearlyValue(point));
+    }
+    m_graph->setGraphType(BarChart::Bars2D);
+    m_graph->draw(BarChart::DrawAnew);
+}
+
+void GraphsAll::Compare2D() {
+    m_kind = Compare2DKind;
+    showButtonsFor2D();
+    const int n = drawnPointCount(m_dataPoints);
+    for (int twice = 0; twice < 2; ++twice) {
+        m_graph->setNumSets(1);
+        m_graph->setNumPoints(n);
+        m_graph->setGraphTitle(program().GraphTitle);
+    }
+    m_graph->setLeftTitle(comparisonAxisTitle());
+    m_graph->setLegendStyle(1);
+    m_graph->setAutoInc(1);
+    m_graph->setPrintStyle(m_printInColour);
+    for (int point = 1; point <= n; ++point) {
+        m_graph->setLegendText(comparisonLegend(point));
+    }
+    m_graph->setNumPoints(n);
+    m_graph->setNumSets(1);
+    m_graph->setAutoInc(1);
+    const int m = m_graph->numPoints();
+    for (int point = 1; point <= m; ++point) {
+        m_graph->setValue(comparisonValue(point));
+    }
+    m_graph->setGraphType(BarChart::Bars2D);
+    m_graph->draw(BarChart::DrawAnew);
+}
+
+void GraphsAll::drawView3D() {
+    m_sav2D->setVisible(true);
+    m_oned->hide();
+    if (!m_sav2D->isEnabled()) {
+        m_sav2D->setEnabled(true);
+        m_threeDee->setEnabled(false);
+    }
+    m_sav2D->setFocus();
+    m_graph->setPrintStyle(m_printInColour);
+    m_graph->setGraphType(BarChart::Bars3D);
+    m_graph->draw(BarChart::Redraw);
+}
+
+void GraphsAll::Compare3D() {
+    m_kind = Compare3DKind;
+    drawView3D();
+}
+
+void GraphsAll::drawKind(std::int16_t kind) {
+    switch (kind) {
+    case Yearly2D:
+        m_kind = Yearly2D;
+        drawYearly2D();
+        return;
+    case Yearly3D:
+        m_kind = Yearly3D;
+        drawView3D();
+        return;
+    case Compare2DKind:
+        Compare2D();
+        return;
+    case Compare3DKind:
+        Compare3D();
+        return;
+    default:
+        return;
+    }
+}
+
+void GraphsAll::Sav2D_Click() {
+    guarded(3, [&] { drawKind(isComparisonGraph() ? Compare2DKind : Yearly2D); });
+}
+
+void GraphsAll::ThreeDee_Click() {
+    guarded(3, [&] { drawKind(isComparisonGraph() ? Compare3DKind : Yearly3D); });
+}
+
+void GraphsAll::Ptr_Click() {
+    if (!askQuestion(1)) {
+        return;
+    }
+    m_printInColour = askQuestion(2) ? 1 : 0;
+    guarded(3, [&] {
+        drawKind(m_kind);
+        BusyPointer busy;
+        resize(twipsSize(9530, 5900));
+        // The window goes back to its place and size on every path, failures included.
+        struct Restore {
+            GraphsAll& window;
+            ~Restore() {
+                window.m_graph->setPrintView(false);
+                PlaceChildWindow(window);
+                window.resize(twipsSize(9550, 6450));
+            }
+        } restore{*this};
+        std::unique_ptr<PrinterDevice> printer = Printers::open(QStringLiteral("Graph"));
+        m_graph->setPrintView(true);
+        printer->printWindow(*this);
+        m_graph->setPrintView(false);
+        printer->endDoc();
+    });
+    m_printInColour = 0;
+}
+
+void GraphsAll::ExitBut_Click() {
+    const std::optional<WindowId> caller = callerWindow(program().GraphCaller);
+    hide();
+    windows().unload(WindowId::GraphsAll);
+    if (caller) {
+        windows().show(*caller);
+    }
+}
