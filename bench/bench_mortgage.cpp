@@ -1,0 +1,240 @@
+// The mortgage calculator's three heavy steps, each against its goal:
+//   (a) the model alone on the largest schedule the window allows (1 Week payments over 38
+//       years, every payment), beside a bare loop of the same arithmetic in plain doubles;
+//   (b) "&Calculate" through the real window, the grid fill included (offscreen), alone and
+//       with the repaint that follows it;
+//   (c) the 300-row every-payment report of the window's defaults printed to a TextPrinter.
+
+#include "mortgage/amortization.h"
+#include "mortgage/mortgagecalc.h"
+#include "mortgage/mortgagedisplay.h"
+#include "mortgage/mortgagereport.h"
+#include "mortgage/mortgagestate.h"
+#include "platform/grid.h"
+#include "platform/printerdevice.h"
+#include "shell/programstate.h"
+#include "shell/reportframe.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const QString Monthly = QStringLiteral("      Monthly");
+const QString OneWeek = QStringLiteral("      1 Week");
+
+struct Timing {
+    double medianMs = 0;
+    double minMs = 0;
+    int reps = 0;
+};
+
+// Times `body` once per repetition after `warmups` untimed calls.
+template <class F> Timing timeEach(int reps, int warmups, F&& body) {
+    for (int i = 0; i < warmups; ++i) {
+        body();
+    }
+    std::vector<double> ms;
+    ms.reserve(static_cast<size_t>(reps));
+    for (int i = 0; i < reps; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        body();
+        const std::chrono::duration<double, std::milli> d =
+            std::chrono::steady_clock::now() - start;
+        ms.push_back(d.count());
+    }
+    std::sort(ms.begin(), ms.end());
+    const size_t n = ms.size();
+    return {n % 2 == 1 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2.0, ms.front(), reps};
+}
+
+// The schedule loop of the model in plain doubles, on the same 2101 x 8 table: the rates, the
+// payment, the loop with its yearly additional-payment look-up (all zero here), the stored
+// rows and the final payment adjustment. Returns the row count.
+int bareSchedule(double P, double R, double T, int m, double f, int F, std::vector<double>& rt,
+                 const std::vector<double>& prePay) {
+    std::fill(rt.begin(), rt.end(), 0.0);
+    auto at = [&rt](int row, int col) -> double& { return rt[static_cast<size_t>(row) * 8 + col]; };
+    const double r = R / 100.0;
+    const double base = 1.0 + r / m;
+    const double im = std::pow(base, m / 12.0) - 1.0;
+    const double ip = std::pow(base, m / f) - 1.0;
+    const double v = 1.0 / std::pow(base, m * T);
+    const double g = im * 12.0 / 52.0;
+    const double pay = P * g / (1.0 - v);
+    const double i = ip;
+    const int N = static_cast<int>(std::lround(52.0 * T + 50.0));
+    double B = P;
+    double I = P * i;
+    double Q = pay - I;
+    double CI = 0.0;
+    double CP = 0.0;
+    double yearNumber = 0.0;
+    int last = N;
+    for (int k = 1; k <= N; ++k) {
+        if (k == 1 || (k - 1) % F == 0) {
+            yearNumber = static_cast<double>(k) / F + 1.0;
+            const double X = prePay[static_cast<size_t>(std::lround(yearNumber))];
+            const double previousPrincipal = k == 1 ? 0.0 : at(k - 1, 3);
+            if (!(X >= B - previousPrincipal)) {
+                Q += X;
+            }
+        }
+        const double thisI = I;
+        const double thisQ = Q;
+        B -= thisQ;
+        const double nextI = i * B;
+        const double nextQ = pay - nextI;
+        if (thisI < 0.0) {
+            last = k - 1;
+            break;
+        }
+        CI += thisI;
+        CP += thisQ;
+        at(k, 1) = k;
+        at(k, 2) = thisI;
+        at(k, 3) = thisQ;
+        at(k, 4) = B;
+        at(k, 5) = CI;
+        at(k, 6) = CP;
+        at(k, 0) = yearNumber;
+        last = k;
+        I = nextI;
+        Q = nextQ;
+    }
+    if (B < 6.0) {
+        const double previousBalance = last == 1 ? P : at(last - 1, 4);
+        const double previousCI = last == 1 ? 0.0 : at(last - 1, 5);
+        const double ownBalance = at(last, 4);
+        at(last, 3) = previousBalance;
+        at(last, 5) = previousCI + at(last, 2);
+        at(last, 6) += ownBalance;
+        at(last, 4) = 0.0;
+    }
+    return last;
+}
+
+void row(const char* name, const Timing& t, const char* goal, double goalMs, const QString& check) {
+    const bool met = goalMs <= 0 || t.medianMs < goalMs;
+    std::printf("  %-46s %6d %10.4f %10.4f  %-9s %-7s %s\n", name, t.reps, t.medianMs, t.minMs,
+                goal, goalMs <= 0 ? "" : (met ? "met" : "NOT met"), qPrintable(check));
+}
+
+void startMortgageWindowState(std::int16_t calcMode) {
+    resetProgram();
+    resetMortgage();
+    program().MortgageMode = 1;
+    loadMortgageTables();
+    program().CalcMode = calcMode;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    std::printf("bench_mortgage: median and best of the repetitions, in milliseconds per call\n");
+    std::printf("  %-46s %6s %10s %10s  %-9s %-7s %s\n", "case", "reps", "median", "min", "goal",
+                "", "check");
+
+    // (a) The model alone: 1 Week, 38 years, every payment, 100000 at 10.125 %, monthly.
+    startMortgageWindowState(2);
+    program().EntryValues[3] = Currency::fromWhole(38);
+    const MortgageInputs inputs = MortgageInputs::fromState(Monthly, OneWeek);
+    MortgageResult result;
+    const Timing model = timeEach(2000, 50, [&] { calculateMortgage(inputs, result); });
+    const QString modelCheck =
+        QStringLiteral("%1 rows, payment %2").arg(result.payments).arg(result.payment, 0, 'f', 2);
+
+    std::vector<double> rt(2101 * 8);
+    std::vector<double> prePay(46, 0.0);
+    int bareRows = 0;
+    const PaymentFrequency weekly = paymentFrequency(OneWeek, inputs.Days);
+    const Timing bare = timeEach(2000, 50, [&] {
+        bareRows = bareSchedule(inputs.Principal.toDouble(), inputs.Rate.toDouble(),
+                                inputs.Term.toDouble(), 12, weekly.f, weekly.F, rt, prePay);
+    });
+    const QString bareCheck = QStringLiteral("%1 rows, last balance %2")
+                                  .arg(bareRows)
+                                  .arg(rt[static_cast<size_t>(bareRows) * 8 + 4], 0, 'f', 2);
+    row("(a) calculateMortgage, 1 Week, 38 y, every", model, "< 0.5 ms", 0.5, modelCheck);
+    row("    bare loop of the same arithmetic (doubles)", bare, "", 0, bareCheck);
+    std::printf("  %-46s %6s %9.1fx\n", "    model / bare loop", "",
+                model.medianMs / bare.medianMs);
+
+    // (b) "&Calculate" through the window, the same schedule.
+    {
+        startMortgageWindowState(1);
+        MortgageCalc window;
+        window.show();
+        QCoreApplication::processEvents();
+        window.findChild<QComboBox*>(QStringLiteral("FreqPmt"))->setCurrentIndex(3);
+        window.findChild<QRadioButton*>(QStringLiteral("Option1"))->click();
+        program().EntryValues[3] = Currency::fromWhole(38);
+        auto* grid = window.findChild<Grid*>(QStringLiteral("MGrid"));
+        auto* paymentLabel = window.findChild<QLabel*>(QStringLiteral("InMonthPI"));
+        const Timing click = timeEach(30, 3, [&] { window.MCalc_Click(); });
+        const QString clickCheck = QStringLiteral("%1 grid rows, ResultCount %2, payment %3")
+                                       .arg(grid->rows())
+                                       .arg(program().ResultCount)
+                                       .arg(paymentLabel->text().trimmed());
+        const Timing painted = timeEach(30, 3, [&] {
+            window.MCalc_Click();
+            QCoreApplication::processEvents();
+        });
+        row("(b) MCalc_Click, 1 Week, 38 y, every payment", click, "< 30 ms", 30, clickCheck);
+        row("    MCalc_Click + repaint (processEvents)", painted, "", 0, QString());
+    }
+
+    // (c) The report of the defaults (25 years monthly, every payment: 300 rows).
+    {
+        startMortgageWindowState(2);
+        ProgramState& p = program();
+        clearMortgageResults();
+        const MortgageInputs in = MortgageInputs::fromState(Monthly, Monthly);
+        const MortgageResult r = calculateMortgage(in);
+        applyMortgageDisplay(
+            mortgageDisplay(r, p.ResultTable, mortgage().MortPrePayments, p.CurrencySymbol));
+        const MortgageCaptions c = mortgageCaptions(r, p.CurrencySymbol);
+        MortgageReportData data = MortgageReportData::fromState();
+        data.TermText = termText(p.EntryValues[3], p.MortgageMode);
+        data.ComperiodText = Monthly;
+        data.FreqPmtText = Monthly;
+        data.InDays = c.InDays;
+        data.PeriodicR = c.PeriodicR;
+        data.NumPmtsYear = c.NumPmtsYear;
+        data.EndMortYear = c.EndMortYear;
+        data.InMonthPI = c.InMonthPI;
+        data.AllPayments = c.AllPayments;
+        data.TotSavd = c.TotSavd;
+        size_t pages = 0;
+        qsizetype lines = 0;
+        const Timing report = timeEach(200, 10, [&] {
+            TextPrinter printer;
+            SetReportFont(printer);
+            printer.tab(2);
+            printer.printLine(QStringLiteral("Home"));
+            printMortgageReport(printer, data);
+            pages = printer.pages().size();
+            lines = 0;
+            for (const QStringList& page : printer.pages()) {
+                lines += page.size();
+            }
+        });
+        row("(c) printMortgageReport, 300 rows, TextPrinter", report, "< 5 ms", 5,
+            QStringLiteral("%1 schedule rows, %2 pages, %3 lines")
+                .arg(r.payments)
+                .arg(pages)
+                .arg(lines));
+    }
+    return 0;
+}
