@@ -10,7 +10,6 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QPainter>
-#include <QPainterPath>
 #include <QResizeEvent>
 #include <QStackedBarSeries>
 #include <algorithm>

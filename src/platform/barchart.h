@@ -71,6 +71,7 @@ public:
     // The title of the vertical (value) axis.
     void setLeftTitle(const QString& title) { m_leftTitle = title; }
     QString leftTitle() const { return m_leftTitle; }
+    // Kept for the caller; the legend shows whenever legend texts were given.
     void setLegendStyle(int style) { m_legendStyle = style; }
     int legendStyle() const { return m_legendStyle; }
     // 0 monochrome, any other value colour.
@@ -95,6 +96,7 @@ public:
 
     // The drawing on show, rendered at `size`; in the print style when `printStyle` is true.
     QImage render(QSize size, bool printStyle = false);
+    using QWidget::render;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -138,7 +140,7 @@ private:
     QStringList m_drawnLabels;
     std::vector<double> m_drawnValues;
     bool m_drawnLegend = false;
-    // How the horizontal labels fit: every m_labelStep-th label shown, at m_labelAngle;
+    // How the horizontal labels fit: every m_labelStep-th label shown, at m_labelAngle.
     int m_labelStep = 0;
     int m_labelAngle = 0;
     int m_labelBand = -1; // height kept under the plot for them

@@ -84,6 +84,7 @@ private slots:
     void printingRedrawsTheViewOnShow();
     void exitShowsTheCaller_data();
     void exitShowsTheCaller();
+    void missingTableShowsMessage3_data();
     void missingTableShowsMessage3();
 
 private:
@@ -549,10 +550,18 @@ void TestGraphsAll::exitShowsTheCaller() {
     windows().unload(id);
 }
 
+void TestGraphsAll::missingTableShowsMessage3_data() {
+    QTest::addColumn<int>("caller");
+    QTest::newRow("yearly chart without its result table") << 2;
+    QTest::newRow("start-of-year chart without its result table") << 3;
+    QTest::newRow("comparison without its graph tables") << 6;
+}
+
 void TestGraphsAll::missingTableShowsMessage3() {
     // A caller that left no table: the drawing stops with the message and the window stays
     // open, with its exit.
-    program().GraphCaller = 2;
+    QFETCH(int, caller);
+    program().GraphCaller = static_cast<std::int16_t>(caller);
     program().ResultCount = 5;
     ModalGuard guard;
     respondClick(QStringLiteral("AMsgExit"));
