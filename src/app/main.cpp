@@ -15,7 +15,9 @@
 // calculator's own state). Model code raises RunTimeFailure; only event handlers catch it.
 
 #include "mortgage/mortgagecalc.h"
+#include "mortgage/mortgagegraph.h"
 #include "platform/printerdevice.h"
+#include "shell/graphsall.h"
 #include "shell/mdicontainer.h"
 #include "shell/windowregistry.h"
 
@@ -24,6 +26,8 @@
 namespace {
 void registerWindows() {
     windows().add(WindowId::MortgageCalc, [](QWidget* parent) { return new MortgageCalc(parent); });
+    windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
+    setGraphPreparer(4, PrepareMortgageGraph);
 }
 } // namespace
 
