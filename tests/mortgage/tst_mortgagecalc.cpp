@@ -3,10 +3,13 @@
 // files, the printed report and the exit back to the menu.
 
 #include "mortgage/mortgagecalc.h"
+#include "mortgage/mortgagegraph.h"
 #include "mortgage/mortgagestate.h"
+#include "platform/barchart.h"
 #include "platform/filedialogs.h"
 #include "platform/grid.h"
 #include "shell/formats.h"
+#include "shell/graphsall.h"
 #include "shell/mdicontainer.h"
 #include "shell/menumain.h"
 #include "shell/programdir.h"
@@ -286,6 +289,31 @@ private slots:
         QVERIFY(grid()->isVisible());
         QCOMPARE(int(program().ResultCount), 0);
         QCOMPARE(button("MHelp")->text(), QStringLiteral("Quick &Help"));
+    }
+
+    // "&Show Graph" hides the calculator and shows the balances; the graph's exit brings the
+    // calculator back with its results.
+    void graphAndBack() {
+        windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
+        setGraphPreparer(4, PrepareMortgageGraph);
+        MortgageCalc* w = open("Canadian");
+        respondClick(QStringLiteral("AMsgExit"));
+        click("MGraphs"); // nothing calculated yet: "No data to graph. Calculate."
+        QCOMPARE(shownDialogs().size(), std::size_t(1));
+        click("MCalc");
+        click("MGraphs");
+        QCOMPARE(int(program().GraphCaller), 4);
+        QVERIFY(w->isHidden());
+        auto* graph = qobject_cast<GraphsAll*>(windows().loaded(WindowId::GraphsAll));
+        QVERIFY(graph != nullptr);
+        auto* chart = graph->findChild<BarChart*>();
+        QVERIFY(chart != nullptr);
+        QCOMPARE(chart->values().size(), qsizetype(25));
+        QCOMPARE(chart->values().front(), 100000.0);
+        QTest::mouseClick(graph->findChild<QPushButton*>("ExitBut"), Qt::LeftButton);
+        QVERIFY(!w->isHidden());
+        QCOMPARE(int(program().ResultCount), 25);
+        QCOMPARE(label("InMonthPI"), rj("$917.53", 12));
     }
 
     void loanModeAndExit() {
