@@ -168,7 +168,7 @@ void applyMortgageDisplay(const MortgageDisplay& display) {
     p.ReportBlocks[1] = display.prePayReportText;
 }
 
-EntryFieldSpec principalField() {
+EntryFieldDef principalField() {
     return {QStringLiteral("InPrincipal"),
             1,
             FieldKind::Money,
@@ -181,13 +181,13 @@ EntryFieldSpec principalField() {
             QStringLiteral("InRate")};
 }
 
-EntryFieldSpec rateField() {
+EntryFieldDef rateField() {
     return {
         QStringLiteral("InRate"), 2, FieldKind::Percent, 3, QStringLiteral("###.000"), 14, 0, 0, 1,
         QStringLiteral("InTerm")};
 }
 
-EntryFieldSpec termField(int mortgageMode) {
+EntryFieldDef termField(int mortgageMode) {
     const bool loan = mortgageMode == 2;
     return {QStringLiteral("InTerm"),
             3,

@@ -94,9 +94,9 @@ void applyMortgageDisplay(const MortgageDisplay& display);
 QString principalText(Currency principal, const QString& currencySymbol);
 // The window's three entry fields: InPrincipal (money, width 16), InRate (percent with three
 // decimals) and InTerm (years, limit 40; a loan's months, limit 480), with their Enter targets.
-EntryFieldSpec principalField();
-EntryFieldSpec rateField();
-EntryFieldSpec termField(int mortgageMode);
+EntryFieldDef principalField();
+EntryFieldDef rateField();
+EntryFieldDef termField(int mortgageMode);
 QString rateText(Currency rate);
 QString termText(Currency termYears, int mortgageMode);
 

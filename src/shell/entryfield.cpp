@@ -26,13 +26,15 @@ void makeYellow(QWidget* widget) {
 }
 } // namespace
 
-EntryField::EntryField(QLineEdit* box, EntryFieldSpec spec, std::function<void()> resetResults)
-    : QObject(box), m_spec(std::move(spec)), m_resetResults(std::move(resetResults)), m_line(box) {
+EntryField::EntryField(QLineEdit* box, EntryFieldDef field, std::function<void()> resetResults)
+    : QObject(box), m_field(std::move(field)), m_resetResults(std::move(resetResults)),
+      m_line(box) {
     install();
 }
 
-EntryField::EntryField(QComboBox* box, EntryFieldSpec spec, std::function<void()> resetResults)
-    : QObject(box), m_spec(std::move(spec)), m_resetResults(std::move(resetResults)), m_combo(box) {
+EntryField::EntryField(QComboBox* box, EntryFieldDef field, std::function<void()> resetResults)
+    : QObject(box), m_field(std::move(field)), m_resetResults(std::move(resetResults)),
+      m_combo(box) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     connect(box, &QComboBox::activated, this, &EntryField::Click);
@@ -41,7 +43,7 @@ EntryField::EntryField(QComboBox* box, EntryFieldSpec spec, std::function<void()
 
 void EntryField::install() {
     QWidget* w = widget();
-    w->setObjectName(m_spec.name);
+    w->setObjectName(m_field.name);
     makeYellow(w);
     editor()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Key and focus events reach the line edit of a combo box, not the combo box itself.
@@ -70,7 +72,7 @@ void EntryField::setText(const QString& text) {
 
 void EntryField::showValue() {
     setText(
-        entryDisplayText(m_spec, program().EntryValues[m_spec.index], program().CurrencySymbol));
+        entryDisplayText(m_field, program().EntryValues[m_field.index], program().CurrencySymbol));
 }
 
 bool EntryField::eventFilter(QObject* watched, QEvent* event) {
@@ -134,7 +136,7 @@ void EntryField::GotFocus() {
 bool EntryField::KeyPress(QChar key) {
     ProgramState& p = program();
     if (key.unicode() == 13) {
-        if (QWidget* target = widget()->window()->findChild<QWidget*>(m_spec.enterTarget)) {
+        if (QWidget* target = widget()->window()->findChild<QWidget*>(m_field.enterTarget)) {
             target->setFocus(Qt::TabFocusReason);
         }
         return true;
@@ -144,9 +146,9 @@ bool EntryField::KeyPress(QChar key) {
         m_resetResults();
     }
     const auto code = static_cast<std::int16_t>(key.unicode());
-    const std::int16_t accepted = m_spec.kind == FieldKind::Years
+    const std::int16_t accepted = m_field.kind == FieldKind::Years
                                       ? FilterWholeKey(code)
-                                      : FilterDecimalKey(code, editor()->text(), m_spec.decimals);
+                                      : FilterDecimalKey(code, editor()->text(), m_field.decimals);
     return accepted == 0;
 }
 
@@ -154,7 +156,7 @@ void EntryField::KeyDown(int qtKey) {
     if (qtKey != Qt::Key_Delete) {
         return;
     }
-    if (m_spec.deleteEmpties) {
+    if (m_field.deleteEmpties) {
         editor()->clear();
     }
     m_resetResults();
@@ -167,15 +169,15 @@ void EntryField::Click() {
 void EntryField::LostFocus() {
     ProgramState& p = program();
     bool store = p.EditPending == 1;
-    if (entryAboveLimit(m_spec, text())) {
-        showMessage(m_spec.limitMessage);
-        setText(QString::number(m_spec.limit));
+    if (entryAboveLimit(m_field, text())) {
+        showMessage(m_field.limitMessage);
+        setText(QString::number(m_field.limit));
         store = true;
     }
     if (store) {
         try {
-            const EntryCommit commit = commitEntry(m_spec, text(), p.CurrencySymbol);
-            p.EntryValues[m_spec.index] = commit.value;
+            const EntryCommit commit = commitEntry(m_field, text(), p.CurrencySymbol);
+            p.EntryValues[m_field.index] = commit.value;
             setText(commit.text);
         } catch (const RunTimeFailure&) {
             // An entry the currency type cannot hold: the field keeps its stored value and

@@ -23,10 +23,10 @@ class QWidget;
 class EntryField : public QObject {
     Q_OBJECT
 public:
-    EntryField(QLineEdit* box, EntryFieldSpec spec, std::function<void()> resetResults);
-    EntryField(QComboBox* box, EntryFieldSpec spec, std::function<void()> resetResults);
+    EntryField(QLineEdit* box, EntryFieldDef field, std::function<void()> resetResults);
+    EntryField(QComboBox* box, EntryFieldDef field, std::function<void()> resetResults);
 
-    const EntryFieldSpec& spec() const { return m_spec; }
+    const EntryFieldDef& field() const { return m_field; }
     QWidget* widget() const;
     QString text() const;
     void setText(const QString& text);
@@ -49,7 +49,7 @@ private:
     void LostFocus();
     QLineEdit* editor() const;
 
-    EntryFieldSpec m_spec;
+    EntryFieldDef m_field;
     std::function<void()> m_resetResults;
     QLineEdit* m_line = nullptr;
     QComboBox* m_combo = nullptr;

@@ -3,7 +3,7 @@
 #include "shell/formats.h"
 #include "shell/runtimefailure.h"
 
-QString entryDisplayText(const EntryFieldSpec& field, Currency value,
+QString entryDisplayText(const EntryFieldDef& field, Currency value,
                          const QString& currencySymbol) {
     const double shown = value.toDouble() * field.displayFactor;
     const QString number = formatNumber(shown, field.pattern);
@@ -18,11 +18,11 @@ QString entryDisplayText(const EntryFieldSpec& field, Currency value,
     return RightJustify(number, field.width);
 }
 
-bool entryAboveLimit(const EntryFieldSpec& field, const QString& text) {
+bool entryAboveLimit(const EntryFieldDef& field, const QString& text) {
     return field.limit > 0 && readNumber(text) > field.limit;
 }
 
-EntryCommit commitEntry(const EntryFieldSpec& field, const QString& text,
+EntryCommit commitEntry(const EntryFieldDef& field, const QString& text,
                         const QString& currencySymbol) {
     const double typed = readNumber(text);
     const Currency value =

@@ -14,7 +14,7 @@ enum class FieldKind {
 };
 
 // One entry field of a calculator, declared as data.
-struct EntryFieldSpec {
+struct EntryFieldDef {
     QString name;  // the control's object name ("InPrincipal")
     int index = 0; // position in EntryValues
     FieldKind kind = FieldKind::Money;
@@ -29,11 +29,10 @@ struct EntryFieldSpec {
 };
 
 // The display form of `value` in the field.
-QString entryDisplayText(const EntryFieldSpec& field, Currency value,
-                         const QString& currencySymbol);
+QString entryDisplayText(const EntryFieldDef& field, Currency value, const QString& currencySymbol);
 
 // Whether `text` reads as a number above the field's limit.
-bool entryAboveLimit(const EntryFieldSpec& field, const QString& text);
+bool entryAboveLimit(const EntryFieldDef& field, const QString& text);
 
 struct EntryCommit {
     Currency value;
@@ -42,5 +41,5 @@ struct EntryCommit {
 
 // The value stored from `text` and the text shown for it. An entry outside the range of the
 // currency type raises RunTimeFailure.
-EntryCommit commitEntry(const EntryFieldSpec& field, const QString& text,
+EntryCommit commitEntry(const EntryFieldDef& field, const QString& text,
                         const QString& currencySymbol);
