@@ -314,45 +314,39 @@ void MortgageCalc::showCaptions(const MortgageCaptions& c) {
 void MortgageCalc::MCalc_Click() {
     guarded(3, [this] {
         ProgramState& p = program();
-        MortgageResult result;
-        {
-            BusyPointer busy;
-            mortgage().MortYearTotals.clear();
-            p.HelpShown = 0;
-            ResetResults();
-            p.EditPending = 0;
-            p.ResultCount = 0;
-            mortgage().ListedPrePayCount = 0;
-            p.ReportBlocks[1].clear();
-            const MortgageInputs inputs =
-                MortgageInputs::fromState(m_comperiod->currentText(), m_freqPmt->currentText());
-            if (termAboveLimit(inputs)) {
-                result.stage = MortgageResult::Nothing;
-            } else {
-                try {
-                    calculateMortgage(inputs, result);
-                } catch (const RunTimeFailure&) {
-                    showCaptions(mortgageCaptions(result, p.CurrencySymbol));
-                    throw;
-                }
-                showCaptions(mortgageCaptions(result, p.CurrencySymbol));
-                const MortgageDisplay display =
-                    mortgageDisplay(result, p.ResultTable, inputs.PrePayments, p.CurrencySymbol);
-                applyMortgageDisplay(display);
-                m_grid->setRows(display.gridRows);
-                m_grid->clearData();
-                m_grid->setText(0, 0, display.column0Heading);
-                m_grid->setRowTexts(1, display.rows);
-                m_grid->setRowTexts(display.totalsRow, {display.totals});
-                if (display.prePayHeadingRow > 0) {
-                    m_grid->setRowTexts(display.prePayHeadingRow, {display.prePayHeading});
-                    m_grid->setRowTexts(display.prePayFirstRow, display.prePayRows);
-                }
-                m_grid->setCurrentCell(1, 0);
-                return;
-            }
+        p.HelpShown = 0;
+        ResetResults();
+        clearMortgageResults();
+        p.EditPending = 0;
+        const MortgageInputs inputs =
+            MortgageInputs::fromState(m_comperiod->currentText(), m_freqPmt->currentText());
+        if (termAboveLimit(inputs)) {
+            showMessage(5);
+            return;
         }
-        showMessage(5);
+        BusyPointer busy;
+        MortgageResult result;
+        try {
+            calculateMortgage(inputs, result);
+        } catch (const RunTimeFailure&) {
+            // The figures reached before the failure stay shown.
+            showCaptions(mortgageCaptions(result, p.CurrencySymbol));
+            throw;
+        }
+        showCaptions(mortgageCaptions(result, p.CurrencySymbol));
+        const MortgageDisplay display =
+            mortgageDisplay(result, p.ResultTable, inputs.PrePayments, p.CurrencySymbol);
+        applyMortgageDisplay(display);
+        m_grid->setRows(display.gridRows);
+        m_grid->clearData();
+        m_grid->setText(0, 0, display.column0Heading);
+        m_grid->setRowTexts(1, display.rows);
+        m_grid->setRowTexts(display.totalsRow, {display.totals});
+        if (display.prePayHeadingRow > 0) {
+            m_grid->setRowTexts(display.prePayHeadingRow, {display.prePayHeading});
+            m_grid->setRowTexts(display.prePayFirstRow, display.prePayRows);
+        }
+        m_grid->setCurrentCell(1, 0);
     });
 }
 
