@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -243,6 +244,37 @@ private slots:
         QCOMPARE(mortgage().MortgageFileName, QString());
         QCOMPARE(line("InPrincipal")->text(), rj("$5.00", 16));
         QCOMPARE(program().EntryValues[1], Currency::fromWhole(5));
+    }
+
+    // A file that loads but cannot be calculated shows the calculation's own message.
+    void openedFileRefusedAtCalculation_data() {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("term of 41 years")
+            << QByteArray(
+                   "100000,10.125,41,\"      Monthly\",\"      Monthly\",\"2027-01-31\",0,1,1,0,0,"
+                   "1,365,\"O\",0\r\n")
+            << "Wrong entry, 40 Years limit.";
+        QTest::newRow("frequency not in the list")
+            << QByteArray(
+                   "100000,10.125,25,\"      Monthly\",\"Fortnightly\",\"2027-01-31\",0,1,1,0,0,"
+                   "1,365,\"O\",0\r\n")
+            << "Wrong or missing entry, try again.";
+    }
+
+    void openedFileRefusedAtCalculation() {
+        QFETCH(QByteArray, record);
+        open("Canadian");
+        m_dir->write("Odd.umd", record);
+        FileDialogs::setNextAnswer(m_dir->filePath("Odd.umd"));
+        QString shown;
+        respondWith([&shown](QDialog& d) {
+            shown = d.findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+        });
+        click("MLoadFile");
+        QTEST(shown, "message");
+        QCOMPARE(int(program().ResultCount), 0);
+        QCOMPARE(mortgage().MortgageFileName, QStringLiteral("Odd.umd"));
     }
 
     void saveWithoutResults() {
