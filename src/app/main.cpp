@@ -14,32 +14,12 @@
 // each other only through the program-wide state (shell/programstate.h and each
 // calculator's own state). Model code raises RunTimeFailure; only event handlers catch it.
 
-#include "mortgage/mortgagecalc.h"
-#include "mortgage/mortgagegraph.h"
-#include "platform/printerdevice.h"
-#include "shell/graphsall.h"
-#include "shell/mdicontainer.h"
-#include "shell/windowregistry.h"
+#include "app/startup.h"
 
 #include <QApplication>
 
-namespace {
-void registerWindows() {
-    windows().add(WindowId::MortgageCalc, [](QWidget* parent) { return new MortgageCalc(parent); });
-    windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
-    setGraphPreparer(4, PrepareMortgageGraph);
-}
-} // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvalen"));
-    QApplication::setApplicationVersion(QStringLiteral("5.3"));
-
-    registerWindows();
-    MDIContainer mainWindow;
-    Printers::setPdfNotifier(
-        [&mainWindow](const QString& path) { mainWindow.showPrintoutPath(path); });
-    mainWindow.show();
+    const std::unique_ptr<MDIContainer> mainWindow = startOrvalen();
     return QApplication::exec();
 }

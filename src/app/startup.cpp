@@ -1,0 +1,28 @@
+#include "app/startup.h"
+
+#include "mortgage/mortgagecalc.h"
+#include "mortgage/mortgagegraph.h"
+#include "platform/printerdevice.h"
+#include "shell/graphsall.h"
+#include "shell/windowregistry.h"
+
+#include <QApplication>
+
+namespace {
+void registerWindows() {
+    windows().add(WindowId::MortgageCalc, [](QWidget* parent) { return new MortgageCalc(parent); });
+    windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
+    setGraphPreparer(4, PrepareMortgageGraph);
+}
+} // namespace
+
+std::unique_ptr<MDIContainer> startOrvalen() {
+    QApplication::setApplicationName(QStringLiteral("Orvalen"));
+    QApplication::setApplicationVersion(QStringLiteral("5.3"));
+    registerWindows();
+    auto mainWindow = std::make_unique<MDIContainer>();
+    MDIContainer* shown = mainWindow.get();
+    Printers::setPdfNotifier([shown](const QString& path) { shown->showPrintoutPath(path); });
+    mainWindow->show();
+    return mainWindow;
+}

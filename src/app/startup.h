@@ -1,0 +1,10 @@
+#pragma once
+// The program's start-up, shared by main() and the start-up benchmark.
+
+#include "shell/mdicontainer.h"
+
+#include <memory>
+
+// Names the application, registers every window the menu opens and shows the main window with
+// its menu. Needs a QApplication.
+std::unique_ptr<MDIContainer> startOrvalen();
