@@ -3,6 +3,7 @@
 // the window opened with its chart drawn, its first picture, and the 3-D view, beside a bare
 // loop that picks the same balances from plain doubles.
 
+#include "benchtiming.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortgagegraph.h"
 #include "mortgage/mortgagestate.h"
@@ -19,30 +20,6 @@
 #include <vector>
 
 namespace {
-
-struct Timing {
-    double medianMs = 0;
-    double minMs = 0;
-    int reps = 0;
-};
-
-template <class F> Timing timeEach(int reps, int warmups, F&& body) {
-    for (int i = 0; i < warmups; ++i) {
-        body();
-    }
-    std::vector<double> ms;
-    ms.reserve(static_cast<size_t>(reps));
-    for (int i = 0; i < reps; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        body();
-        const std::chrono::duration<double, std::milli> d =
-            std::chrono::steady_clock::now() - start;
-        ms.push_back(d.count());
-    }
-    std::sort(ms.begin(), ms.end());
-    const size_t n = ms.size();
-    return {n % 2 == 1 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2.0, ms.front(), reps};
-}
 
 void row(const char* name, const Timing& t, const char* goal, const QString& check) {
     std::printf("  %-48s %6d %10.3f %10.3f  %-9s %s\n", name, t.reps, t.medianMs, t.minMs, goal,

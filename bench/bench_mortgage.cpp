@@ -5,6 +5,7 @@
 //       with the repaint that follows it;
 //   (c) the 300-row every-payment report of the window's defaults printed to a TextPrinter.
 
+#include "benchtiming.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortgagecalc.h"
 #include "mortgage/mortgagedisplay.h"
@@ -29,31 +30,6 @@ namespace {
 
 const QString Monthly = QStringLiteral("      Monthly");
 const QString OneWeek = QStringLiteral("      1 Week");
-
-struct Timing {
-    double medianMs = 0;
-    double minMs = 0;
-    int reps = 0;
-};
-
-// Times `body` once per repetition after `warmups` untimed calls.
-template <class F> Timing timeEach(int reps, int warmups, F&& body) {
-    for (int i = 0; i < warmups; ++i) {
-        body();
-    }
-    std::vector<double> ms;
-    ms.reserve(static_cast<size_t>(reps));
-    for (int i = 0; i < reps; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        body();
-        const std::chrono::duration<double, std::milli> d =
-            std::chrono::steady_clock::now() - start;
-        ms.push_back(d.count());
-    }
-    std::sort(ms.begin(), ms.end());
-    const size_t n = ms.size();
-    return {n % 2 == 1 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2.0, ms.front(), reps};
-}
 
 // The schedule loop of the model in plain doubles, on the same 2101 x 8 table: the rates, the
 // payment, the loop with its yearly additional-payment look-up (all zero here), the stored
@@ -209,13 +185,7 @@ int main(int argc, char** argv) {
         data.TermText = termText(p.EntryValues[3], p.MortgageMode);
         data.ComperiodText = Monthly;
         data.FreqPmtText = Monthly;
-        data.InDays = c.InDays;
-        data.PeriodicR = c.PeriodicR;
-        data.NumPmtsYear = c.NumPmtsYear;
-        data.EndMortYear = c.EndMortYear;
-        data.InMonthPI = c.InMonthPI;
-        data.AllPayments = c.AllPayments;
-        data.TotSavd = c.TotSavd;
+        data.setCaptions(c);
         size_t pages = 0;
         qsizetype lines = 0;
         const Timing report = timeEach(200, 10, [&] {

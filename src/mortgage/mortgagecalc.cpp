@@ -407,13 +407,9 @@ void MortgageCalc::MPrinter_Click() {
     data.TermText = m_inTerm->currentText();
     data.ComperiodText = m_comperiod->currentText();
     data.FreqPmtText = m_freqPmt->currentText();
-    data.InDays = m_inDays->text();
-    data.PeriodicR = m_periodicR->text();
-    data.NumPmtsYear = m_numPmtsYear->text();
-    data.EndMortYear = m_endMortYear->text();
-    data.InMonthPI = m_inMonthPI->text();
-    data.AllPayments = m_allPayments->text();
-    data.TotSavd = m_totSavd->text();
+    data.setCaptions({m_inDays->text(), m_periodicR->text(), m_numPmtsYear->text(),
+                      m_endMortYear->text(), m_inMonthPI->text(), m_allPayments->text(),
+                      m_totSavd->text()});
     guarded(3, [&data] { printMortgageReportWithHeader(data); });
 }
 

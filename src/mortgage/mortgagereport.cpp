@@ -106,6 +106,16 @@ MortgageReportData MortgageReportData::fromState() {
     return d;
 }
 
+void MortgageReportData::setCaptions(const MortgageCaptions& c) {
+    InDays = c.InDays;
+    PeriodicR = c.PeriodicR;
+    NumPmtsYear = c.NumPmtsYear;
+    EndMortYear = c.EndMortYear;
+    InMonthPI = c.InMonthPI;
+    AllPayments = c.AllPayments;
+    TotSavd = c.TotSavd;
+}
+
 QString mortgageReportTitle(int mortgageMode) {
     return mortgageMode == 2 ? QStringLiteral(" Personal Loan Table")
                              : QStringLiteral(" Mortgage Table");

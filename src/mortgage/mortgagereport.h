@@ -3,6 +3,7 @@
 // payment or one row per year, numbers or dates), the totals and the applied additional
 // payments, printed in the common report frame.
 
+#include "mortgage/mortgagedisplay.h"
 #include "platform/printerdevice.h"
 #include "shell/currency.h"
 #include "shell/table.h"
@@ -40,6 +41,9 @@ struct MortgageReportData {
     // ListedPrePayCount, ReportBlocks(1), CurrencySymbol, EntryValues 1 and 2); the window adds
     // its control texts and captions.
     static MortgageReportData fromState();
+
+    // Takes the seven summary captions as the window shows them.
+    void setCaptions(const MortgageCaptions& captions);
 };
 
 // Title of the report: " Mortgage Table" or " Personal Loan Table".

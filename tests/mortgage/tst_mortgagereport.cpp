@@ -36,13 +36,7 @@ MortgageReportData calculated(std::int16_t calcMode, std::vector<std::pair<int, 
     d.TermText = termText(p.EntryValues[3], p.MortgageMode);
     d.ComperiodText = Monthly;
     d.FreqPmtText = Monthly;
-    d.InDays = c.InDays;
-    d.PeriodicR = c.PeriodicR;
-    d.NumPmtsYear = c.NumPmtsYear;
-    d.EndMortYear = c.EndMortYear;
-    d.InMonthPI = c.InMonthPI;
-    d.AllPayments = c.AllPayments;
-    d.TotSavd = c.TotSavd;
+    d.setCaptions(c);
     return d;
 }
 
