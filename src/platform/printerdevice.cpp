@@ -60,10 +60,9 @@ void TextPrinter::endDoc() {
         if (m_lineOpen) {
             endLine();
         }
-        if (m_pages.size() > m_docStart + 1 && m_pages.back().isEmpty()) {
-            m_pages.pop_back();
-        } else if (m_pages.size() == m_docStart + 1 && m_pages.back().isEmpty()) {
-            // A document that printed nothing sends nothing.
+        // A trailing page that holds nothing is not printed; a document that printed
+        // nothing sends nothing.
+        if (m_pages.size() > m_docStart && m_pages.back().isEmpty()) {
             m_pages.pop_back();
         }
     }

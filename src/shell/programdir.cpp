@@ -21,11 +21,11 @@ QString programDirectory() {
     if (!overridden().isEmpty()) {
         return overridden();
     }
-    const QString exeDir = QCoreApplication::applicationDirPath();
+    QString exeDir = QCoreApplication::applicationDirPath();
     if (!exeDir.isEmpty() && QFileInfo(exeDir).isWritable()) {
         return exeDir;
     }
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
     const QString sample = QDir(data).filePath(QStringLiteral("Sample.orv"));
     const QString shipped = QDir(exeDir).filePath(QStringLiteral("Sample.orv"));

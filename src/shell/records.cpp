@@ -16,7 +16,7 @@
 namespace {
 
 // The program's files are a few kilobytes; anything far beyond is not one of them.
-constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+constexpr qint64 MaxFileSize = qint64{64} * 1024 * 1024;
 
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
