@@ -1,6 +1,7 @@
 #include "shell/commandbutton.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 
 CommandButton::CommandButton(const QString& caption, const QString& name, QWidget* parent)
     : QPushButton(caption, parent) {
@@ -13,4 +14,13 @@ bool CommandButton::event(QEvent* event) {
         setFocus(Qt::ShortcutFocusReason);
     }
     return QPushButton::event(event);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

@@ -96,7 +96,9 @@ bool EntryField::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::KeyPress:
-        if (watched == editor()) {
+        // Keys reach an editable combo box, which hands them to its line edit directly;
+        // keys sent to the line edit itself arrive here once too.
+        if (watched == editor() || (m_combo != nullptr && watched == m_combo)) {
             auto& key = static_cast<QKeyEvent&>(*event);
             KeyDown(key.key());
             if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {

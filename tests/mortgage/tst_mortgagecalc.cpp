@@ -19,6 +19,7 @@
 #include "support/modalresponder.h"
 #include "support/tempprogramdir.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,6 +106,19 @@ private slots:
         pick("Comperiod", "   Semiannual");
         click("MCalc");
         QCOMPARE(label("InMonthPI"), rj("$818.15", 12));
+    }
+
+    // Enter walks the fields to "&Calculate" without calculating; Enter there calculates.
+    void enterThroughTheFields() {
+        open("Canadian");
+        line("InPrincipal")->setFocus();
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button("MCalc")));
+        QCOMPARE(label("InMonthPI"), QString());
+        QTest::keyClick(button("MCalc"), Qt::Key_Return);
+        QCOMPARE(label("InMonthPI"), rj("$917.53", 12));
     }
 
     void everyPaymentFrequency_data() {

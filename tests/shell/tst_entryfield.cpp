@@ -110,6 +110,18 @@ private slots:
         QTEST(m_window->rate->currentText(), "shown");
     }
 
+    // With the focus in an editable combo box the keys arrive at the combo box itself.
+    void keysTypedIntoTheComboBox() {
+        m_window->rate->setFocus();
+        QTest::keyClicks(m_window->rate, "5.259");
+        QCOMPARE(m_window->rate->currentText(), QStringLiteral("5.25"));
+        QCOMPARE(m_beeps, 1);
+        QCOMPARE(m_window->resets, 1);
+        QTest::keyClick(m_window->rate, Qt::Key_Return);
+        QVERIFY(m_window->years->hasFocus());
+        QCOMPARE(m_window->rate->currentText(), QStringLiteral("          5.25%"));
+    }
+
     void caretBeforeTheDigitsDoesNotHelp() {
         m_window->rate->setFocus();
         QTest::keyClicks(m_window->rate->lineEdit(), "5.25");
