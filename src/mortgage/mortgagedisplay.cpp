@@ -222,10 +222,6 @@ EntryTexts defaultEntryTexts(int mortgageMode, const QString& currencySymbol) {
             QStringLiteral("        10.125%"), QStringLiteral("            25")};
 }
 
-Currency loanTermFromMonths(double months) {
-    return Currency::fromDouble(months / 12.0);
-}
-
 double captionNumber(const QString& caption, const QString& currencySymbol) {
     QString text = caption;
     if (!currencySymbol.isEmpty()) {

@@ -108,8 +108,5 @@ struct EntryTexts {
 };
 EntryTexts defaultEntryTexts(int mortgageMode, const QString& currencySymbol);
 
-// A loan's typed months as the stored term: months / 12 to four decimals.
-Currency loanTermFromMonths(double months);
-
 // Reads the number in a caption such as "     $917.53" (symbol and separators allowed).
 double captionNumber(const QString& caption, const QString& currencySymbol);

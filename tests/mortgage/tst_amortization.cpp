@@ -3,6 +3,7 @@
 #include "shell/formats.h"
 #include "shell/programstate.h"
 #include "shell/runtimefailure.h"
+#include "support/mortgagefixtures.h"
 
 #include <QTest>
 #include <cmath>
@@ -13,16 +14,7 @@ const QString Monthly = QStringLiteral("      Monthly");
 const QString Semiannual = QStringLiteral("   Semiannual");
 
 MortgageInputs defaults(const QString& freq = Monthly, const QString& comp = Monthly) {
-    MortgageInputs in;
-    in.Principal = Currency::fromWhole(100000);
-    in.Rate = Currency::fromDouble(10.125);
-    in.Term = Currency::fromWhole(25);
-    in.Comperiod = comp;
-    in.FreqPmt = freq;
-    in.MortgageMode = 1;
-    in.CalcMode = 2;
-    in.Days = daysInYearRow(1);
-    return in;
+    return defaultMortgage(2, freq, comp);
 }
 
 double cell(int row, int col) {

@@ -3,6 +3,7 @@
 #include "mortgage/mortgagestate.h"
 #include "platform/dates.h"
 #include "shell/programstate.h"
+#include "support/mortgagefixtures.h"
 
 #include <QTest>
 
@@ -11,15 +12,7 @@ namespace {
 const QString Monthly = QStringLiteral("      Monthly");
 
 MortgageInputs defaults(const QString& freq = Monthly) {
-    MortgageInputs in;
-    in.Principal = Currency::fromWhole(100000);
-    in.Rate = Currency::fromDouble(10.125);
-    in.Term = Currency::fromWhole(25);
-    in.Comperiod = Monthly;
-    in.FreqPmt = freq;
-    in.CalcMode = 2;
-    in.Days = daysInYearRow(1);
-    return in;
+    return defaultMortgage(2, freq);
 }
 
 MortgageDisplay display(const MortgageResult& r) {
@@ -181,7 +174,7 @@ void TestMortgageDisplay::annualRows() {
     MortgageInputs in = defaults();
     in.CalcMode = 1;
     in.MortgageMode = 2;
-    in.Term = loanTermFromMonths(50);
+    in.Term = commitEntry(termField(2), QStringLiteral("50"), QStringLiteral("$")).value;
     const MortgageDisplay d = display(calculateMortgage(in));
     QCOMPARE(d.rows.size(), std::size_t(5));
     QCOMPARE(d.rows[0][0], QStringLiteral("   1"));
@@ -299,7 +292,9 @@ void TestMortgageDisplay::loanMonths_data() {
 void TestMortgageDisplay::loanMonths() {
     QFETCH(double, months);
     QFETCH(qint64, raw);
-    QCOMPARE(loanTermFromMonths(months).raw(), raw);
+    // The term field of a loan stores the typed months as years to four decimals.
+    QCOMPARE(commitEntry(termField(2), QString::number(months), QStringLiteral("$")).value.raw(),
+             raw);
 }
 
 void TestMortgageDisplay::captionNumbers_data() {

@@ -2,21 +2,14 @@
 #include "mortgage/mortgagegraph.h"
 #include "mortgage/mortgagestate.h"
 #include "shell/programstate.h"
+#include "support/mortgagefixtures.h"
 
 #include <QTest>
 
 namespace {
 
 MortgageInputs defaults(std::int16_t calcMode) {
-    MortgageInputs in;
-    in.Principal = Currency::fromWhole(100000);
-    in.Rate = Currency::fromDouble(10.125);
-    in.Term = Currency::fromWhole(25);
-    in.Comperiod = QStringLiteral("      Monthly");
-    in.FreqPmt = QStringLiteral("      Monthly");
-    in.CalcMode = calcMode;
-    in.Days = daysInYearRow(1);
-    return in;
+    return defaultMortgage(calcMode);
 }
 
 Currency point(int k) {

@@ -11,6 +11,7 @@
 #include "shell/windowregistry.h"
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"
+#include "support/mortgagefixtures.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,15 +21,7 @@
 namespace {
 
 MortgageInputs mortgageDefaults(std::int16_t calcMode) {
-    MortgageInputs in;
-    in.Principal = Currency::fromWhole(100000);
-    in.Rate = Currency::fromDouble(10.125);
-    in.Term = Currency::fromWhole(25);
-    in.Comperiod = QStringLiteral("      Monthly");
-    in.FreqPmt = QStringLiteral("      Monthly");
-    in.CalcMode = calcMode;
-    in.Days = daysInYearRow(1);
-    return in;
+    return defaultMortgage(calcMode);
 }
 
 // A yearly result of `count` rows: column 1 the year, column 4 (and, for the savings

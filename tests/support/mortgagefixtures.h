@@ -1,0 +1,21 @@
+#pragma once
+// The mortgage the documents use as their example: 100,000 at 10.125% over 25 years, 365 days.
+
+#include "mortgage/amortization.h"
+
+#include <QString>
+
+inline MortgageInputs defaultMortgage(std::int16_t calcMode = 2,
+                                      const QString& freqPmt = QStringLiteral("      Monthly"),
+                                      const QString& comperiod = QStringLiteral("      Monthly")) {
+    MortgageInputs in;
+    in.Principal = Currency::fromWhole(100000);
+    in.Rate = Currency::fromDouble(10.125);
+    in.Term = Currency::fromWhole(25);
+    in.Comperiod = comperiod;
+    in.FreqPmt = freqPmt;
+    in.MortgageMode = 1;
+    in.CalcMode = calcMode;
+    in.Days = daysInYearRow(1);
+    return in;
+}
