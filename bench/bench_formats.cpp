@@ -1,8 +1,8 @@
 // Formatting money for display: the shared pattern interpreter with right justification,
 // against a bare C formatting loop of the same values.
 
-#include "shell/currency.h"
-#include "shell/formats.h"
+#include "core/currency.h"
+#include "core/formats.h"
 
 #include <QString>
 #include <chrono>

@@ -4,12 +4,12 @@
 // loop that picks the same balances from plain doubles.
 
 #include "benchtiming.h"
+#include "core/programstate.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortgagegraph.h"
 #include "mortgage/mortgagestate.h"
 #include "platform/barchart.h"
 #include "shell/graphsall.h"
-#include "shell/programstate.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -6,6 +6,7 @@
 //   (c) the 300-row every-payment report of the window's defaults printed to a TextPrinter.
 
 #include "benchtiming.h"
+#include "core/programstate.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortgagecalc.h"
 #include "mortgage/mortgagedisplay.h"
@@ -13,7 +14,6 @@
 #include "mortgage/mortgagestate.h"
 #include "platform/grid.h"
 #include "platform/printerdevice.h"
-#include "shell/programstate.h"
 #include "shell/reportframe.h"
 
 #include <QApplication>

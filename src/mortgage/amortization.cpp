@@ -1,8 +1,8 @@
 #include "mortgage/amortization.h"
 
-#include "platform/dates.h"
-#include "shell/programstate.h"
-#include "shell/runtimefailure.h"
+#include "core/dates.h"
+#include "core/programstate.h"
+#include "core/runtimefailure.h"
 
 namespace {
 

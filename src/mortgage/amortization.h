@@ -10,9 +10,9 @@
 // mortgage().YearsToFinalPayment. It raises RunTimeFailure on any failure; what it wrote
 // before the failure stays in the tables.
 
+#include "core/currency.h"
+#include "core/table.h"
 #include "mortgage/mortgagestate.h"
-#include "shell/currency.h"
-#include "shell/table.h"
 
 #include <QDate>
 #include <QString>

@@ -1,11 +1,11 @@
 #include "mortgage/mortdateinput.h"
 
+#include "core/dates.h"
+#include "core/programstate.h"
 #include "platform/clipboard.h"
-#include "platform/dates.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/placement.h"
-#include "shell/programstate.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

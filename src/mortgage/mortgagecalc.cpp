@@ -1,5 +1,7 @@
 #include "mortgage/mortgagecalc.h"
 
+#include "core/programstate.h"
+#include "core/records.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortdateinput.h"
 #include "mortgage/mortgagedisplay.h"
@@ -19,8 +21,7 @@
 #include "shell/entryfield.h"
 #include "shell/guarded.h"
 #include "shell/mdicontainer.h"
-#include "shell/programstate.h"
-#include "shell/records.h"
+#include "shell/reportframe.h"
 #include "shell/windowregistry.h"
 
 #include <QComboBox>
@@ -410,7 +411,10 @@ void MortgageCalc::MPrinter_Click() {
     data.setCaptions({m_inDays->text(), m_periodicR->text(), m_numPmtsYear->text(),
                       m_endMortYear->text(), m_inMonthPI->text(), m_allPayments->text(),
                       m_totSavd->text()});
-    guarded(3, [&data] { printMortgageReportWithHeader(data); });
+    guarded(3, [&data] {
+        printReport(mortgageReportTitle(data.MortgageMode),
+                    [&data](PrinterDevice& printer) { printMortgageReport(printer, data); });
+    });
 }
 
 void MortgageCalc::MExit_Click() {

@@ -1,9 +1,9 @@
 #include "mortgage/mortgagedisplay.h"
 
+#include "core/dates.h"
+#include "core/formats.h"
+#include "core/programstate.h"
 #include "mortgage/mortgagestate.h"
-#include "platform/dates.h"
-#include "shell/formats.h"
-#include "shell/programstate.h"
 
 namespace {
 

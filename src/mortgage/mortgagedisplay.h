@@ -3,9 +3,9 @@
 // summary captions, the listing of applied additional payments and the entry-field texts.
 // The window writes these texts; it does no arithmetic of its own.
 
+#include "core/currency.h"
+#include "core/entrytext.h"
 #include "mortgage/amortization.h"
-#include "shell/currency.h"
-#include "shell/entrytext.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "mortgage/mortgagefile.h"
 
+#include "core/programstate.h"
+#include "core/records.h"
+#include "core/runtimefailure.h"
 #include "mortgage/mortgagestate.h"
-#include "shell/programstate.h"
-#include "shell/records.h"
-#include "shell/runtimefailure.h"
 
 #include <QBuffer>
 #include <cmath>

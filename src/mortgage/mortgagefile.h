@@ -5,7 +5,7 @@
 // Reading checks the whole file into a MortgageFileData before anything is applied, so a file
 // that cannot be read changes nothing.
 
-#include "shell/currency.h"
+#include "core/currency.h"
 
 #include <QByteArray>
 #include <QIODevice>

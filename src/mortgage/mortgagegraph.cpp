@@ -1,8 +1,8 @@
 #include "mortgage/mortgagegraph.h"
 
+#include "core/programstate.h"
+#include "core/runtimefailure.h"
 #include "mortgage/mortgagestate.h"
-#include "shell/programstate.h"
-#include "shell/runtimefailure.h"
 
 int PrepareMortgageGraph() {
     ProgramState& p = program();

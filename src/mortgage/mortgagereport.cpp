@@ -1,12 +1,12 @@
 #include "mortgage/mortgagereport.h"
 
+#include "core/dates.h"
+#include "core/formats.h"
+#include "core/programstate.h"
+#include "core/reportpage.h"
+#include "core/runtimefailure.h"
 #include "mortgage/mortgagedisplay.h"
 #include "mortgage/mortgagestate.h"
-#include "platform/dates.h"
-#include "shell/formats.h"
-#include "shell/programstate.h"
-#include "shell/reportframe.h"
-#include "shell/runtimefailure.h"
 
 namespace {
 
@@ -209,11 +209,4 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
         }
     }
     EndReport(printer);
-}
-
-void printMortgageReportWithHeader(const MortgageReportData& data) {
-    std::unique_ptr<PrinterDevice> printer = startReport(mortgageReportTitle(data.MortgageMode));
-    if (printer) {
-        printMortgageReport(*printer, data);
-    }
 }

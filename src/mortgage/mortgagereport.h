@@ -3,10 +3,10 @@
 // payment or one row per year, numbers or dates), the totals and the applied additional
 // payments, printed in the common report frame.
 
+#include "core/currency.h"
+#include "core/printerdevice.h"
+#include "core/table.h"
 #include "mortgage/mortgagedisplay.h"
-#include "platform/printerdevice.h"
-#include "shell/currency.h"
-#include "shell/table.h"
 
 #include <QString>
 #include <cstdint>
@@ -52,7 +52,3 @@ QString mortgageReportTitle(int mortgageMode);
 // Prints everything after the header line (the report's steps from the empty line after the
 // header to EndReport). `printer` is already open with the font set and the header printed.
 void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data);
-
-// "To &Printer": the report frame's start (no results, header window, font, header), then
-// printMortgageReport(). Does nothing when the frame stops.
-void printMortgageReportWithHeader(const MortgageReportData& data);

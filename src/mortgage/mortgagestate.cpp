@@ -1,6 +1,6 @@
 #include "mortgage/mortgagestate.h"
 
-#include "shell/programstate.h"
+#include "core/programstate.h"
 
 #include <array>
 

@@ -6,7 +6,7 @@
 // Lifecycle: loadMortgageTables() runs when MortgageCalc loads, releaseMortgageTables() when
 // its exit button closes it. MortgageFileName and LoanFileName live for the whole program run.
 
-#include "shell/table.h"
+#include "core/table.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "mortgage/prepayment.h"
 
+#include "core/formats.h"
+#include "core/programstate.h"
+#include "core/runtimefailure.h"
 #include "mortgage/mortgagestate.h"
-#include "shell/formats.h"
-#include "shell/programstate.h"
-#include "shell/runtimefailure.h"
 
 #include <QRegularExpression>
 #include <algorithm>

@@ -2,7 +2,7 @@
 // MortPrePay's model: one additional payment per year of the term, typed key by key into the
 // grid, kept in mortgage().MortPrePayments and counted into PrePayCount by "&OK".
 
-#include "shell/currency.h"
+#include "core/currency.h"
 
 #include <QChar>
 #include <QString>

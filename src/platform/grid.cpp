@@ -1,7 +1,7 @@
 #include "platform/grid.h"
 
+#include "core/runtimefailure.h"
 #include "platform/twips.h"
-#include "shell/runtimefailure.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -6,11 +6,6 @@
 #include <QWidget>
 #include <utility>
 
-void PrinterDevice::printLine(const QString& text) {
-    print(text);
-    endLine();
-}
-
 void TextPrinter::ensurePage() {
     if (!m_inDoc) {
         m_inDoc = true;

@@ -1,10 +1,9 @@
 #pragma once
-// The printer: a page device with a text cursor. Reports print lines of text in a fixed-pitch
-// font at character columns; graph windows print a picture of their own window.
-//
-// SystemPrinter sends documents to the system's default printer (or, when the system has no
-// printer, to a PDF file in the Printouts folder of the program's data directory); TextPrinter
-// keeps the pages as lines of text, for tests.
+// The printer devices. SystemPrinter sends documents to the system's default printer (or, when the
+// system has no printer, to a PDF file in the Printouts folder of the program's data directory);
+// TextPrinter keeps the pages as lines of text, for tests.
+
+#include "core/printerdevice.h"
 
 #include <QFont>
 #include <QImage>
@@ -13,35 +12,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-class QWidget;
-
-class PrinterDevice {
-public:
-    virtual ~PrinterDevice() = default;
-
-    // Prints `text` at the current column and ends the line.
-    void printLine(const QString& text = {});
-    // Prints `text` at the current column; the next print continues on the same line.
-    virtual void print(const QString& text) = 0;
-    virtual void endLine() = 0;
-    // Moves to character column `column` (counted from 1). A line already past it is ended
-    // first, so the text starts at that column of the next line.
-    virtual void tab(int column) = 0;
-    // 1 on the first page, one more after each new page.
-    virtual int page() const = 0;
-    virtual void newPage() = 0;
-    // Sends the document to the printer. A trailing page holding nothing is not printed.
-    virtual void endDoc() = 0;
-    // Sets the font for what follows. False when the font cannot be set.
-    virtual bool setFont(const QString& family, int points, bool bold) = 0;
-    // Goes back to the printer's standard font (the system's fixed-pitch font).
-    virtual void setStandardFont() = 0;
-    // Prints a picture of `window` (the whole window with its controls) on one page.
-    virtual bool printWindow(QWidget& window) = 0;
-    // How many lines of the current font fit the printable height of a page.
-    virtual int linesPerPhysicalPage() const = 0;
-};
 
 // Keeps the pages as text lines. The cursor column counts characters from 1. A page holds the
 // lines ended on it; endDoc() ends an open line and drops a trailing page with no lines. After

@@ -1,8 +1,8 @@
 #include "shell/allyesno.h"
 
+#include "core/programstate.h"
 #include "shell/dialogs.h"
 #include "shell/placement.h"
-#include "shell/programstate.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

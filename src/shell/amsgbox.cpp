@@ -1,8 +1,8 @@
 #include "shell/amsgbox.h"
 
+#include "core/programstate.h"
 #include "shell/dialogs.h"
 #include "shell/placement.h"
-#include "shell/programstate.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

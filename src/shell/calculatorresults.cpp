@@ -1,8 +1,8 @@
 #include "shell/calculatorresults.h"
 
+#include "core/programstate.h"
 #include "platform/beep.h"
 #include "platform/grid.h"
-#include "shell/programstate.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 #include "shell/changefnt.h"
 
+#include "core/formats.h"
+#include "core/programstate.h"
 #include "platform/clipboard.h"
 #include "shell/commandbutton.h"
-#include "shell/formats.h"
 #include "shell/menumain.h"
 #include "shell/placement.h"
-#include "shell/programstate.h"
 #include "shell/settingsfile.h"
 
 #include <QFocusEvent>

@@ -1,11 +1,11 @@
 #include "shell/dialogs.h"
 
+#include "core/programstate.h"
 #include "platform/modal.h"
 #include "shell/allyesno.h"
 #include "shell/amsgbox.h"
 #include "shell/filedir.h"
 #include "shell/mdicontainer.h"
-#include "shell/programstate.h"
 
 void showMessage(std::int16_t number, const QString& detail, const QString& detail2) {
     ProgramState& p = program();

@@ -1,10 +1,10 @@
 #include "shell/entryfield.h"
 
+#include "core/programstate.h"
+#include "core/runtimefailure.h"
 #include "platform/clipboard.h"
 #include "shell/dialogs.h"
 #include "shell/keyfilters.h"
-#include "shell/programstate.h"
-#include "shell/runtimefailure.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

@@ -10,7 +10,7 @@
 //     entry in EntryValues and shows it again in the field's display form.
 // Focus taken by a modal window or another application is not leaving the field.
 
-#include "shell/entrytext.h"
+#include "core/entrytext.h"
 
 #include <QObject>
 #include <QPointer>

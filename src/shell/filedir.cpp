@@ -1,8 +1,8 @@
 #include "shell/filedir.h"
 
+#include "core/programstate.h"
 #include "platform/filedialogs.h"
 #include "shell/mdicontainer.h"
-#include "shell/programstate.h"
 
 QString FileDir::filterFor(std::int16_t mode) {
     switch (mode) {

@@ -1,6 +1,6 @@
 #include "shell/graphdata.h"
 
-#include "shell/programstate.h"
+#include "core/programstate.h"
 
 #include <map>
 

@@ -1,5 +1,6 @@
 #include "shell/graphsall.h"
 
+#include "core/programstate.h"
 #include "platform/barchart.h"
 #include "platform/printerdevice.h"
 #include "platform/twips.h"
@@ -7,7 +8,6 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/guarded.h"
-#include "shell/programstate.h"
 #include "shell/windowregistry.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "shell/guarded.h"
 
+#include "core/runtimefailure.h"
 #include "shell/dialogs.h"
-#include "shell/runtimefailure.h"
 
 #include <new>
 

@@ -1,10 +1,10 @@
 #include "shell/mdicontainer.h"
 
+#include "core/programstate.h"
 #include "platform/modal.h"
 #include "platform/twips.h"
 #include "shell/menumain.h"
 #include "shell/placement.h"
-#include "shell/programstate.h"
 #include "shell/windowregistry.h"
 
 #include <QMessageBox>

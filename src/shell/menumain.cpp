@@ -1,6 +1,7 @@
 #include "shell/menumain.h"
 
-#include "platform/dates.h"
+#include "core/dates.h"
+#include "core/programstate.h"
 #include "platform/helpviewer.h"
 #include "platform/modal.h"
 #include "platform/twips.h"
@@ -10,7 +11,6 @@
 #include "shell/dialogs.h"
 #include "shell/mdicontainer.h"
 #include "shell/programdir.h"
-#include "shell/programstate.h"
 #include "shell/settingsfile.h"
 #include "shell/windowregistry.h"
 

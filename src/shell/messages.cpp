@@ -1,8 +1,8 @@
 // The numbered messages and questions of the program.
 
-#include "platform/dates.h"
+#include "core/dates.h"
+#include "core/programstate.h"
 #include "shell/dialogs.h"
-#include "shell/programstate.h"
 
 #include <array>
 #include <utility>

@@ -1,8 +1,8 @@
 #include "shell/placement.h"
 
+#include "core/programstate.h"
 #include "platform/twips.h"
 #include "shell/mdicontainer.h"
-#include "shell/programstate.h"
 
 std::int32_t layoutHeightFor(int heightTwips) {
     return heightTwips > 8500 ? 8670 : 6810;

@@ -1,8 +1,8 @@
 #include "shell/printerheaderinput.h"
 
+#include "core/programstate.h"
 #include "shell/commandbutton.h"
 #include "shell/placement.h"
-#include "shell/programstate.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

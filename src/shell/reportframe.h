@@ -1,23 +1,16 @@
 #pragma once
-// The common frame of every printed report: the header line typed before each printout, the
-// report font and page length of the personal settings, the page footer, and the end of the
-// document. A report supplies only its own blocks and rows.
+// The start of every printout: the header line typed before each report, then the page frame
+// of core/reportpage.h.
 
-#include "platform/printerdevice.h"
+#include "core/reportpage.h"
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 // Shows PrinterHeaderInput. ReportHeader becomes the typed line, or "1" on "&Cancel".
 void AskReportHeader();
-
-// Prints an empty line, then sets the report font and LinesPerPage from PrinterFontChoice;
-// falls back to the standard font and 53 lines when the font cannot be set.
-void SetReportFont(PrinterDevice& printer);
-
-// Starts a new page and ends the document (a trailing empty page is not printed).
-void EndReport(PrinterDevice& printer);
 
 // Steps 1 to 4 of every print button: refuses with "No data to print. Calculate." when
 // `needsResults` and ResultCount is 0; asks for the header (stops on "1"); opens the printer;
@@ -25,25 +18,7 @@ void EndReport(PrinterDevice& printer);
 // report stops.
 std::unique_ptr<PrinterDevice> startReport(const QString& documentName, bool needsResults = true);
 
-// Counts the lines of a report and breaks its pages: after each row the counter goes up by
-// one, and when it reaches LinesPerPage the page ends with the footer "Page n" at column 40
-// and the next page starts with the report's column headings.
-class ReportPager {
-public:
-    // `headings` are printed at column 2 after every page break, followed by `separator` and
-    // an empty line. `firstPageLines` is the line count of the report's first-page block.
-    ReportPager(PrinterDevice& printer, QStringList headings, QString separator,
-                int firstPageLines);
-
-    // Call after printing each row.
-    void rowPrinted();
-    // Ends the page here and starts the next one with the headings.
-    void breakPage();
-    int lines() const { return m_lines; }
-
-private:
-    PrinterDevice& m_printer;
-    QStringList m_headings;
-    QString m_separator;
-    int m_lines;
-};
+// A whole print button: startReport(), then `body` prints the report on the open printer.
+// Returns false when the report stopped before printing.
+bool printReport(const QString& documentName, const std::function<void(PrinterDevice&)>& body,
+                 bool needsResults = true);

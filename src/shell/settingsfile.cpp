@@ -1,8 +1,8 @@
 #include "shell/settingsfile.h"
 
-#include "shell/programstate.h"
-#include "shell/records.h"
-#include "shell/runtimefailure.h"
+#include "core/programstate.h"
+#include "core/records.h"
+#include "core/runtimefailure.h"
 
 bool loadSettings(const QString& path) {
     ProgramState& p = program();

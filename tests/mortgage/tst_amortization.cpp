@@ -1,8 +1,8 @@
+#include "core/formats.h"
+#include "core/programstate.h"
+#include "core/runtimefailure.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortgagestate.h"
-#include "shell/formats.h"
-#include "shell/programstate.h"
-#include "shell/runtimefailure.h"
 #include "support/mortgagefixtures.h"
 
 #include <QTest>

@@ -2,18 +2,18 @@
 // calculated, switched between frequencies and row kinds, with additional payments, dates,
 // files, the printed report and the exit back to the menu.
 
+#include "core/formats.h"
+#include "core/programstate.h"
 #include "mortgage/mortgagecalc.h"
 #include "mortgage/mortgagegraph.h"
 #include "mortgage/mortgagestate.h"
 #include "platform/barchart.h"
 #include "platform/filedialogs.h"
 #include "platform/grid.h"
-#include "shell/formats.h"
 #include "shell/graphsall.h"
 #include "shell/mdicontainer.h"
 #include "shell/menumain.h"
 #include "shell/programdir.h"
-#include "shell/programstate.h"
 #include "shell/windowregistry.h"
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"

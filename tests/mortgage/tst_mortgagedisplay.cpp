@@ -1,8 +1,8 @@
+#include "core/dates.h"
+#include "core/programstate.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortgagedisplay.h"
 #include "mortgage/mortgagestate.h"
-#include "platform/dates.h"
-#include "shell/programstate.h"
 #include "support/mortgagefixtures.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
+#include "core/programstate.h"
+#include "core/runtimefailure.h"
 #include "mortgage/mortgagefile.h"
 #include "mortgage/mortgagestate.h"
-#include "shell/programstate.h"
-#include "shell/runtimefailure.h"
 #include "support/failingdevice.h"
 #include "support/tempprogramdir.h"
 

@@ -1,7 +1,7 @@
+#include "core/programstate.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortgagegraph.h"
 #include "mortgage/mortgagestate.h"
-#include "shell/programstate.h"
 #include "support/mortgagefixtures.h"
 
 #include <QTest>

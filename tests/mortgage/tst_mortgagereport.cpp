@@ -1,9 +1,9 @@
+#include "core/dates.h"
+#include "core/programstate.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortgagedisplay.h"
 #include "mortgage/mortgagereport.h"
 #include "mortgage/mortgagestate.h"
-#include "platform/dates.h"
-#include "shell/programstate.h"
 #include "shell/reportframe.h"
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"
@@ -252,14 +252,15 @@ void TestMortgageReport::nothingAfterTotalsWithoutPayments() {
 void TestMortgageReport::printButton() {
     ModalGuard guard;
     CapturedPrinter captured;
-    MortgageReportData data = calculated(1);
+    const MortgageReportData data = calculated(1);
+    const auto print = [&data](PrinterDevice& printer) { printMortgageReport(printer, data); };
     respondType(QStringLiteral("InFName"), QStringLiteral("Smith house"), QStringLiteral("Acept"));
-    printMortgageReportWithHeader(data);
+    printReport(mortgageReportTitle(1), print);
     QCOMPARE(captured.opened(), 1);
     QCOMPARE(captured.lines()[1], QStringLiteral(" Smith house"));
 
     respondClick(QStringLiteral("NAcept"));
-    printMortgageReportWithHeader(data);
+    printReport(mortgageReportTitle(1), print);
     QCOMPARE(captured.opened(), 1);
 }
 

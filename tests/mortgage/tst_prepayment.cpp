@@ -1,6 +1,6 @@
+#include "core/programstate.h"
 #include "mortgage/mortgagestate.h"
 #include "mortgage/prepayment.h"
-#include "shell/programstate.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "platform/dates.h"
+#include "core/dates.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
+#include "core/runtimefailure.h"
 #include "platform/grid.h"
-#include "shell/runtimefailure.h"
 
 #include <QHeaderView>
 #include <QSignalSpy>

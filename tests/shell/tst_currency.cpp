@@ -1,8 +1,8 @@
 // The money type, the variant cell and the bounded tables.
 
-#include "shell/currency.h"
-#include "shell/runtimefailure.h"
-#include "shell/table.h"
+#include "core/currency.h"
+#include "core/runtimefailure.h"
+#include "core/table.h"
 
 #include <QTest>
 #include <cmath>

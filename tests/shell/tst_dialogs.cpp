@@ -1,9 +1,9 @@
 // The message, question and file windows and their calling protocol.
 
+#include "core/programstate.h"
 #include "platform/filedialogs.h"
 #include "platform/modal.h"
 #include "shell/dialogs.h"
-#include "shell/programstate.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // The entry protocol on a small test window: first key, filters, limits, Enter, Delete,
 // combo picks and leaving without an entry.
 
+#include "core/programstate.h"
 #include "platform/beep.h"
 #include "platform/modal.h"
 #include "shell/entryfield.h"
-#include "shell/programstate.h"
 
 #include <QApplication>
 #include <QClipboard>

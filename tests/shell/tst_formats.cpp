@@ -1,6 +1,6 @@
 // Display patterns, right justification and reading a text as a number.
 
-#include "shell/formats.h"
+#include "core/formats.h"
 
 #include <QRandomGenerator>
 #include <QTest>

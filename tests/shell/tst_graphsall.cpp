@@ -1,13 +1,13 @@
 // The result graph window: the data each caller's chart is given, the 2-D and 3-D views with
 // their buttons and focus, printing the window's picture, and the way back to the caller.
 
+#include "core/programstate.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortgagegraph.h"
 #include "mortgage/mortgagestate.h"
 #include "platform/barchart.h"
 #include "platform/twips.h"
 #include "shell/graphsall.h"
-#include "shell/programstate.h"
 #include "shell/windowregistry.h"
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"

@@ -1,6 +1,7 @@
 // The main window and the main menu: buttons, captions, positions, tab order, the user's
 // name, the layout boundary, opening registered windows and the about window.
 
+#include "core/programstate.h"
 #include "platform/helpviewer.h"
 #include "platform/modal.h"
 #include "platform/twips.h"
@@ -8,7 +9,6 @@
 #include "shell/menumain.h"
 #include "shell/placement.h"
 #include "shell/programdir.h"
-#include "shell/programstate.h"
 #include "shell/windowregistry.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 // The comma-separated records of the program's files: writing, reading back, damaged input and
 // atomic saving.
 
-#include "shell/records.h"
-#include "shell/runtimefailure.h"
+#include "core/records.h"
+#include "core/runtimefailure.h"
 #include "support/failingdevice.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 // The report frame: the header window, fonts and lines per page, page breaks with the
 // footer, the end of the document.
 
-#include "shell/programstate.h"
+#include "core/programstate.h"
 #include "shell/reportframe.h"
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"

@@ -1,10 +1,10 @@
 // The personal settings file and the settings window.
 
+#include "core/programstate.h"
 #include "platform/modal.h"
 #include "shell/changefnt.h"
 #include "shell/menumain.h"
 #include "shell/programdir.h"
-#include "shell/programstate.h"
 #include "shell/settingsfile.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // The variant cell of the result tables and the bounded tables that hold cells, amounts and
 // texts. Reading or writing outside a table's bounds is a run-time failure.
 
-#include "shell/currency.h"
-#include "shell/runtimefailure.h"
+#include "core/currency.h"
+#include "core/runtimefailure.h"
 
 #include <QDate>
 #include <QString>

@@ -2,7 +2,7 @@
 // What an entry field stores and shows when it is left: the text read as a number, the value
 // as a currency amount, and the value written back in the field's display form.
 
-#include "shell/currency.h"
+#include "core/currency.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "shell/records.h"
+#include "core/records.h"
 
-#include "shell/formats.h"
-#include "shell/runtimefailure.h"
+#include "core/formats.h"
+#include "core/runtimefailure.h"
 
 #include <QFile>
 #include <QFileInfo>

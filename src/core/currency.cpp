@@ -1,6 +1,6 @@
-#include "shell/currency.h"
+#include "core/currency.h"
 
-#include "shell/runtimefailure.h"
+#include "core/runtimefailure.h"
 
 #include <cmath>
 #include <limits>

@@ -3,8 +3,8 @@
 // a caller sets them, shows a window, and reads them after it has closed. Reached through
 // program(); tests start from a fresh struct with resetProgram().
 
-#include "shell/currency.h"
-#include "shell/table.h"
+#include "core/currency.h"
+#include "core/table.h"
 
 #include <QString>
 #include <cstdint>

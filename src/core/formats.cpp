@@ -1,4 +1,4 @@
-#include "shell/formats.h"
+#include "core/formats.h"
 
 #include <array>
 #include <charconv>

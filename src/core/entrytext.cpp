@@ -1,7 +1,7 @@
-#include "shell/entrytext.h"
+#include "core/entrytext.h"
 
-#include "shell/formats.h"
-#include "shell/runtimefailure.h"
+#include "core/formats.h"
+#include "core/runtimefailure.h"
 
 QString entryDisplayText(const EntryFieldDef& field, Currency value,
                          const QString& currencySymbol) {

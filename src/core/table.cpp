@@ -1,6 +1,6 @@
-#include "shell/table.h"
+#include "core/table.h"
 
-#include "shell/formats.h"
+#include "core/formats.h"
 
 double Cell::toDouble() const {
     return std::visit(

@@ -1,4 +1,4 @@
-#include "shell/programstate.h"
+#include "core/programstate.h"
 
 namespace {
 ProgramState& instance() {

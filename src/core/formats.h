@@ -2,7 +2,7 @@
 // Display patterns, right justification and reading a text as a number: the text forms of
 // every figure the program shows or prints.
 
-#include "shell/currency.h"
+#include "core/currency.h"
 
 #include <QString>
 #include <QStringView>

@@ -3,7 +3,7 @@
 // plain numbers with a point (with or without a leading zero), date literals #yyyy-mm-dd#,
 // each record ended by CR LF. One reader and one writer serve every file type.
 
-#include "shell/currency.h"
+#include "core/currency.h"
 
 #include <QByteArray>
 #include <QDate>

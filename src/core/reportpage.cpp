@@ -1,0 +1,63 @@
+#include "core/reportpage.h"
+
+#include "core/programstate.h"
+
+namespace {
+struct ReportFont {
+    int points;
+    std::int16_t lines;
+};
+// Indexed by PrinterFontChoice; choice 0 keeps the printer's standard font.
+constexpr ReportFont ReportFonts[4] = {{0, 53}, {10, 63}, {11, 56}, {12, 51}};
+} // namespace
+
+void SetReportFont(PrinterDevice& printer) {
+    ProgramState& p = program();
+    printer.printLine();
+    const int choice = p.PrinterFontChoice;
+    if (choice < 1 || choice > 3) {
+        p.LinesPerPage = 53;
+        return;
+    }
+    if (printer.setFont(QStringLiteral("Courier New"), ReportFonts[choice].points, false)) {
+        p.LinesPerPage = ReportFonts[choice].lines;
+    } else {
+        printer.setStandardFont();
+        p.LinesPerPage = 53;
+    }
+}
+
+void EndReport(PrinterDevice& printer) {
+    printer.newPage();
+    printer.endDoc();
+}
+
+ReportPager::ReportPager(PrinterDevice& printer, QStringList headings, QString separator,
+                         int firstPageLines)
+    : m_printer(printer), m_headings(std::move(headings)), m_separator(std::move(separator)),
+      m_lines(firstPageLines) {}
+
+void ReportPager::rowPrinted() {
+    ++m_lines;
+    if (m_lines >= program().LinesPerPage) {
+        breakPage();
+    }
+}
+
+void ReportPager::breakPage() {
+    m_printer.printLine();
+    m_printer.printLine();
+    m_printer.tab(40);
+    m_printer.printLine(QStringLiteral("Page %1").arg(m_printer.page()));
+    m_printer.newPage();
+    SetReportFont(m_printer);
+    m_printer.printLine();
+    for (const QString& heading : m_headings) {
+        m_printer.tab(2);
+        m_printer.printLine(heading);
+    }
+    m_printer.tab(2);
+    m_printer.printLine(m_separator);
+    m_printer.printLine();
+    m_lines = 7;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The page frame every printed report shares: the report font and page length of the personal
+// settings, the page footer with the page number, the headings repeated on every page, and
+// the end of the document. A report supplies only its own blocks and rows.
+
+#include "core/printerdevice.h"
+
+#include <QString>
+#include <QStringList>
+
+// Prints an empty line, then sets the report font and LinesPerPage from PrinterFontChoice;
+// falls back to the standard font and 53 lines when the font cannot be set.
+void SetReportFont(PrinterDevice& printer);
+
+// Starts a new page and ends the document (a trailing empty page is not printed).
+void EndReport(PrinterDevice& printer);
+
+// Counts the lines of a report and breaks its pages: after each row the counter goes up by
+// one, and when it reaches LinesPerPage the page ends with the footer "Page n" at column 40
+// and the next page starts with the report's column headings.
+class ReportPager {
+public:
+    // `headings` are printed at column 2 after every page break, followed by `separator` and
+    // an empty line. `firstPageLines` is the line count of the report's first-page block.
+    ReportPager(PrinterDevice& printer, QStringList headings, QString separator,
+                int firstPageLines);
+
+    // Call after printing each row.
+    void rowPrinted();
+    // Ends the page here and starts the next one with the headings.
+    void breakPage();
+    int lines() const { return m_lines; }
+
+private:
+    PrinterDevice& m_printer;
+    QStringList m_headings;
+    QString m_separator;
+    int m_lines;
+};
