@@ -283,15 +283,7 @@ void MortgageCalc::Form_Load() {
 }
 
 void MortgageCalc::InitMortgageGrid() {
-    const MortgageGridSetup setup = initMortgageGrid(program().MortgageMode);
-    m_grid->setCols(setup.cols);
-    m_grid->setRows(mortgage().ScheduleRows);
-    m_grid->setHeadingHeight(setup.headingTwips);
-    for (int col = 0; col < setup.cols; ++col) {
-        m_grid->widenColumn(col, setup.widenTwips[static_cast<std::size_t>(col)]);
-        m_grid->setColumnAlignment(col, setup.alignments[static_cast<std::size_t>(col)]);
-        m_grid->setText(0, col, setup.headings.value(col));
-    }
+    m_grid->setup(initMortgageGrid(program().MortgageMode, mortgage().ScheduleRows));
 }
 
 void MortgageCalc::ResetResults() {

@@ -23,8 +23,13 @@ QString symbolMoney(const QString& symbol, double value, int width) {
 
 } // namespace
 
-MortgageGridSetup initMortgageGrid(int mortgageMode) {
-    MortgageGridSetup setup;
+GridSetup initMortgageGrid(int mortgageMode, int scheduleRows) {
+    GridSetup setup;
+    setup.cols = 6;
+    setup.rows = scheduleRows;
+    setup.headingTwips = 500;
+    setup.widenTwips = {520, 550, 650, 700, 700, 700};
+    setup.alignments = {GridCentre, GridRight, GridRight, GridRight, GridRight, GridRight};
     setup.headings = {mortgageMode == 2 ? QStringLiteral(" Year Number")
                                         : QStringLiteral("  Payment   No.  Year"),
                       QStringLiteral("Interest Payment"),

@@ -5,31 +5,18 @@
 
 #include "core/currency.h"
 #include "core/entrytext.h"
+#include "core/gridsetup.h"
 #include "mortgage/amortization.h"
 
 #include <QString>
 #include <QStringList>
-#include <Qt>
-#include <array>
 #include <cstdint>
 #include <vector>
 
-// InitMortgageGrid: 6 columns, heading row 500 twips, the widths grow by these twips over the
-// grid's default, column 0 centred and the others right-aligned, every heading centred.
-struct MortgageGridSetup {
-    int cols = 6;
-    int headingTwips = 500;
-    std::array<int, 6> widenTwips{520, 550, 650, 700, 700, 700};
-    std::array<Qt::Alignment, 6> alignments{Qt::AlignCenter,
-                                            Qt::AlignRight | Qt::AlignVCenter,
-                                            Qt::AlignRight | Qt::AlignVCenter,
-                                            Qt::AlignRight | Qt::AlignVCenter,
-                                            Qt::AlignRight | Qt::AlignVCenter,
-                                            Qt::AlignRight | Qt::AlignVCenter};
-    QStringList headings; // the six heading texts
-};
-// Column 0 reads "  Payment   No.  Year" (mortgage) or " Year Number" (loan).
-MortgageGridSetup initMortgageGrid(int mortgageMode);
+// InitMortgageGrid: 6 columns and ScheduleRows rows (26 after load), heading row 500 twips,
+// the widths grow by 520, 550, 650, 700, 700, 700 twips over the grid's default, column 0
+// centred and the others right-aligned, every heading centred.
+GridSetup initMortgageGrid(int mortgageMode, int scheduleRows);
 
 // SizeMortgageGrid: ScheduleRows + 4, plus PrePayCount + 4 when PrePayCount is above 0, never
 // fewer than 23 (the count includes the heading row).

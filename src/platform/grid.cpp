@@ -237,6 +237,20 @@ void Grid::setColumnAlignment(int col, Qt::Alignment alignment) {
     m_model->setAlignment(col, alignment);
 }
 
+void Grid::setup(const GridSetup& setup) {
+    setCols(setup.cols);
+    setRows(setup.rows);
+    setHeadingHeight(setup.headingTwips);
+    for (int col = 0; col < setup.cols; ++col) {
+        const auto c = static_cast<std::size_t>(col);
+        widenColumn(col, c < setup.widenTwips.size() ? setup.widenTwips[c] : 0);
+        if (c < setup.alignments.size()) {
+            setColumnAlignment(col, setup.alignments[c]);
+        }
+        setText(0, col, setup.headings.value(col));
+    }
+}
+
 void Grid::setText(int row, int col, const QString& text) {
     checkCell(row, col);
     if (row == 0) {

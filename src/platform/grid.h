@@ -4,6 +4,8 @@
 // written. The grid never edits its cells itself; windows that edit build the entry key by key
 // from its key signals.
 
+#include "core/gridsetup.h"
+
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QWidget>
@@ -36,6 +38,11 @@ public:
     int columnWidthTwips(int col) const;
 
     void setColumnAlignment(int col, Qt::Alignment alignment);
+
+    // Columns, rows, heading height, widths, alignments and headings in one step.
+    void setup(const GridSetup& setup);
+    // setRowTexts() of a block.
+    void setBlock(const GridBlock& block) { setRowTexts(block.firstRow, block.rows); }
 
     // Row 0 is the heading. Out-of-range cells raise RunTimeFailure.
     void setText(int row, int col, const QString& text);

@@ -76,13 +76,14 @@ void TestMortgageDisplay::gridRows() {
 }
 
 void TestMortgageDisplay::gridSetup() {
-    const MortgageGridSetup m = initMortgageGrid(1);
+    const GridSetup m = initMortgageGrid(1, 26);
     QCOMPARE(m.headings.size(), 6);
     QCOMPARE(m.headings[0], QStringLiteral("  Payment   No.  Year"));
     QCOMPARE(m.headings[5], QStringLiteral("Cumulative Principal"));
     QCOMPARE(m.widenTwips[2], 650);
     QCOMPARE(m.headingTwips, 500);
-    QCOMPARE(initMortgageGrid(2).headings[0], QStringLiteral(" Year Number"));
+    QCOMPARE(m.rows, 26);
+    QCOMPARE(initMortgageGrid(2, 26).headings[0], QStringLiteral(" Year Number"));
 }
 
 void TestMortgageDisplay::column0Heading_data() {
