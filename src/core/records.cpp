@@ -3,6 +3,7 @@
 #include "core/formats.h"
 #include "core/runtimefailure.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,9 +15,6 @@
 #include <string>
 
 namespace {
-
-// The program's files are a few kilobytes; anything far beyond is not one of them.
-constexpr qint64 MaxFileSize = qint64{64} * 1024 * 1024;
 
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
@@ -34,7 +32,7 @@ QStringView trimmedBlanks(QStringView text) {
     return text.sliced(begin, end - begin);
 }
 
-std::vector<RecordField> splitFields(QStringView line) {
+std::vector<RecordField> splitFields(QStringView line, int maxFields) {
     std::vector<RecordField> fields;
     if (trimmedBlanks(line).isEmpty()) {
         return fields;
@@ -72,6 +70,9 @@ std::vector<RecordField> splitFields(QStringView line) {
             pos = end;
         }
         fields.push_back(std::move(field));
+        if (static_cast<int>(fields.size()) >= maxFields) {
+            return fields;
+        }
         if (pos < n && line[pos] == u',') {
             ++pos;
             continue;
@@ -281,30 +282,26 @@ QDate Record::date(int index) const {
 
 // ---- RecordReader
 
-RecordReader::RecordReader(const QByteArray& bytes) {
-    const QString text = decodeFileText(bytes);
-    qsizetype begin = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            m_lines.append(text.sliced(begin, i - begin));
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') {
-                ++i;
-            }
-            begin = i + 1;
-        }
-    }
-    if (begin < n) {
-        m_lines.append(text.sliced(begin));
-    }
-}
+RecordReader::RecordReader(const QByteArray& bytes)
+    : m_bytes(bytes), m_utf8(isValidUtf8(QByteArrayView(bytes))) {}
 
-Record RecordReader::next() {
+Record RecordReader::next(int maxFields) {
     if (atEnd()) {
         throw RunTimeFailure("no more records");
     }
-    return Record(splitFields(m_lines[m_next++]));
+    const qsizetype n = m_bytes.size();
+    const char* data = m_bytes.constData();
+    qsizetype end = m_next;
+    while (end < n && data[end] != '\r' && data[end] != '\n') {
+        ++end;
+    }
+    const QByteArrayView lineBytes(data + m_next, end - m_next);
+    m_next = end;
+    if (m_next < n) {
+        m_next += (data[m_next] == '\r' && m_next + 1 < n && data[m_next + 1] == '\n') ? 2 : 1;
+    }
+    const QString line = decodeLine(lineBytes, m_utf8);
+    return Record(splitFields(line, maxFields));
 }
 
 // ---- RecordWriter
@@ -315,6 +312,8 @@ RecordWriter& RecordWriter::text(const QString& value) {
     bytes.append('"');
     QString inner = value;
     inner.remove(u'"');
+    // A line break inside a text would end the record: it is written as a blank.
+    inner.replace(u'\r', u' ').replace(u'\n', u' ');
     bytes.append(inner.toUtf8());
     bytes.append('"');
     field(bytes);
@@ -402,14 +401,18 @@ void RecordWriter::field(const QByteArray& bytes) {
 
 // ---- Files
 
-QString decodeFileText(const QByteArray& bytes) {
+bool isValidUtf8(QByteArrayView bytes) {
     // Stateless: a sequence cut off at the end of the bytes is an error too.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        return text;
+    const QString decoded = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+QString decodeLine(QByteArrayView bytes, bool utf8) {
+    if (utf8) {
+        return QString::fromUtf8(bytes);
     }
-    text.resize(bytes.size());
+    QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (const char byte : bytes) {
         const auto b = static_cast<unsigned char>(byte);
@@ -418,12 +421,16 @@ QString decodeFileText(const QByteArray& bytes) {
     return text;
 }
 
+QString decodeFileText(const QByteArray& bytes) {
+    return decodeLine(QByteArrayView(bytes), isValidUtf8(QByteArrayView(bytes)));
+}
+
 std::optional<QByteArray> readFileBytes(const QString& path) {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    if (file.size() > MaxFileSize) {
+    // Refused before a byte is read: what is not a regular file, or is larger than any file
+    // of the program.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
     QByteArray bytes = file.read(MaxFileSize + 1);
@@ -434,12 +441,24 @@ std::optional<QByteArray> readFileBytes(const QString& path) {
 }
 
 bool saveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    // An exception from `write` passes on; the unfinished file is then discarded as well.
+    // The records are made in memory first; an exception from `write` passes on before the
+    // file is touched.
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!write(buffer)) {
+            return false;
+        }
+    }
+    // Unbuffered, so that a disk that refuses the bytes says so at the write: a buffered save
+    // file flushes inside commit(), which does not report a failure there.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return false;
     }
-    if (!write(file)) {
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

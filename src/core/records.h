@@ -46,24 +46,32 @@ private:
     std::vector<RecordField> m_fields;
 };
 
-// Splits a file's contents into records. Bytes that are not valid UTF-8 are read as
-// Windows-1252. Lines end with CR LF, LF or CR; empty lines are records with no fields.
+// The program's files are a few kilobytes (a 1,000-record trend database is about 40 KB): a
+// larger file is not one of them and is refused before it is read.
+inline constexpr qint64 MaxFileSize = qint64{1024} * 1024;
+
+// Reads a file's contents record by record: each next() decodes one line and splits at most
+// `maxFields` fields of it (further fields are ignored), so a hostile line costs nothing beyond
+// its own bytes. Bytes that are not valid UTF-8 are read as Windows-1252 (the whole file one
+// way or the other). Lines end with CR LF, LF or CR; empty lines are records with no fields.
 class RecordReader {
 public:
     explicit RecordReader(const QByteArray& bytes);
 
-    bool atEnd() const { return m_next >= m_lines.size(); }
+    bool atEnd() const { return m_next >= m_bytes.size(); }
     // The next record; raises RunTimeFailure past the end.
-    Record next();
+    Record next(int maxFields = 64);
 
 private:
-    QStringList m_lines;
+    QByteArray m_bytes;
+    bool m_utf8 = true;
     qsizetype m_next = 0;
 };
 
 // Writes fields of one record at a time; endRecord() writes CR LF. Texts are written in double
-// quotes with any double quote inside them left out (the program refuses that key wherever a
-// text reaches a file, so this only keeps a stray one from breaking the record). Numbers are
+// quotes so that they always read back: a double quote inside them is left out and a line
+// break becomes a blank (the program refuses the quote key wherever a text reaches a file, so
+// this only keeps a stray one from breaking the record). Numbers are
 // written plain with a point and a leading zero, in their shortest form: an amount with its
 // four decimals trimmed (100000, 10.125, 0.0833), a double with up to 15 significant digits, a
 // single with up to 7, very large or small ones with an exponent (1e+20). Dates are written as
@@ -93,12 +101,15 @@ private:
 };
 
 // Decodes file bytes: UTF-8 when valid, Windows-1252 otherwise.
+bool isValidUtf8(QByteArrayView bytes);
+QString decodeLine(QByteArrayView bytes, bool utf8);
 QString decodeFileText(const QByteArray& bytes);
 
-// The whole contents of a file, or nothing when it cannot be opened or read.
+// The whole contents of a file, or nothing when it cannot be opened or read, is not a regular
+// file or is larger than MaxFileSize.
 std::optional<QByteArray> readFileBytes(const QString& path);
 
-// Writes a file atomically: `write` fills the device; the file is replaced only when `write`
-// returns true and everything reached the disk. A failed or interrupted save leaves any old
-// file whole. Returns false on failure.
+// Writes a file atomically: `write` fills a device in memory; the file is replaced only when
+// `write` returns true and every byte reached the disk. A failed or interrupted save (a full
+// disk included) leaves any old file byte for byte. Returns false on failure.
 bool saveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);

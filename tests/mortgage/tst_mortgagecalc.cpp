@@ -16,6 +16,7 @@
 #include "shell/programdir.h"
 #include "shell/windowregistry.h"
 #include "support/capturedprinter.h"
+#include "support/filesizelimit.h"
 #include "support/modalresponder.h"
 #include "support/tempprogramdir.h"
 
@@ -242,6 +243,46 @@ private slots:
         QVERIFY(m_main->findChild<QRadioButton*>("Option1")->isChecked());
         QCOMPARE(label("InMonthPI"), rj("$458.76", 12));
         QCOMPARE(int(program().ResultCount), 483);
+    }
+
+    // A full disk: the save shows the file type's message and the old file stays whole.
+    void fullDiskKeepsTheSavedFile_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("mortgage") << "Canadian"
+                                  << "House.umd"
+                                  << "Bad Filename. Must be in the form MYFILE.UMD";
+        QTest::newRow("loan") << "LoanPmt"
+                              << "Car.uld"
+                              << "Bad Filename. Must be in the form MYFILE.ULD";
+    }
+
+    void fullDiskKeepsTheSavedFile() {
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        open(qPrintable(button));
+        click("MCalc");
+        const QString path = m_dir->filePath(file);
+        FileDialogs::setNextAnswer(path);
+        click("MSaveFile");
+        const QByteArray saved = m_dir->read(file);
+        QVERIFY(saved.size() > 50);
+
+        line("InPrincipal")->setFocus();
+        QTest::keyClicks(line("InPrincipal"), "5");
+        click("MCalc");
+        FileDialogs::setNextAnswer(path);
+        QString shown;
+        respondWith([&shown](QDialog& d) {
+            shown = d.findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+        });
+        {
+            FileSizeLimit full(0);
+            click("MSaveFile");
+        }
+        QTEST(shown, "message");
+        QCOMPARE(m_dir->read(file), saved);
     }
 
     void badFileChangesNothing() {

@@ -6,6 +6,7 @@
 #include "shell/menumain.h"
 #include "shell/programdir.h"
 #include "shell/settingsfile.h"
+#include "support/filesizelimit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -96,17 +97,28 @@ private slots:
         QCOMPARE(readAll(m_path), QByteArray("\"$\",2,\" Ann \"\r\n"));
     }
 
+    // A full disk: the save fails quietly and the old file stays byte for byte, also when the
+    // settings window is left.
     void failedSaveKeepsTheOldFile() {
-        writeAll(m_path, "\"$\",1,\"Old\"\r\n");
-        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QByteArray old("\"$\",1,\"Old\"\r\n");
+        writeAll(m_path, old);
         program().UserName = QStringLiteral("New");
-        const bool saved = saveSettings(m_path);
-        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                QFileDevice::ExeOwner);
-        if (saved) {
-            QSKIP("running as a user who may write anywhere");
+        {
+            FileSizeLimit full(0);
+            QVERIFY(!saveSettings(m_path));
         }
-        QCOMPARE(readAll(m_path), QByteArray("\"$\",1,\"Old\"\r\n"));
+        QCOMPARE(readAll(m_path), old);
+
+        setProgramDirectory(m_dir.path());
+        ChangeFnt window;
+        window.show();
+        {
+            FileSizeLimit full(4);
+            QTest::mouseClick(window.findChild<QPushButton*>("ExitFonts"), Qt::LeftButton);
+        }
+        setProgramDirectory({});
+        QCOMPARE(readAll(m_path), old);
+        QCOMPARE(program().UserName, QStringLiteral("New"));
     }
 
     void saveIntoMissingFolderFailsQuietly() {

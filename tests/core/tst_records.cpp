@@ -4,6 +4,7 @@
 #include "core/records.h"
 #include "core/runtimefailure.h"
 #include "support/failingdevice.h"
+#include "support/filesizelimit.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -94,7 +95,10 @@ private slots:
     void valuesWithoutAWrittenForm();
     void failingDevice();
     void atomicSave();
+    void fullDiskKeepsOldFile();
     void readFileBytes();
+    void largeFilesRefusedUnread();
+    void longLinesSplitOnlyWhatIsAsked();
 };
 
 void TestRecords::writtenForms_data() {
@@ -110,6 +114,9 @@ void TestRecords::writtenForms_data() {
     QTest::newRow("text drops double quotes")
         << one([](RecordWriter& w) { w.text(QStringLiteral("a\"b\"")); })
         << QByteArray("\"ab\"\r\n");
+    QTest::newRow("text line breaks become blanks")
+        << one([](RecordWriter& w) { w.text(QStringLiteral("Jo\r\nSmith\nJr\r")); })
+        << QByteArray("\"Jo  Smith Jr \"\r\n");
     QTest::newRow("text in utf-8") << one([](RecordWriter& w) { w.text(QStringLiteral("\u20AC")); })
                                    << QByteArray("\"\xE2\x82\xAC\"\r\n");
     QTest::newRow("currency whole")
@@ -509,6 +516,25 @@ void TestRecords::atomicSave() {
     QVERIFY(!saveFileAtomically(dir.path(), writeSettings));
 }
 
+void TestRecords::fullDiskKeepsOldFile() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Loan.uld"));
+    const QByteArray old("20000,10.125,4\r\n");
+    QVERIFY(saveFileAtomically(path, [&](QIODevice& d) { return d.write(old) == old.size(); }));
+
+    // Every write here reaches the device's buffer; the disk refuses the bytes only when the
+    // buffer goes to it, at the commit.
+    const QByteArray bigger(4096, 'x');
+    for (const rlim_t room : {rlim_t{0}, rlim_t{100}}) {
+        FileSizeLimit full(room);
+        QVERIFY(!saveFileAtomically(
+            path, [&](QIODevice& d) { return d.write(bigger) == bigger.size(); }));
+    }
+    QCOMPARE(*::readFileBytes(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Loan.uld")});
+}
+
 void TestRecords::readFileBytes() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -518,6 +544,37 @@ void TestRecords::readFileBytes() {
     QVERIFY(empty.open(QIODevice::WriteOnly));
     empty.close();
     QCOMPARE(::readFileBytes(empty.fileName()), std::optional<QByteArray>(QByteArray()));
+}
+
+void TestRecords::largeFilesRefusedUnread() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile file(dir.filePath(QStringLiteral("Personal.orp")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write(QByteArray(MaxFileSize, ',')) == MaxFileSize);
+    file.flush();
+    QCOMPARE(::readFileBytes(file.fileName())->size(), MaxFileSize);
+    // One byte more, and the file is not read at all (a sparse 60 MiB file costs nothing).
+    QVERIFY(file.write(",") == 1);
+    file.flush();
+    QVERIFY(!::readFileBytes(file.fileName()).has_value());
+    QVERIFY(file.resize(qint64{60} * 1024 * 1024));
+    QVERIFY(!::readFileBytes(file.fileName()).has_value());
+    QVERIFY(!::readFileBytes(QStringLiteral("/dev/zero")).has_value());
+}
+
+void TestRecords::longLinesSplitOnlyWhatIsAsked() {
+    QByteArray bytes = "\"$\",2,\"Jo\"";
+    bytes.append(QByteArray(200000, ','));
+    bytes.append("\r\n7\r\n");
+    RecordReader reader(bytes);
+    const Record first = reader.next(3);
+    QCOMPARE(first.size(), 3);
+    QCOMPARE(first.text(2), QStringLiteral("Jo"));
+    QCOMPARE(reader.next().int16(0), std::int16_t{7});
+    QVERIFY(reader.atEnd());
+    // Without a count, a record holds at most 64 fields.
+    QCOMPARE(RecordReader(QByteArray(500, ',')).next().size(), 64);
 }
 
 QTEST_GUILESS_MAIN(TestRecords)
