@@ -26,10 +26,24 @@ struct EntryFieldDef {
     int displayFactor = 1;         // the field shows the value times this (a loan term in months)
     QString enterTarget;           // object name of the control that receives focus on Enter
     bool deleteEmpties = false;    // the Delete key empties the field before deleting
+    bool allowsMinus = false;      // a leading minus starts a negative entry
 };
 
 // The display form of `value` in the field.
 QString entryDisplayText(const EntryFieldDef& field, Currency value, const QString& currencySymbol);
+
+// Whether `text` could stand in the field after it arrived other than by typing (paste, drop,
+// an input method): blanks anywhere, then the digits and points the field's key filter lets
+// in, with no more digits after the first point than the field's places; a money field may
+// also hold its display form (the currency symbol before, thousands separators), a percent
+// field a "%" at the end; a leading minus only where the field allows one.
+bool entryTextAcceptable(const EntryFieldDef& field, const QString& text,
+                         const QString& currencySymbol);
+
+// The number a field's text shows. A money field reads its own display form (the currency
+// symbol and thousands separators), so that a shown amount edited in place reads as the amount
+// it shows; every other field reads the text by the general rule (readNumber).
+double entryNumber(const EntryFieldDef& field, const QString& text, const QString& currencySymbol);
 
 // Whether `text` reads as a number above the field's limit.
 bool entryAboveLimit(const EntryFieldDef& field, const QString& text);

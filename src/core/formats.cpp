@@ -297,6 +297,10 @@ QString RightJustify(const QString& text, int width) {
     return result;
 }
 
+QString RightAlign(const QString& text, int width) {
+    return text.size() >= width ? text : RightJustify(text, width);
+}
+
 double readNumber(QStringView text) {
     // The accepted characters, normalised to sign, whole digits, point, decimals, exponent.
     std::string buffer;

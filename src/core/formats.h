@@ -33,6 +33,9 @@ QString formatNumber(Currency value, QStringView pattern);
 // Returns a text of exactly `width` characters: right-aligned, padded with spaces on the left;
 // a longer text is cut to its leftmost `width` characters.
 QString RightJustify(const QString& text, int width);
+// The same for figures, which are never cut: a text longer than `width` is returned whole (a
+// column of the screen or the paper grows rather than lose digits).
+QString RightAlign(const QString& text, int width);
 
 // Reads a text as a number: blanks, tabs and line feeds are skipped wherever they occur; an
 // optional sign, digits, at most one decimal point and an optional exponent are taken; reading

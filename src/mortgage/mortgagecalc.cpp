@@ -248,22 +248,23 @@ void MortgageCalc::Form_Load() {
         new EntryField(m_inRate, rateField(), reset),
         new EntryField(m_inTerm, termField(p.MortgageMode), reset),
     };
-    m_inRate->addItems({QStringLiteral("6 "), QStringLiteral("7 "), QStringLiteral("8 "),
-                        QStringLiteral("9 "), QStringLiteral("10 ")});
+    m_fields[1]->setListItems({QStringLiteral("6 "), QStringLiteral("7 "), QStringLiteral("8 "),
+                               QStringLiteral("9 "), QStringLiteral("10 ")});
     if (mortgageTables) {
-        m_inTerm->addItems({QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("40")});
+        m_fields[2]->setListItems(
+            {QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("40")});
     } else {
-        m_inTerm->addItems({QStringLiteral("24"), QStringLiteral("36"), QStringLiteral("48"),
-                            QStringLiteral("60")});
+        m_fields[2]->setListItems({QStringLiteral("24"), QStringLiteral("36"), QStringLiteral("48"),
+                                   QStringLiteral("60")});
     }
 
     m_option2->setChecked(true);
     p.CalcMode = 1;
 
     const EntryTexts texts = defaultEntryTexts(p.MortgageMode, symbol);
-    m_inPrincipal->setText(texts.principal);
-    m_inRate->setEditText(texts.rate);
-    m_inTerm->setEditText(texts.term);
+    m_fields[0]->setText(texts.principal);
+    m_fields[1]->setText(texts.rate);
+    m_fields[2]->setText(texts.term);
     if (mortgageTables) {
         m_principalLabel->setText(QStringLiteral(" Principal amount of            mortgage."));
         m_rateLabel->setText(QStringLiteral(" Annual interest rate %"));

@@ -2,21 +2,15 @@
 
 #include "core/programstate.h"
 #include "core/runtimefailure.h"
-#include "platform/clipboard.h"
 #include "shell/dialogs.h"
 #include "shell/keyfilters.h"
+#include "shell/textbox.h"
 
 #include <QComboBox>
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
 const QColor EntryYellow(255, 255, 0);
-
-bool movesInsideWindow(const QFocusEvent& focus) {
-    return focus.reason() != Qt::ActiveWindowFocusReason && focus.reason() != Qt::PopupFocusReason;
-}
 
 void makeYellow(QWidget* widget) {
     QPalette palette = widget->palette();
@@ -37,6 +31,7 @@ EntryField::EntryField(QComboBox* box, EntryFieldDef field, std::function<void()
       m_combo(box) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
     connect(box, &QComboBox::activated, this, &EntryField::Click);
     install();
 }
@@ -46,12 +41,26 @@ void EntryField::install() {
     w->setObjectName(m_field.name);
     makeYellow(w);
     editor()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Key and focus events reach the line edit of a combo box, not the combo box itself.
-    editor()->installEventFilter(this);
     if (m_combo != nullptr) {
         makeYellow(editor());
-        m_combo->installEventFilter(this);
     }
+    TextBox::Rules rules;
+    rules.selectOnFocus = m_combo == nullptr;
+    rules.startEntry = [this] { m_resetResults(); };
+    rules.acceptsKey = [this](QChar key, const QString& text) { return KeyPress(key, text); };
+    rules.acceptsText = [this](const QString& text) {
+        return entryTextAcceptable(m_field, text, program().CurrencySymbol);
+    };
+    rules.enter = [this] {
+        if (QWidget* target = widget()->window()->findChild<QWidget*>(m_field.enterTarget)) {
+            target->setFocus(Qt::TabFocusReason);
+        }
+    };
+    rules.keyDown = [this](int qtKey) { KeyDown(qtKey); };
+    rules.leave = [this] { LostFocus(); };
+    // Key and focus events of an editable combo box reach the combo box as well as its line
+    // edit.
+    m_box = new TextBox(editor(), std::move(rules), m_combo);
 }
 
 QWidget* EntryField::widget() const {
@@ -67,7 +76,7 @@ QString EntryField::text() const {
 }
 
 void EntryField::setText(const QString& text) {
-    editor()->setText(text);
+    m_box->setText(text);
 }
 
 void EntryField::showValue() {
@@ -75,83 +84,30 @@ void EntryField::showValue() {
         entryDisplayText(m_field, program().EntryValues[m_field.index], program().CurrencySymbol));
 }
 
-bool EntryField::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        if (!m_hasFocus) {
-            // A field whose leaving step was held back (the focus went to another application
-            // and came back to a different field) is left now, before this one is entered.
-            if (current() != nullptr && current() != this) {
-                current()->leave();
-            }
-            m_hasFocus = true;
-            current() = this;
-            GotFocus();
-        }
-        break;
-    case QEvent::FocusOut:
-        if (m_hasFocus && movesInsideWindow(static_cast<QFocusEvent&>(*event)) &&
-            !widget()->hasFocus() && !editor()->hasFocus()) {
-            leave();
-        }
-        break;
-    case QEvent::KeyPress:
-        // Keys reach an editable combo box, which hands them to its line edit directly;
-        // keys sent to the line edit itself arrive here once too.
-        if (watched == editor() || (m_combo != nullptr && watched == m_combo)) {
-            auto& key = static_cast<QKeyEvent&>(*event);
-            KeyDown(key.key());
-            if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
-                return KeyPress(QChar(13));
-            }
-            if (key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab && !key.text().isEmpty()) {
-                return KeyPress(key.text().front());
-            }
-        }
-        break;
-    default:
-        break;
+void EntryField::setListItems(const QStringList& items) {
+    if (m_combo == nullptr) {
+        return;
     }
-    return QObject::eventFilter(watched, event);
+    m_box->programChange([&] {
+        const QString shown = m_combo->currentText();
+        m_combo->clear();
+        m_combo->addItems(items);
+        m_combo->setEditText(shown);
+    });
 }
 
-QPointer<EntryField>& EntryField::current() {
-    static QPointer<EntryField> field;
-    return field;
-}
-
-void EntryField::leave() {
-    m_hasFocus = false;
-    if (current() == this) {
-        current() = nullptr;
-    }
-    LostFocus();
-}
-
-void EntryField::GotFocus() {
-    if (m_line != nullptr) {
-        m_line->selectAll();
-    }
-    Clipboard::clear();
-}
-
-bool EntryField::KeyPress(QChar key) {
-    ProgramState& p = program();
-    if (key.unicode() == 13) {
-        if (QWidget* target = widget()->window()->findChild<QWidget*>(m_field.enterTarget)) {
-            target->setFocus(Qt::TabFocusReason);
-        }
-        return true;
-    }
-    if (p.EditPending == 0) {
-        editor()->clear();
-        m_resetResults();
-    }
+// Returns false when the key is dropped.
+bool EntryField::KeyPress(QChar key, const QString& text) {
     const auto code = static_cast<std::int16_t>(key.unicode());
+    if (m_field.allowsMinus && key == u'-') {
+        // The minus starts a negative entry: the field holds the minus alone.
+        setText(QStringLiteral("-"));
+        return false;
+    }
     const std::int16_t accepted = m_field.kind == FieldKind::Years
                                       ? FilterWholeKey(code)
-                                      : FilterDecimalKey(code, editor()->text(), m_field.decimals);
-    return accepted == 0;
+                                      : FilterDecimalKey(code, text, m_field.decimals);
+    return accepted != 0;
 }
 
 void EntryField::KeyDown(int qtKey) {
@@ -159,18 +115,26 @@ void EntryField::KeyDown(int qtKey) {
         return;
     }
     if (m_field.deleteEmpties) {
-        editor()->clear();
+        setText(QString());
     }
-    m_resetResults();
+    // The protocol starts an entry at Delete, which runs ResetResults; within an entry the key
+    // runs it again.
+    if (m_box->entryStarted()) {
+        m_resetResults();
+    }
 }
 
 void EntryField::Click() {
-    m_resetResults();
+    if (m_box->entryStarted()) {
+        m_resetResults();
+    } else {
+        m_box->startEntry();
+    }
 }
 
 void EntryField::LostFocus() {
     ProgramState& p = program();
-    bool store = p.EditPending == 1;
+    bool store = m_box->entryStarted();
     if (entryAboveLimit(m_field, text())) {
         showMessage(m_field.limitMessage);
         setText(QString::number(m_field.limit));
@@ -189,5 +153,4 @@ void EntryField::LostFocus() {
         }
         p.EditPending = 0;
     }
-    Clipboard::clear();
 }
