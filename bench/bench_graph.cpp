@@ -6,6 +6,7 @@
 #include "benchtiming.h"
 #include "core/programstate.h"
 #include "mortgage/amortization.h"
+#include "mortgage/mortgagecalc.h"
 #include "mortgage/mortgagegraph.h"
 #include "mortgage/mortgagestate.h"
 #include "platform/barchart.h"
@@ -56,22 +57,22 @@ int main(int argc, char** argv) {
 
     resetProgram();
     resetMortgage();
-    program().MortgageMode = 1;
+    program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
-    program().CalcMode = 2;
+    program().CalcMode = CalcModeFlag::EveryPayment;
     MortgageInputs in;
     in.Principal = Currency::fromWhole(100000);
     in.Rate = Currency::fromDouble(10.125);
     in.Term = Currency::fromWhole(38);
     in.Comperiod = QStringLiteral("      Monthly");
     in.FreqPmt = QStringLiteral("      1 Week");
-    in.CalcMode = 2;
+    in.CalcMode = CalcModeFlag::EveryPayment;
     in.Days = daysInYearRow(1);
     const MortgageResult result = calculateMortgage(in);
     program().ResultCount = result.ResultCount;
-    program().GraphCaller = 4;
+    program().GraphCaller = GraphCallerCode::Mortgage;
     program().GraphTitle = QStringLiteral("Mortgage balance at start of each Year");
-    setGraphPreparer(4, PrepareMortgageGraph);
+    registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCaller());
 
     std::printf("bench_graph: median and best of the repetitions, in milliseconds per call\n");
     std::printf("  schedule: %d rows (1 Week, 38 years, every payment)\n", result.payments);

@@ -103,10 +103,10 @@ void row(const char* name, const Timing& t, const char* goal, double goalMs, con
                 goal, goalMs <= 0 ? "" : (met ? "met" : "NOT met"), qPrintable(check));
 }
 
-void startMortgageWindowState(std::int16_t calcMode) {
+void startMortgageWindowState(CalcModeFlag calcMode) {
     resetProgram();
     resetMortgage();
-    program().MortgageMode = 1;
+    program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
     program().CalcMode = calcMode;
 }
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
                 "", "check");
 
     // (a) The model alone: 1 Week, 38 years, every payment, 100000 at 10.125 %, monthly.
-    startMortgageWindowState(2);
+    startMortgageWindowState(CalcModeFlag::EveryPayment);
     program().EntryValues[3] = Currency::fromWhole(38);
     const MortgageInputs inputs = MortgageInputs::fromState(Monthly, OneWeek);
     MortgageResult result;
@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
 
     // (b) "&Calculate" through the window, the same schedule.
     {
-        startMortgageWindowState(1);
+        startMortgageWindowState(CalcModeFlag::AnnualRows);
         MortgageCalc window;
         window.show();
         QCoreApplication::processEvents();
@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
 
     // (c) The report of the defaults (25 years monthly, every payment: 300 rows).
     {
-        startMortgageWindowState(2);
+        startMortgageWindowState(CalcModeFlag::EveryPayment);
         ProgramState& p = program();
         clearMortgageResults();
         const MortgageInputs in = MortgageInputs::fromState(Monthly, Monthly);

@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
 #include "mortgage/mortgagecalc.h"
-#include "mortgage/mortgagegraph.h"
 #include "platform/printerdevice.h"
+#include "shell/graphdata.h"
 #include "shell/graphsall.h"
 #include "shell/windowregistry.h"
 
@@ -12,7 +12,7 @@ namespace {
 void registerWindows() {
     windows().add(WindowId::MortgageCalc, [](QWidget* parent) { return new MortgageCalc(parent); });
     windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
-    setGraphPreparer(4, PrepareMortgageGraph);
+    registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCaller());
 }
 } // namespace
 

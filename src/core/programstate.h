@@ -4,6 +4,7 @@
 // program(); tests start from a fresh struct with resetProgram().
 
 #include "core/currency.h"
+#include "core/modes.h"
 #include "core/table.h"
 
 #include <QString>
@@ -11,8 +12,8 @@
 
 struct ProgramState {
     // Modes and layout
-    std::int16_t CalcMode = 0;
-    std::int16_t MortgageMode = 0;
+    CalcModeFlag CalcMode = CalcModeFlag::None;
+    MortgageModeFlag MortgageMode = MortgageModeFlag::Unset;
     std::int32_t LayoutHeight = 0;
     QString PaymentStartDate;
 
@@ -44,7 +45,7 @@ struct ProgramState {
     CurrencyTable GraphValues;
     BoundedTable<QString> GraphLabels;
     QString GraphTitle;
-    std::int16_t GraphCaller = 0;
+    GraphCallerCode GraphCaller = GraphCallerCode::None;
     BoundedArray<QString> ReportBlocks;
 
     // The trend file name, used by question 3 and the trend file dialog.

@@ -144,7 +144,7 @@ MortgageInputs MortgageInputs::fromState(const QString& comperiod, const QString
 bool termAboveLimit(const MortgageInputs& inputs) {
     paymentFrequency(inputs.FreqPmt, inputs.Days);
     compoundingPeriods(inputs.Comperiod);
-    return inputs.MortgageMode == 1 && inputs.Term.toDouble() >= 41.0;
+    return inputs.MortgageMode == MortgageModeFlag::Mortgage && inputs.Term.toDouble() >= 41.0;
 }
 
 QDate paymentDate(const QDate& start, PaymentKind kind, int k) {
@@ -196,7 +196,7 @@ void calculateMortgage(const MortgageInputs& inputs, MortgageResult& result) {
 
     const PaymentFrequency freq = paymentFrequency(inputs.FreqPmt, inputs.Days);
     const int m = compoundingPeriods(inputs.Comperiod);
-    if (inputs.MortgageMode == 1 && T >= 41.0) {
+    if (inputs.MortgageMode == MortgageModeFlag::Mortgage && T >= 41.0) {
         throw RunTimeFailure("mortgage term above 40 years");
     }
     const int F = freq.F;
@@ -222,7 +222,7 @@ void calculateMortgage(const MortgageInputs& inputs, MortgageResult& result) {
     result.N = N;
     result.stage = MortgageResult::Rates;
 
-    const bool everyPayment = inputs.CalcMode == 2;
+    const bool everyPayment = inputs.CalcMode == CalcModeFlag::EveryPayment;
     const bool dates = inputs.ShowPaymentDates == 1;
     if (dates && !inputs.PaymentStartDate.isValid()) {
         throw RunTimeFailure("first-payment date is not a date");
@@ -301,7 +301,7 @@ void calculateMortgage(const MortgageInputs& inputs, MortgageResult& result) {
     result.payments = last;
     const double years = static_cast<double>(last) / F;
     result.YearsToFinalPayment = checked::toSingle(years);
-    result.yearsOrMonths = inputs.MortgageMode == 2 ? years * 12.0 : years;
+    result.yearsOrMonths = inputs.MortgageMode == MortgageModeFlag::Loan ? years * 12.0 : years;
     ms.PaymentsPerYear = static_cast<std::int16_t>(F);
     ms.YearsToFinalPayment = result.YearsToFinalPayment;
     result.NY = checked::toInt32(years + 0.49);

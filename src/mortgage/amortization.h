@@ -11,6 +11,7 @@
 // before the failure stays in the tables.
 
 #include "core/currency.h"
+#include "core/modes.h"
 #include "core/table.h"
 #include "mortgage/mortgagestate.h"
 
@@ -42,13 +43,13 @@ struct PaymentFrequency {
 PaymentFrequency paymentFrequency(const QString& text, const DaysInYearRow& days);
 
 struct MortgageInputs {
-    Currency Principal;            // EntryValues(1)
-    Currency Rate;                 // EntryValues(2), percent
-    Currency Term;                 // EntryValues(3), years (a loan's months / 12)
-    QString Comperiod;             // the list text, e.g. "      Monthly"
-    QString FreqPmt;               // the list text, e.g. " Biweekly(Acc)"
-    std::int16_t MortgageMode = 1; // 1 mortgage, 2 loan
-    std::int16_t CalcMode = 1;     // 1 annual rows, 2 every payment
+    Currency Principal; // EntryValues(1)
+    Currency Rate;      // EntryValues(2), percent
+    Currency Term;      // EntryValues(3), years (a loan's months / 12)
+    QString Comperiod;  // the list text, e.g. "      Monthly"
+    QString FreqPmt;    // the list text, e.g. " Biweekly(Acc)"
+    MortgageModeFlag MortgageMode = MortgageModeFlag::Mortgage;
+    CalcModeFlag CalcMode = CalcModeFlag::AnnualRows;
     std::int16_t ShowPaymentDates = 0;
     QDate PaymentStartDate; // needed only with dates on; an invalid date then fails
     DaysInYearRow Days;
@@ -78,8 +79,8 @@ struct MortgageResult {
     enum Stage { Nothing = 0, Rates = 1, Schedule = 2, Complete = 3 };
     Stage stage = Nothing;
 
-    std::int16_t MortgageMode = 1;
-    std::int16_t CalcMode = 1;
+    MortgageModeFlag MortgageMode = MortgageModeFlag::Mortgage;
+    CalcModeFlag CalcMode = CalcModeFlag::AnnualRows;
     std::int16_t ShowPaymentDates = 0;
     std::int16_t PrePayCount = 0;
     float DaysInYear = 365.0F;

@@ -6,6 +6,7 @@
 #include "mortgage/mortdateinput.h"
 #include "mortgage/mortgagedisplay.h"
 #include "mortgage/mortgagefile.h"
+#include "mortgage/mortgagegraph.h"
 #include "mortgage/mortgagehelp.h"
 #include "mortgage/mortgagereport.h"
 #include "mortgage/mortgagestate.h"
@@ -37,7 +38,7 @@
 namespace {
 
 bool mortgageMode() {
-    return program().MortgageMode != 2;
+    return program().MortgageMode != MortgageModeFlag::Loan;
 }
 
 QLabel* resultLabel(const QString& name, QWidget* parent) {
@@ -72,6 +73,13 @@ MortgageCalc::MortgageCalc(QWidget* parent) : ChildWindow(parent) {
     setFixedSize(twipsSize(9615, 6360));
     buildControls();
     Form_Load();
+}
+
+GraphCallerInfo MortgageCalc::graphCaller() {
+    return {.window = WindowId::MortgageCalc,
+            .prepare = PrepareMortgageGraph,
+            .comparison = {},
+            .readsGraphValues = true};
 }
 
 void MortgageCalc::buildControls() {
@@ -259,7 +267,7 @@ void MortgageCalc::Form_Load() {
     }
 
     m_option2->setChecked(true);
-    p.CalcMode = 1;
+    p.CalcMode = CalcModeFlag::AnnualRows;
 
     const EntryTexts texts = defaultEntryTexts(p.MortgageMode, symbol);
     m_fields[0]->setText(texts.principal);
@@ -369,12 +377,12 @@ void MortgageCalc::InTerm_Click() {
 }
 
 void MortgageCalc::Option1_Click() {
-    program().CalcMode = 2;
+    program().CalcMode = CalcModeFlag::EveryPayment;
     ResetResults();
 }
 
 void MortgageCalc::Option2_Click() {
-    program().CalcMode = 1;
+    program().CalcMode = CalcModeFlag::AnnualRows;
     ResetResults();
 }
 
@@ -386,7 +394,7 @@ void MortgageCalc::MGraphs_Click() {
     if (!windows().has(WindowId::GraphsAll)) {
         return;
     }
-    program().GraphCaller = 4;
+    program().GraphCaller = GraphCallerCode::Mortgage;
     hide();
     windows().open(WindowId::GraphsAll);
 }
@@ -529,7 +537,7 @@ void MortgageCalc::MLoadFile_Click() {
             m_dateNumber->setText(mortgage().ShowPaymentDates == 1
                                       ? QStringLiteral("&View payment No.")
                                       : QStringLiteral("&View payment date"));
-            if (p.CalcMode == 1) {
+            if (p.CalcMode == CalcModeFlag::AnnualRows) {
                 m_option2->setChecked(true);
                 Option2_Click();
             } else {

@@ -3,6 +3,7 @@
 // mortgage tables (term in years) or loan tables (term in months) when the window loads.
 
 #include "shell/calculatorresults.h"
+#include "shell/graphdata.h"
 #include "shell/placement.h"
 
 #include <vector>
@@ -20,6 +21,9 @@ class MortgageCalc : public ChildWindow {
     Q_OBJECT
 public:
     explicit MortgageCalc(QWidget* parent = nullptr);
+
+    // What the graph window needs of this calculator (GraphCaller 4).
+    static GraphCallerInfo graphCaller();
 
     // The window's own ResetResults: empties the summary captions, then the shared body.
     void ResetResults();

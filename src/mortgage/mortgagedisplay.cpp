@@ -23,15 +23,16 @@ QString symbolMoney(const QString& symbol, double value, int width) {
 
 } // namespace
 
-GridSetup initMortgageGrid(int mortgageMode, int scheduleRows) {
+GridSetup initMortgageGrid(MortgageModeFlag mortgageMode, int scheduleRows) {
     GridSetup setup;
     setup.cols = 6;
     setup.rows = scheduleRows;
     setup.headingTwips = 500;
     setup.widenTwips = {520, 550, 650, 700, 700, 700};
     setup.alignments = {GridCentre, GridRight, GridRight, GridRight, GridRight, GridRight};
-    setup.headings = {mortgageMode == 2 ? QStringLiteral(" Year Number")
-                                        : QStringLiteral("  Payment   No.  Year"),
+    setup.headings = {mortgageMode == MortgageModeFlag::Loan
+                          ? QStringLiteral(" Year Number")
+                          : QStringLiteral("  Payment   No.  Year"),
                       QStringLiteral("Interest Payment"),
                       QStringLiteral("Principal Payment"),
                       QStringLiteral("Remaining Balance"),
@@ -48,8 +49,8 @@ int mortgageGridRows(int scheduleRows, int prePayCount) {
     return std::max(rows, 23);
 }
 
-QString mortgageColumn0Heading(int calcMode, int showPaymentDates) {
-    if (calcMode != 2) {
+QString mortgageColumn0Heading(CalcModeFlag calcMode, int showPaymentDates) {
+    if (calcMode != CalcModeFlag::EveryPayment) {
         return QStringLiteral(" Payment  Year");
     }
     return showPaymentDates == 1 ? QStringLiteral(" Payment  Date")
@@ -93,7 +94,7 @@ MortgageDisplay mortgageDisplay(const MortgageResult& result, const Table& sched
     d.gridRows = mortgageGridRows(rows, result.PrePayCount);
     d.column0Heading = mortgageColumn0Heading(result.CalcMode, result.ShowPaymentDates);
     const bool dates = result.ShowPaymentDates == 1;
-    const bool annual = result.CalcMode != 2;
+    const bool annual = result.CalcMode != CalcModeFlag::EveryPayment;
     d.rows.reserve(static_cast<std::size_t>(rows));
     for (int a = 1; a <= rows; ++a) {
         QStringList row;
@@ -143,7 +144,7 @@ MortgageDisplay mortgageDisplay(const MortgageResult& result, const Table& sched
     }
 
     d.ResultCount = result.ResultCount;
-    d.GraphTitle = result.MortgageMode == 2
+    d.GraphTitle = result.MortgageMode == MortgageModeFlag::Loan
                        ? QStringLiteral("Personal Loan balance at start of each Year")
                        : QStringLiteral("Mortgage balance at start of each Year");
     return d;
@@ -192,8 +193,8 @@ EntryFieldDef rateField() {
         QStringLiteral("InTerm")};
 }
 
-EntryFieldDef termField(int mortgageMode) {
-    const bool loan = mortgageMode == 2;
+EntryFieldDef termField(MortgageModeFlag mortgageMode) {
+    const bool loan = mortgageMode == MortgageModeFlag::Loan;
     return {QStringLiteral("InTerm"),
             3,
             FieldKind::Years,
@@ -214,12 +215,12 @@ QString rateText(Currency rate) {
     return entryDisplayText(rateField(), rate, {});
 }
 
-QString termText(Currency termYears, int mortgageMode) {
+QString termText(Currency termYears, MortgageModeFlag mortgageMode) {
     return entryDisplayText(termField(mortgageMode), termYears, {});
 }
 
-EntryTexts defaultEntryTexts(int mortgageMode, const QString& currencySymbol) {
-    if (mortgageMode == 2) {
+EntryTexts defaultEntryTexts(MortgageModeFlag mortgageMode, const QString& currencySymbol) {
+    if (mortgageMode == MortgageModeFlag::Loan) {
         return {QStringLiteral("   ") + currencySymbol + QStringLiteral("20,000.00"),
                 QStringLiteral("         10.125%"), QStringLiteral("            48")};
     }

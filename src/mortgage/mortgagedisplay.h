@@ -6,6 +6,7 @@
 #include "core/currency.h"
 #include "core/entrytext.h"
 #include "core/gridsetup.h"
+#include "core/modes.h"
 #include "mortgage/amortization.h"
 
 #include <QString>
@@ -16,7 +17,7 @@
 // InitMortgageGrid: 6 columns and ScheduleRows rows (26 after load), heading row 500 twips,
 // the widths grow by 520, 550, 650, 700, 700, 700 twips over the grid's default, column 0
 // centred and the others right-aligned, every heading centred.
-GridSetup initMortgageGrid(int mortgageMode, int scheduleRows);
+GridSetup initMortgageGrid(MortgageModeFlag mortgageMode, int scheduleRows);
 
 // SizeMortgageGrid: ScheduleRows + 4, plus PrePayCount + 4 when PrePayCount is above 0, never
 // fewer than 23 (the count includes the heading row).
@@ -24,7 +25,7 @@ int mortgageGridRows(int scheduleRows, int prePayCount);
 
 // Column 0 heading after a calculation: " Payment  Year" (annual), "  Payment   No.  Year"
 // (every payment), " Payment  Date" (every payment with dates).
-QString mortgageColumn0Heading(int calcMode, int showPaymentDates);
+QString mortgageColumn0Heading(CalcModeFlag calcMode, int showPaymentDates);
 
 // The seven summary captions.
 struct MortgageCaptions {
@@ -83,9 +84,9 @@ QString principalText(Currency principal, const QString& currencySymbol);
 // decimals) and InTerm (years, limit 40; a loan's months, limit 480), with their Enter targets.
 EntryFieldDef principalField();
 EntryFieldDef rateField();
-EntryFieldDef termField(int mortgageMode);
+EntryFieldDef termField(MortgageModeFlag mortgageMode);
 QString rateText(Currency rate);
-QString termText(Currency termYears, int mortgageMode);
+QString termText(Currency termYears, MortgageModeFlag mortgageMode);
 
 // The texts the three fields show when the window loads.
 struct EntryTexts {
@@ -93,7 +94,7 @@ struct EntryTexts {
     QString rate;
     QString term;
 };
-EntryTexts defaultEntryTexts(int mortgageMode, const QString& currencySymbol);
+EntryTexts defaultEntryTexts(MortgageModeFlag mortgageMode, const QString& currencySymbol);
 
 // Reads the number in a caption such as "     $917.53" (symbol and separators allowed).
 double captionNumber(const QString& caption, const QString& currencySymbol);

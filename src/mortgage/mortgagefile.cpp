@@ -59,10 +59,10 @@ bool writeMortgageFile(QIODevice& device, const MortgageFileData& data) {
         .text(data.PaymentStartDate)
         .integer(data.ShowPaymentDates)
         .integer(data.DaysInYearChoice)
-        .integer(data.CalcMode)
+        .integer(static_cast<std::int16_t>(data.CalcMode))
         .integer(data.PrePayYears)
         .integer(data.PrePayCount)
-        .integer(data.MortgageMode)
+        .integer(static_cast<std::int16_t>(data.MortgageMode))
         .single(data.DaysInYear)
         .text(QStringLiteral("O"))
         .integer(0)
@@ -104,10 +104,11 @@ MortgageFileData readMortgageFile(const QByteArray& bytes) {
     d.PaymentStartDate = r.text(5);
     d.ShowPaymentDates = r.int16(6);
     d.DaysInYearChoice = r.int16(7);
-    d.CalcMode = r.int16(8);
+    // Row mode 1 is annual rows; any other number shows every payment.
+    d.CalcMode = r.int16(8) == 1 ? CalcModeFlag::AnnualRows : CalcModeFlag::EveryPayment;
     d.PrePayYears = r.int16(9);
     d.PrePayCount = r.int16(10);
-    d.MortgageMode = r.int16(11);
+    const std::int16_t mortgageMode = r.int16(11);
     // Written, never used: any number is accepted (the days-in-year row replaces it).
     const double storedDays = r.number(12);
     d.DaysInYear = std::fabs(storedDays) <= std::numeric_limits<float>::max()
@@ -117,7 +118,8 @@ MortgageFileData readMortgageFile(const QByteArray& bytes) {
     r.number(14);
     checkRange(d.ShowPaymentDates, 0, 1, "dates shown");
     checkRange(d.DaysInYearChoice, 0, 4, "days-in-year choice");
-    checkRange(d.MortgageMode, 1, 2, "mortgage or loan");
+    checkRange(mortgageMode, 1, 2, "mortgage or loan");
+    d.MortgageMode = static_cast<MortgageModeFlag>(mortgageMode);
     checkRange(d.PrePayYears, 0, MaxPrePayYears, "years of additional payments");
     checkRange(d.PrePayCount, 0, MaxPrePayYears, "count of additional payments");
     for (int y = 1; y <= d.PrePayYears; ++y) {
@@ -158,7 +160,7 @@ void applyMortgageFileData(const MortgageFileData& data) {
     p.EntryValues[3] = data.Term;
     p.PaymentStartDate = data.PaymentStartDate;
     p.MortgageMode = data.MortgageMode;
-    p.CalcMode = data.CalcMode == 1 ? 1 : 2;
+    p.CalcMode = data.CalcMode;
     m.ShowPaymentDates = data.ShowPaymentDates;
     m.PrePayYears = data.PrePayYears;
     m.PrePayCount = data.PrePayCount;

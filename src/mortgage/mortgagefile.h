@@ -6,6 +6,7 @@
 // that cannot be read changes nothing.
 
 #include "core/currency.h"
+#include "core/modes.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -22,10 +23,10 @@ struct MortgageFileData {
     QString PaymentStartDate; // short-date text
     std::int16_t ShowPaymentDates = 0;
     std::int16_t DaysInYearChoice = 1; // 0..4 (4 counts as 0 when applied)
-    std::int16_t CalcMode = 1;
+    CalcModeFlag CalcMode = CalcModeFlag::AnnualRows;
     std::int16_t PrePayYears = 0; // 0..45
     std::int16_t PrePayCount = 0;
-    std::int16_t MortgageMode = 1;
+    MortgageModeFlag MortgageMode = MortgageModeFlag::Mortgage;
     float DaysInYear = 365.0F;
     // Years 1..PrePayYears: (year number, amount).
     std::vector<std::pair<Currency, Currency>> PrePayments;

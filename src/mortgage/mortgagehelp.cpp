@@ -41,7 +41,7 @@ const char* const LoanHelp =
 
 } // namespace
 
-QString mortgageHelpText(int mortgageMode) {
+QString mortgageHelpText(MortgageModeFlag mortgageMode) {
     return QString::fromLatin1(Common) +
-           QString::fromLatin1(mortgageMode == 2 ? LoanHelp : MortgageHelp);
+           QString::fromLatin1(mortgageMode == MortgageModeFlag::Loan ? LoanHelp : MortgageHelp);
 }

@@ -12,8 +12,8 @@ namespace {
 
 const QString Separator = QString(75, u'_');
 
-QStringList inputHeadings(int mode) {
-    if (mode == 2) {
+QStringList inputHeadings(MortgageModeFlag mode) {
+    if (mode == MortgageModeFlag::Loan) {
         return {QStringLiteral(
                     "Principal      Annual        Length of      Interest           Frequency"),
                 QStringLiteral(
@@ -29,10 +29,10 @@ QStringList inputHeadings(int mode) {
             "mortgage.      rate(%).      years.         periods in year.   each payment")};
 }
 
-QStringList resultHeadings(int mode) {
+QStringList resultHeadings(MortgageModeFlag mode) {
     const QString second = QStringLiteral(
         "in     rate        payments   to final   + Interest  over life     interest");
-    if (mode == 2) {
+    if (mode == MortgageModeFlag::Loan) {
         return {QStringLiteral(
                     "Days   Interest    No. of     No. months Principal   Total paid    Total of"),
                 second,
@@ -46,9 +46,9 @@ QStringList resultHeadings(int mode) {
                 "year   factor      each year  payment    payment     of mortgage   savings")};
 }
 
-QStringList scheduleHeadings(int calcMode, int showPaymentDates) {
+QStringList scheduleHeadings(CalcModeFlag calcMode, int showPaymentDates) {
     QString second;
-    if (calcMode != 2) {
+    if (calcMode != CalcModeFlag::EveryPayment) {
         second = QStringLiteral(
             "  Year       Payment     Payment       Balance      Interest      Principal");
     } else if (showPaymentDates == 1) {
@@ -116,9 +116,9 @@ void MortgageReportData::setCaptions(const MortgageCaptions& c) {
     TotSavd = c.TotSavd;
 }
 
-QString mortgageReportTitle(int mortgageMode) {
-    return mortgageMode == 2 ? QStringLiteral(" Personal Loan Table")
-                             : QStringLiteral(" Mortgage Table");
+QString mortgageReportTitle(MortgageModeFlag mortgageMode) {
+    return mortgageMode == MortgageModeFlag::Loan ? QStringLiteral(" Personal Loan Table")
+                                                  : QStringLiteral(" Mortgage Table");
 }
 
 void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data) {
@@ -161,7 +161,7 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
 
     // The first page has counted 24 lines by now.
     ReportPager pager(printer, headings, Separator, 24);
-    const bool annual = data.CalcMode != 2;
+    const bool annual = data.CalcMode != CalcModeFlag::EveryPayment;
     const int n = annual ? checked::toInt32(static_cast<double>(data.YearsToFinalPayment) + 0.49)
                          : data.ResultCount - 1;
     for (int a = 1; a <= n; ++a) {

@@ -4,6 +4,7 @@
 // payments, printed in the common report frame.
 
 #include "core/currency.h"
+#include "core/modes.h"
 #include "core/printerdevice.h"
 #include "core/table.h"
 #include "mortgage/mortgagedisplay.h"
@@ -13,8 +14,8 @@
 
 // Everything the report reads, filled by MortgageCalc from its controls and the state.
 struct MortgageReportData {
-    std::int16_t MortgageMode = 1;
-    std::int16_t CalcMode = 1;
+    MortgageModeFlag MortgageMode = MortgageModeFlag::Mortgage;
+    CalcModeFlag CalcMode = CalcModeFlag::AnnualRows;
     std::int16_t ShowPaymentDates = 0;
     Currency Principal;
     Currency Rate;
@@ -47,7 +48,7 @@ struct MortgageReportData {
 };
 
 // Title of the report: " Mortgage Table" or " Personal Loan Table".
-QString mortgageReportTitle(int mortgageMode);
+QString mortgageReportTitle(MortgageModeFlag mortgageMode);
 
 // Prints everything after the header line (the report's steps from the empty line after the
 // header to EndReport). `printer` is already open with the font set and the header printed.

@@ -62,7 +62,7 @@ void loadMortgageTables() {
     m.MortPrePayments = CurrencyTable(46, 3);
     p.EntryValues = BoundedArray<Currency>(6);
     p.ReportBlocks = BoundedArray<QString>(4);
-    if (p.MortgageMode == 2) {
+    if (p.MortgageMode == MortgageModeFlag::Loan) {
         p.EntryValues[1] = Currency::fromWhole(20000);
         p.EntryValues[3] = Currency::fromWhole(4);
     } else {
@@ -88,10 +88,10 @@ void releaseMortgageTables() {
     p.ReportBlocks = BoundedArray<QString>();
     m.MortYearTotals = CurrencyTable();
     m.MortPrePayments = CurrencyTable();
-    p.CalcMode = 0;
+    p.CalcMode = CalcModeFlag::None;
     p.EditPending = 0;
     p.ResultCount = 0;
-    p.GraphCaller = 0;
+    p.GraphCaller = GraphCallerCode::None;
     m.ListedPrePayCount = 0;
     m.ScheduleRows = 0;
     m.PrePayCount = 0;

@@ -1,61 +1,62 @@
 #include "shell/graphdata.h"
 
-#include "core/programstate.h"
-
 #include <map>
 
 namespace {
 
-std::map<std::int16_t, std::function<int()>>& preparers() {
-    static std::map<std::int16_t, std::function<int()>> registered;
+std::map<GraphCallerCode, GraphCallerInfo>& callers() {
+    static std::map<GraphCallerCode, GraphCallerInfo> registered;
     return registered;
 }
 
-// The mortgage keeps its chart's labels and values in GraphValues.
 bool readsGraphValues() {
-    return program().GraphCaller == 4;
+    const GraphCallerInfo* caller = currentGraphCaller();
+    return caller != nullptr && caller->readsGraphValues;
 }
 
 } // namespace
 
-void setGraphPreparer(std::int16_t caller, std::function<int()> prepare) {
-    if (prepare) {
-        preparers()[caller] = std::move(prepare);
-    } else {
-        preparers().erase(caller);
+void registerGraphCaller(GraphCallerCode code, GraphCallerInfo info) {
+    callers()[code] = std::move(info);
+}
+
+void clearGraphCallers() {
+    callers().clear();
+}
+
+const GraphCallerInfo* currentGraphCaller() {
+    const auto found = callers().find(program().GraphCaller);
+    return found == callers().end() ? nullptr : &found->second;
+}
+
+int prepareEndOfYearValues() {
+    ProgramState& p = program();
+    for (int i = 1; i <= p.ResultCount; ++i) {
+        p.ResultTable.at(i, 5) = p.ResultTable.at(i, 4);
     }
+    return p.ResultCount;
+}
+
+int prepareStartOfYearValues() {
+    ProgramState& p = program();
+    for (int i = 1; i <= p.ResultCount; ++i) {
+        p.ResultTable.at(i + 1, 5) = p.ResultTable.at(i, 4);
+    }
+    p.ResultTable.at(1, 5) = Cell(p.EntryValues[1]);
+    return p.ResultCount;
 }
 
 bool isComparisonGraph() {
-    const ProgramState& p = program();
-    return p.GraphCaller == 6 || (p.GraphCaller == 1 && p.CalcMode == 2);
+    const GraphCallerInfo* caller = currentGraphCaller();
+    return caller != nullptr && caller->comparison && caller->comparison();
 }
 
 int prepareGraphData() {
-    ProgramState& p = program();
-    Table& rt = p.ResultTable;
-    switch (p.GraphCaller) {
-    case 2:
-    case 5:
-    case 7:
-        for (int i = 1; i <= p.ResultCount; ++i) {
-            rt.at(i, 5) = rt.at(i, 4);
-        }
-        break;
-    case 3:
-        for (int i = 1; i <= p.ResultCount; ++i) {
-            rt.at(i + 1, 5) = rt.at(i, 4);
-        }
-        rt.at(1, 5) = Cell(p.EntryValues[1]);
-        break;
-    default:
-        break;
+    const GraphCallerInfo* caller = currentGraphCaller();
+    if (caller != nullptr && caller->prepare) {
+        return caller->prepare();
     }
-    const auto preparer = preparers().find(p.GraphCaller);
-    if (preparer != preparers().end()) {
-        return preparer->second();
-    }
-    return p.ResultCount;
+    return program().ResultCount;
 }
 
 int drawnPointCount(int count) {
@@ -84,5 +85,7 @@ double comparisonValue(int point) {
 
 QString comparisonAxisTitle() {
     const ProgramState& p = program();
-    return p.CalcMode == 2 ? QStringLiteral("Value ") + p.CurrencySymbol : QStringLiteral("Gain %");
+    return p.CalcMode == CalcModeFlag::SavingsComparisons
+               ? QStringLiteral("Value ") + p.CurrencySymbol
+               : QStringLiteral("Gain %");
 }

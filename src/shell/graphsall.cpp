@@ -16,31 +16,6 @@
 #include <memory>
 #include <optional>
 
-namespace {
-
-// The window the exit button goes back to, by GraphCaller.
-std::optional<WindowId> callerWindow(std::int16_t caller) {
-    switch (caller) {
-    case 1:
-        return WindowId::SavingsCalc;
-    case 2:
-    case 3:
-        return WindowId::RetireCalc;
-    case 4:
-        return WindowId::MortgageCalc;
-    case 5:
-        return WindowId::CapitalReqdCalc;
-    case 6:
-        return WindowId::FindCompoundCalc;
-    case 7:
-        return WindowId::Plan401KCalc;
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
 GraphsAll::GraphsAll(QWidget* parent)
     : ChildWindow(parent), m_graph(new BarChart(this)), m_label1(new QLabel(this)),
       m_sav2D(
@@ -231,10 +206,12 @@ void GraphsAll::Ptr_Click() {
 }
 
 void GraphsAll::ExitBut_Click() {
-    const std::optional<WindowId> caller = callerWindow(program().GraphCaller);
+    const GraphCallerInfo* caller = currentGraphCaller();
+    const std::optional<WindowId> back =
+        caller != nullptr ? std::optional<WindowId>(caller->window) : std::nullopt;
     hide();
     windows().unload(WindowId::GraphsAll);
-    if (caller) {
-        windows().show(*caller);
+    if (back) {
+        windows().show(*back);
     }
 }

@@ -14,7 +14,7 @@ const QString Monthly = QStringLiteral("      Monthly");
 const QString Semiannual = QStringLiteral("   Semiannual");
 
 MortgageInputs defaults(const QString& freq = Monthly, const QString& comp = Monthly) {
-    return defaultMortgage(2, freq, comp);
+    return defaultMortgage(CalcModeFlag::EveryPayment, freq, comp);
 }
 
 double cell(int row, int col) {
@@ -34,7 +34,7 @@ private slots:
     void init() {
         resetProgram();
         resetMortgage();
-        program().MortgageMode = 1;
+        program().MortgageMode = MortgageModeFlag::Mortgage;
         loadMortgageTables();
     }
 
@@ -246,8 +246,8 @@ void TestAmortization::annualRows() {
     QFETCH(int, rows);
     QFETCH(int, payments);
     MortgageInputs in = defaults();
-    in.MortgageMode = static_cast<std::int16_t>(mode);
-    in.CalcMode = 1;
+    in.MortgageMode = static_cast<MortgageModeFlag>(mode);
+    in.CalcMode = CalcModeFlag::AnnualRows;
     in.Term = Currency::fromDouble(termYears);
     const MortgageResult r = calculateMortgage(in);
     QCOMPARE(r.payments, payments);
@@ -277,7 +277,7 @@ void TestAmortization::annualRows() {
 
 void TestAmortization::annualRowsWithDates() {
     MortgageInputs in = defaults();
-    in.CalcMode = 1;
+    in.CalcMode = CalcModeFlag::AnnualRows;
     in.ShowPaymentDates = 1;
     in.PaymentStartDate = QDate(2024, 1, 31);
     const MortgageResult r = calculateMortgage(in);
@@ -369,17 +369,17 @@ void TestAmortization::failures_data() {
     MortgageInputs unknownComp = defaults(Monthly, "Daily");
     QTest::newRow("unknown compounding text") << unknownComp;
     MortgageInputs tooManyRows = defaults("      1 Week");
-    tooManyRows.MortgageMode = 2;
+    tooManyRows.MortgageMode = MortgageModeFlag::Loan;
     tooManyRows.Rate = Currency::fromWhole(2);
     tooManyRows.Term = Currency::fromWhole(44);
     QTest::newRow("more than 2100 rows") << tooManyRows;
     MortgageInputs beyondTable = defaults();
-    beyondTable.MortgageMode = 2;
+    beyondTable.MortgageMode = MortgageModeFlag::Loan;
     beyondTable.Term = Currency::fromWhole(176);
     QTest::newRow("payment year 46 every payment") << beyondTable;
     MortgageInputs tooManyYears = defaults();
-    tooManyYears.MortgageMode = 2;
-    tooManyYears.CalcMode = 1;
+    tooManyYears.MortgageMode = MortgageModeFlag::Loan;
+    tooManyYears.CalcMode = CalcModeFlag::AnnualRows;
     tooManyYears.Term = Currency::fromWhole(46);
     QTest::newRow("more than 45 years of totals") << tooManyYears;
     MortgageInputs overflow = defaults();
@@ -393,7 +393,7 @@ void TestAmortization::failures_data() {
     noDate.ShowPaymentDates = 1;
     QTest::newRow("dates on without a date") << noDate;
     MortgageInputs hostilePrePay = defaults();
-    hostilePrePay.CalcMode = 1;
+    hostilePrePay.CalcMode = CalcModeFlag::AnnualRows;
     hostilePrePay.PrePayments.at(1, 2) = Currency::fromWhole(-900000000000000);
     QTest::newRow("year totals beyond the currency range") << hostilePrePay;
 }
@@ -420,7 +420,7 @@ void TestAmortization::termLimit() {
     QFETCH(double, term);
     QFETCH(bool, above);
     MortgageInputs in = defaults();
-    in.MortgageMode = static_cast<std::int16_t>(mode);
+    in.MortgageMode = static_cast<MortgageModeFlag>(mode);
     in.Term = Currency::fromDouble(term);
     QCOMPARE(termAboveLimit(in), above);
     if (above) {
@@ -433,7 +433,7 @@ void TestAmortization::termLimit() {
 
 void TestAmortization::failureKeepsWhatWasWritten() {
     MortgageInputs in = defaults("      1 Week");
-    in.MortgageMode = 2;
+    in.MortgageMode = MortgageModeFlag::Loan;
     in.Rate = Currency::fromWhole(2);
     in.Term = Currency::fromWhole(44);
     MortgageResult r;
@@ -445,7 +445,7 @@ void TestAmortization::failureKeepsWhatWasWritten() {
 
 void TestAmortization::onePaymentLoan() {
     MortgageInputs in = defaults();
-    in.MortgageMode = 2;
+    in.MortgageMode = MortgageModeFlag::Loan;
     in.Term = Currency::fromDouble(0.0833);
     const MortgageResult r = calculateMortgage(in);
     QCOMPARE(r.payments, 1);
@@ -458,7 +458,7 @@ void TestAmortization::balanceLeftAfterTheLastPayment() {
     // A term of 25.7 years gives 308 monthly periods, short of the 308.4 the payment is made
     // for: a balance of 6 or more stays in the last row.
     MortgageInputs in = defaults();
-    in.MortgageMode = 2;
+    in.MortgageMode = MortgageModeFlag::Loan;
     in.Term = Currency::fromDouble(25.7);
     const MortgageResult every = calculateMortgage(in);
     QCOMPARE(every.payments, 308);
@@ -467,7 +467,7 @@ void TestAmortization::balanceLeftAfterTheLastPayment() {
     QVERIFY(left >= 6.0);
     QCOMPARE(every.balance, left);
 
-    in.CalcMode = 1;
+    in.CalcMode = CalcModeFlag::AnnualRows;
     const MortgageResult annual = calculateMortgage(in);
     QCOMPARE(annual.last, 26);
     // The last year ends at the last payment, not at the empty rows after it.
@@ -478,7 +478,7 @@ void TestAmortization::balanceLeftAfterTheLastPayment() {
 void TestAmortization::windowLifecycle() {
     MortgageState& m = mortgage();
     m.MortgageFileName = QStringLiteral("Home.umd");
-    program().MortgageMode = 2;
+    program().MortgageMode = MortgageModeFlag::Loan;
     setDaysInYearChoice(3);
     loadMortgageTables();
     QCOMPARE(program().EntryValues.size(), 6);
@@ -492,14 +492,14 @@ void TestAmortization::windowLifecycle() {
     QVERIFY_THROWS_EXCEPTION(RunTimeFailure, setDaysInYearChoice(5));
     QCOMPARE(m.DaysInYearChoice, std::int16_t(1));
 
-    program().CalcMode = 2;
+    program().CalcMode = CalcModeFlag::EveryPayment;
     program().ResultCount = 10;
-    program().GraphCaller = 4;
+    program().GraphCaller = GraphCallerCode::Mortgage;
     m.PrePayCount = 2;
     releaseMortgageTables();
-    QCOMPARE(program().CalcMode, std::int16_t(0));
+    QCOMPARE(program().CalcMode, CalcModeFlag::None);
     QCOMPARE(program().ResultCount, std::int16_t(0));
-    QCOMPARE(program().GraphCaller, std::int16_t(0));
+    QCOMPARE(program().GraphCaller, GraphCallerCode::None);
     QCOMPARE(m.PrePayCount, std::int16_t(0));
     QCOMPARE(m.ScheduleRows, std::int16_t(0));
     QCOMPARE(program().ResultTable.rows(), 0);

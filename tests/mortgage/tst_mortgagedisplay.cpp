@@ -12,7 +12,7 @@ namespace {
 const QString Monthly = QStringLiteral("      Monthly");
 
 MortgageInputs defaults(const QString& freq = Monthly) {
-    return defaultMortgage(2, freq);
+    return defaultMortgage(CalcModeFlag::EveryPayment, freq);
 }
 
 MortgageDisplay display(const MortgageResult& r) {
@@ -29,7 +29,7 @@ private slots:
     void init() {
         resetProgram();
         resetMortgage();
-        program().MortgageMode = 1;
+        program().MortgageMode = MortgageModeFlag::Mortgage;
         loadMortgageTables();
     }
 
@@ -76,14 +76,15 @@ void TestMortgageDisplay::gridRows() {
 }
 
 void TestMortgageDisplay::gridSetup() {
-    const GridSetup m = initMortgageGrid(1, 26);
+    const GridSetup m = initMortgageGrid(MortgageModeFlag::Mortgage, 26);
     QCOMPARE(m.headings.size(), 6);
     QCOMPARE(m.headings[0], QStringLiteral("  Payment   No.  Year"));
     QCOMPARE(m.headings[5], QStringLiteral("Cumulative Principal"));
     QCOMPARE(m.widenTwips[2], 650);
     QCOMPARE(m.headingTwips, 500);
     QCOMPARE(m.rows, 26);
-    QCOMPARE(initMortgageGrid(2, 26).headings[0], QStringLiteral(" Year Number"));
+    QCOMPARE(initMortgageGrid(MortgageModeFlag::Loan, 26).headings[0],
+             QStringLiteral(" Year Number"));
 }
 
 void TestMortgageDisplay::column0Heading_data() {
@@ -100,7 +101,7 @@ void TestMortgageDisplay::column0Heading() {
     QFETCH(int, calcMode);
     QFETCH(int, dates);
     QFETCH(QString, heading);
-    QCOMPARE(mortgageColumn0Heading(calcMode, dates), heading);
+    QCOMPARE(mortgageColumn0Heading(static_cast<CalcModeFlag>(calcMode), dates), heading);
 }
 
 void TestMortgageDisplay::captions_data() {
@@ -132,7 +133,7 @@ void TestMortgageDisplay::captions() {
     QFETCH(QStringList, captions);
     MortgageInputs in = defaults(freq);
     in.Days = daysInYearRow(days);
-    in.MortgageMode = static_cast<std::int16_t>(mode);
+    in.MortgageMode = static_cast<MortgageModeFlag>(mode);
     const MortgageCaptions c = mortgageCaptions(calculateMortgage(in), QStringLiteral("$"));
     const QStringList got{c.InDays,      c.PeriodicR,   c.NumPmtsYear, c.InMonthPI,
                           c.EndMortYear, c.AllPayments, c.TotSavd};
@@ -173,9 +174,11 @@ void TestMortgageDisplay::everyPaymentRows() {
 
 void TestMortgageDisplay::annualRows() {
     MortgageInputs in = defaults();
-    in.CalcMode = 1;
-    in.MortgageMode = 2;
-    in.Term = commitEntry(termField(2), QStringLiteral("50"), QStringLiteral("$")).value;
+    in.CalcMode = CalcModeFlag::AnnualRows;
+    in.MortgageMode = MortgageModeFlag::Loan;
+    in.Term =
+        commitEntry(termField(MortgageModeFlag::Loan), QStringLiteral("50"), QStringLiteral("$"))
+            .value;
     const MortgageDisplay d = display(calculateMortgage(in));
     QCOMPARE(d.rows.size(), std::size_t(5));
     QCOMPARE(d.rows[0][0], QStringLiteral("   1"));
@@ -198,7 +201,7 @@ void TestMortgageDisplay::dateRows() {
 
 void TestMortgageDisplay::prePayListing() {
     MortgageInputs in = defaults();
-    in.CalcMode = 1;
+    in.CalcMode = CalcModeFlag::AnnualRows;
     in.PrePayments.at(2, 2) = Currency::fromWhole(5000);
     in.PrePayments.at(5, 2) = Currency::fromDouble(1500.25);
     in.PrePayments.at(30, 2) = Currency::fromWhole(700); // after the payoff
@@ -268,16 +271,16 @@ void TestMortgageDisplay::entryTexts() {
     const Currency c = Currency::fromDouble(value);
     const QString got = kind == 0   ? principalText(c, QStringLiteral("$"))
                         : kind == 1 ? rateText(c)
-                                    : termText(c, mode);
+                                    : termText(c, static_cast<MortgageModeFlag>(mode));
     QCOMPARE(got, text);
 }
 
 void TestMortgageDisplay::loadTexts() {
-    const EntryTexts m = defaultEntryTexts(1, QStringLiteral("$"));
+    const EntryTexts m = defaultEntryTexts(MortgageModeFlag::Mortgage, QStringLiteral("$"));
     QCOMPARE(m.principal, QStringLiteral("   $100,000.00"));
     QCOMPARE(m.rate, QStringLiteral("        10.125%"));
     QCOMPARE(m.term, QStringLiteral("            25"));
-    const EntryTexts l = defaultEntryTexts(2, QStringLiteral("$"));
+    const EntryTexts l = defaultEntryTexts(MortgageModeFlag::Loan, QStringLiteral("$"));
     QCOMPARE(l.principal, QStringLiteral("   $20,000.00"));
     QCOMPARE(l.term, QStringLiteral("            48"));
 }
@@ -295,8 +298,10 @@ void TestMortgageDisplay::loanMonths() {
     QFETCH(double, months);
     QFETCH(qint64, raw);
     // The term field of a loan stores the typed months as years to four decimals.
-    QCOMPARE(commitEntry(termField(2), QString::number(months), QStringLiteral("$")).value.raw(),
-             raw);
+    QCOMPARE(
+        commitEntry(termField(MortgageModeFlag::Loan), QString::number(months), QStringLiteral("$"))
+            .value.raw(),
+        raw);
 }
 
 void TestMortgageDisplay::captionNumbers_data() {

@@ -14,9 +14,9 @@ const QString Monthly = QStringLiteral("      Monthly");
 
 // The default mortgage after "&Calculate", with the additional-payments window opened once.
 MortgageFileData defaultsFromState() {
-    program().MortgageMode = 1;
+    program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
-    program().CalcMode = 1;
+    program().CalcMode = CalcModeFlag::AnnualRows;
     program().PaymentStartDate = QStringLiteral("2024-01-31");
     mortgage().PrePayYears = 25;
     for (int y = 1; y <= 25; ++y) {
@@ -81,9 +81,9 @@ void TestMortgageFile::roundTripAndApply() {
     data.PrePayments[1].second = Currency::fromWhole(5000);
     data.PrePayCount = 1;
     data.ShowPaymentDates = 1;
-    data.CalcMode = 2;
+    data.CalcMode = CalcModeFlag::EveryPayment;
     data.DaysInYearChoice = 3;
-    data.MortgageMode = 2;
+    data.MortgageMode = MortgageModeFlag::Loan;
     data.Term = Currency::fromDouble(4.1667);
     const MortgageFileData back = readMortgageFile(written(data));
     QCOMPARE(back.Principal, data.Principal);
@@ -95,13 +95,13 @@ void TestMortgageFile::roundTripAndApply() {
 
     resetProgram();
     resetMortgage();
-    program().MortgageMode = 1;
+    program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
     applyMortgageFileData(back);
     QCOMPARE(program().EntryValues[3], Currency::fromDouble(4.1667));
     QCOMPARE(program().PaymentStartDate, QStringLiteral("2024-01-31"));
-    QCOMPARE(program().CalcMode, std::int16_t(2));
-    QCOMPARE(program().MortgageMode, std::int16_t(2));
+    QCOMPARE(program().CalcMode, CalcModeFlag::EveryPayment);
+    QCOMPARE(program().MortgageMode, MortgageModeFlag::Loan);
     QCOMPARE(mortgage().ShowPaymentDates, std::int16_t(1));
     QCOMPARE(mortgage().DaysInYearChoice, std::int16_t(3));
     QCOMPARE(mortgage().DaysInYear, 363.0F);
@@ -172,12 +172,12 @@ void TestMortgageFile::acceptedVariants() {
     QFETCH(int, calcMode);
     QBuffer buffer(&bytes);
     const MortgageFileData data = readMortgageFile(buffer);
-    program().MortgageMode = 1;
+    program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
     applyMortgageFileData(data);
     QCOMPARE(mortgage().DaysInYearChoice, std::int16_t(choice));
     QCOMPARE(mortgage().DaysInYear, choice == 0 ? 365.25F : 365.0F);
-    QCOMPARE(program().CalcMode, std::int16_t(calcMode));
+    QCOMPARE(program().CalcMode, static_cast<CalcModeFlag>(calcMode));
     QCOMPARE(mortgage().MortPrePayments.at(2, 2), Currency::fromWhole(300));
 }
 
@@ -215,7 +215,7 @@ void TestMortgageFile::hostileInput_data() {
 
 void TestMortgageFile::hostileInput() {
     QFETCH(QByteArray, bytes);
-    program().MortgageMode = 1;
+    program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
     QVERIFY_THROWS_EXCEPTION(RunTimeFailure, readMortgageFile(bytes));
     QBuffer buffer(&bytes);

@@ -8,7 +8,7 @@
 
 namespace {
 
-MortgageInputs defaults(std::int16_t calcMode) {
+MortgageInputs defaults(CalcModeFlag calcMode) {
     return defaultMortgage(calcMode);
 }
 
@@ -25,7 +25,7 @@ private slots:
     void init() {
         resetProgram();
         resetMortgage();
-        program().MortgageMode = 1;
+        program().MortgageMode = MortgageModeFlag::Mortgage;
         loadMortgageTables();
     }
 
@@ -35,8 +35,8 @@ private slots:
 };
 
 void TestMortgageGraph::annualAndEveryPaymentAgree() {
-    program().CalcMode = 1;
-    calculateMortgage(defaults(1));
+    program().CalcMode = CalcModeFlag::AnnualRows;
+    calculateMortgage(defaults(CalcModeFlag::AnnualRows));
     QCOMPARE(PrepareMortgageGraph(), 25);
     QCOMPARE(point(1), Currency::fromWhole(100000));
     QCOMPARE(program().GraphValues.at(1, 1), Currency::fromWhole(1));
@@ -52,8 +52,8 @@ void TestMortgageGraph::annualAndEveryPaymentAgree() {
     }
     QCOMPARE(annual.back(), Currency());
 
-    program().CalcMode = 2;
-    calculateMortgage(defaults(2));
+    program().CalcMode = CalcModeFlag::EveryPayment;
+    calculateMortgage(defaults(CalcModeFlag::EveryPayment));
     QCOMPARE(PrepareMortgageGraph(), 25);
     for (int k = 1; k <= 26; ++k) {
         QCOMPARE(point(k), annual[static_cast<std::size_t>(k - 1)]);
@@ -68,8 +68,8 @@ void TestMortgageGraph::earlyPayoffShortensTheGraph_data() {
 
 void TestMortgageGraph::earlyPayoffShortensTheGraph() {
     QFETCH(int, calcMode);
-    program().CalcMode = static_cast<std::int16_t>(calcMode);
-    MortgageInputs in = defaults(static_cast<std::int16_t>(calcMode));
+    program().CalcMode = static_cast<CalcModeFlag>(calcMode);
+    MortgageInputs in = defaults(static_cast<CalcModeFlag>(calcMode));
     in.PrePayments.at(2, 2) = Currency::fromWhole(5000);
     in.PrePayCount = 1;
     calculateMortgage(in);

@@ -52,7 +52,7 @@ void TestMortgageHelp::lines() {
     QFETCH(int, line);
     QFETCH(QString, text);
     QFETCH(int, count);
-    const QString help = mortgageHelpText(mode);
+    const QString help = mortgageHelpText(static_cast<MortgageModeFlag>(mode));
     QVERIFY(help.endsWith(QStringLiteral(".\n\n")));
     const QStringList lines = help.split(u'\n');
     QCOMPARE(lines.size(), count + 1);

@@ -19,7 +19,7 @@ const QString Footer1 = QString(39, u' ') + QStringLiteral("Page 1");
 MortgageReportData calculated(std::int16_t calcMode, std::vector<std::pair<int, int>> prePays = {},
                               std::int16_t dates = 0) {
     ProgramState& p = program();
-    p.CalcMode = calcMode;
+    p.CalcMode = static_cast<CalcModeFlag>(calcMode);
     mortgage().ShowPaymentDates = dates;
     p.PaymentStartDate = Dates::toShortDate(QDate(2024, 1, 31));
     for (const auto& [year, amount] : prePays) {
@@ -72,7 +72,7 @@ private slots:
     void init() {
         resetProgram();
         resetMortgage();
-        program().MortgageMode = 1;
+        program().MortgageMode = MortgageModeFlag::Mortgage;
         program().PrinterFontChoice = 0;
         loadMortgageTables();
     }
@@ -193,7 +193,7 @@ void TestMortgageReport::annualRowsWithDates() {
 }
 
 void TestMortgageReport::loanTitles() {
-    program().MortgageMode = 2;
+    program().MortgageMode = MortgageModeFlag::Loan;
     loadMortgageTables();
     const QStringList page = printed(calculated(1)).front();
     QCOMPARE(page[3].trimmed(), QStringLiteral("Personal Loan Table"));
@@ -255,12 +255,12 @@ void TestMortgageReport::printButton() {
     const MortgageReportData data = calculated(1);
     const auto print = [&data](PrinterDevice& printer) { printMortgageReport(printer, data); };
     respondType(QStringLiteral("InFName"), QStringLiteral("Smith house"), QStringLiteral("Acept"));
-    printReport(mortgageReportTitle(1), print);
+    printReport(mortgageReportTitle(MortgageModeFlag::Mortgage), print);
     QCOMPARE(captured.opened(), 1);
     QCOMPARE(captured.lines()[1], QStringLiteral(" Smith house"));
 
     respondClick(QStringLiteral("NAcept"));
-    printReport(mortgageReportTitle(1), print);
+    printReport(mortgageReportTitle(MortgageModeFlag::Mortgage), print);
     QCOMPARE(captured.opened(), 1);
 }
 

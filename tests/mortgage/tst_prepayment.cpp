@@ -38,7 +38,7 @@ private slots:
     void init() {
         resetProgram();
         resetMortgage();
-        program().MortgageMode = 1;
+        program().MortgageMode = MortgageModeFlag::Mortgage;
         loadMortgageTables();
     }
 

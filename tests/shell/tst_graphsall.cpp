@@ -3,7 +3,7 @@
 
 #include "core/programstate.h"
 #include "mortgage/amortization.h"
-#include "mortgage/mortgagegraph.h"
+#include "mortgage/mortgagecalc.h"
 #include "mortgage/mortgagestate.h"
 #include "platform/barchart.h"
 #include "platform/twips.h"
@@ -20,7 +20,7 @@
 
 namespace {
 
-MortgageInputs mortgageDefaults(std::int16_t calcMode) {
+MortgageInputs mortgageDefaults(CalcModeFlag calcMode) {
     return defaultMortgage(calcMode);
 }
 
@@ -100,7 +100,23 @@ void TestGraphsAll::init() {
     m_host->show();
     windows().setParent(m_host);
     windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
-    setGraphPreparer(4, PrepareMortgageGraph);
+    // Every caller as its calculator registers it.
+    registerGraphCaller(GraphCallerCode::Savings,
+                        {.window = WindowId::SavingsCalc, .prepare = {}, .comparison = [] {
+                             return program().CalcMode == CalcModeFlag::SavingsComparisons;
+                         }});
+    registerGraphCaller(GraphCallerCode::RetirementEndOfYear,
+                        {.window = WindowId::RetireCalc, .prepare = prepareEndOfYearValues});
+    registerGraphCaller(GraphCallerCode::RetirementStartOfYear,
+                        {.window = WindowId::RetireCalc, .prepare = prepareStartOfYearValues});
+    registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCaller());
+    registerGraphCaller(GraphCallerCode::CapitalRequired,
+                        {.window = WindowId::CapitalReqdCalc, .prepare = prepareEndOfYearValues});
+    registerGraphCaller(
+        GraphCallerCode::CompoundGrowth,
+        {.window = WindowId::FindCompoundCalc, .prepare = {}, .comparison = [] { return true; }});
+    registerGraphCaller(GraphCallerCode::Plan401K,
+                        {.window = WindowId::Plan401KCalc, .prepare = prepareEndOfYearValues});
     program().GraphTitle = QStringLiteral("Results");
     m_window = nullptr;
 }
@@ -108,7 +124,7 @@ void TestGraphsAll::init() {
 void TestGraphsAll::cleanup() {
     windows().unload(WindowId::GraphsAll);
     windows().clear();
-    setGraphPreparer(4, {});
+    clearGraphCallers();
     modal::clearResponders();
     windows().setParent(nullptr);
     delete m_host;
@@ -148,7 +164,7 @@ void TestGraphsAll::controls_data() {
 
 void TestGraphsAll::controls() {
     QFETCH(QString, name);
-    program().GraphCaller = 7;
+    program().GraphCaller = static_cast<GraphCallerCode>(7);
     fillYearly(3, 4);
     QVERIFY(open() != nullptr);
     auto* b = m_window->findChild<QPushButton*>(name);
@@ -178,23 +194,23 @@ void TestGraphsAll::mortgageSchedule() {
     QFETCH(int, calcMode);
     QFETCH(int, prePayment);
     QFETCH(int, points);
-    program().MortgageMode = 1;
+    program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
-    program().CalcMode = static_cast<std::int16_t>(calcMode);
-    MortgageInputs in = mortgageDefaults(static_cast<std::int16_t>(calcMode));
+    program().CalcMode = static_cast<CalcModeFlag>(calcMode);
+    MortgageInputs in = mortgageDefaults(static_cast<CalcModeFlag>(calcMode));
     if (prePayment != 0) {
         in.PrePayments.at(2, 2) = Currency::fromWhole(prePayment);
         in.PrePayCount = 1;
     }
     const MortgageResult result = calculateMortgage(in);
     program().ResultCount = result.ResultCount;
-    program().GraphCaller = 4;
+    program().GraphCaller = GraphCallerCode::Mortgage;
 
     // The year-end balances, from the annual rows of the same schedule.
     std::vector<double> yearEnd;
     {
         MortgageInputs annual = in;
-        annual.CalcMode = 1;
+        annual.CalcMode = CalcModeFlag::AnnualRows;
         calculateMortgage(annual);
         for (int k = 1; k < points; ++k) {
             yearEnd.push_back(program().ResultTable.at(k, 4).toCurrency().toDouble());
@@ -239,8 +255,8 @@ void TestGraphsAll::yearlyCallers() {
     QFETCH(int, calcMode);
     QFETCH(int, sourceColumn);
     QFETCH(QList<double>, values);
-    program().GraphCaller = static_cast<std::int16_t>(caller);
-    program().CalcMode = static_cast<std::int16_t>(calcMode);
+    program().GraphCaller = static_cast<GraphCallerCode>(caller);
+    program().CalcMode = static_cast<CalcModeFlag>(calcMode);
     program().EntryValues = BoundedArray<Currency>(4);
     program().EntryValues[1] = Currency::fromWhole(250000);
     fillYearly(4, sourceColumn);
@@ -281,8 +297,8 @@ void TestGraphsAll::comparisons() {
     QFETCH(int, caller);
     QFETCH(int, calcMode);
     QFETCH(QString, symbol);
-    program().GraphCaller = static_cast<std::int16_t>(caller);
-    program().CalcMode = static_cast<std::int16_t>(calcMode);
+    program().GraphCaller = static_cast<GraphCallerCode>(caller);
+    program().CalcMode = static_cast<CalcModeFlag>(calcMode);
     program().CurrencySymbol = symbol;
     const QStringList names{"Growth Fund", "Bond Index", "Money Market"};
     fillComparison(names);
@@ -310,11 +326,11 @@ void TestGraphsAll::onePointDrawsTwo_data() {
 void TestGraphsAll::onePointDrawsTwo() {
     QFETCH(int, caller);
     QFETCH(bool, secondRowFilled);
-    program().GraphCaller = static_cast<std::int16_t>(caller);
+    program().GraphCaller = static_cast<GraphCallerCode>(caller);
     if (caller == 6) {
         fillComparison({"Only"});
     } else {
-        program().CalcMode = 1;
+        program().CalcMode = CalcModeFlag::AnnualRows;
         fillYearly(1, 5);
         if (!secondRowFilled) {
             program().ResultTable.at(2, 5) = Cell();
@@ -342,11 +358,11 @@ void TestGraphsAll::switchingViews() {
     QFETCH(int, caller);
     QFETCH(int, kind2D);
     QFETCH(int, kind3D);
-    program().GraphCaller = static_cast<std::int16_t>(caller);
+    program().GraphCaller = static_cast<GraphCallerCode>(caller);
     if (caller == 2) {
         fillYearly(25, 4);
     } else {
-        program().CalcMode = 2;
+        program().CalcMode = CalcModeFlag::EveryPayment;
         fillComparison({"a", "b", "c", "d"});
     }
     QVERIFY(open() != nullptr);
@@ -418,7 +434,7 @@ void TestGraphsAll::printing() {
     QFETCH(QString, second);
     QFETCH(int, pictures);
     QFETCH(int, printStyle);
-    program().GraphCaller = 2;
+    program().GraphCaller = static_cast<GraphCallerCode>(2);
     fillYearly(10, 4);
     QVERIFY(open() != nullptr);
 
@@ -470,7 +486,7 @@ void TestGraphsAll::printing() {
 }
 
 void TestGraphsAll::printingRedrawsTheViewOnShow() {
-    program().GraphCaller = 6;
+    program().GraphCaller = static_cast<GraphCallerCode>(6);
     fillComparison({"a", "b"});
     QVERIFY(open() != nullptr);
     QTest::mouseClick(button("ThreeDee"), Qt::LeftButton);
@@ -516,12 +532,13 @@ void TestGraphsAll::exitShowsTheCaller() {
     QWidget* calculator = windows().open(id);
     calculator->hide();
 
-    program().GraphCaller = static_cast<std::int16_t>(caller);
-    program().MortgageMode = 1;
+    program().GraphCaller = static_cast<GraphCallerCode>(caller);
+    program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
-    program().CalcMode = 1;
+    program().CalcMode = CalcModeFlag::AnnualRows;
     if (caller == 4) {
-        program().ResultCount = calculateMortgage(mortgageDefaults(1)).ResultCount;
+        program().ResultCount =
+            calculateMortgage(mortgageDefaults(CalcModeFlag::AnnualRows)).ResultCount;
     } else if (caller == 6) {
         fillComparison({"a", "b"});
     } else {
@@ -539,7 +556,7 @@ void TestGraphsAll::exitShowsTheCaller() {
     QVERIFY(calculator->isVisible());
     QCOMPARE(loads, 1);
     QCOMPARE(program().ResultCount, count);
-    QCOMPARE(program().GraphCaller, std::int16_t(caller));
+    QCOMPARE(program().GraphCaller, static_cast<GraphCallerCode>(caller));
     windows().unload(id);
 }
 
@@ -554,7 +571,7 @@ void TestGraphsAll::missingTableShowsMessage3() {
     // A caller that left no table: the drawing stops with the message and the window stays
     // open, with its exit.
     QFETCH(int, caller);
-    program().GraphCaller = static_cast<std::int16_t>(caller);
+    program().GraphCaller = static_cast<GraphCallerCode>(caller);
     program().ResultCount = 5;
     ModalGuard guard;
     respondClick(QStringLiteral("AMsgExit"));

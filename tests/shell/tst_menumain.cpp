@@ -137,11 +137,11 @@ private slots:
     void openingSetsTheModeFirst() {
         std::vector<int> modesSeen;
         windows().add(WindowId::MortgageCalc, [&](QWidget* parent) {
-            modesSeen.push_back(program().MortgageMode);
+            modesSeen.push_back(static_cast<int>(program().MortgageMode));
             return new QWidget(parent);
         });
         windows().add(WindowId::SavingsCalc, [&](QWidget* parent) {
-            modesSeen.push_back(program().CalcMode);
+            modesSeen.push_back(static_cast<int>(program().CalcMode));
             return new QWidget(parent);
         });
         MDIContainer main;
@@ -156,7 +156,7 @@ private slots:
         click("Canadian");
         windows().unload(WindowId::MortgageCalc);
         MenuMain::instance()->show();
-        program().CalcMode = 0;
+        program().CalcMode = CalcModeFlag::None;
         click("SavComp");
         QCOMPARE(modesSeen, (std::vector<int>{2, 1, 2}));
     }

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-inline MortgageInputs defaultMortgage(std::int16_t calcMode = 2,
+inline MortgageInputs defaultMortgage(CalcModeFlag calcMode = CalcModeFlag::EveryPayment,
                                       const QString& freqPmt = QStringLiteral("      Monthly"),
                                       const QString& comperiod = QStringLiteral("      Monthly")) {
     MortgageInputs in;
@@ -14,7 +14,7 @@ inline MortgageInputs defaultMortgage(std::int16_t calcMode = 2,
     in.Term = Currency::fromWhole(25);
     in.Comperiod = comperiod;
     in.FreqPmt = freqPmt;
-    in.MortgageMode = 1;
+    in.MortgageMode = MortgageModeFlag::Mortgage;
     in.CalcMode = calcMode;
     in.Days = daysInYearRow(1);
     return in;
