@@ -197,16 +197,10 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
             pager.breakPage();
         }
         printer.printLine();
-        QStringList textLines = data.PrePayText.split(u'\n');
-        if (textLines.size() > 1 && textLines.back().isEmpty()) {
-            textLines.removeLast();
-        }
         // The text is printed as one block at column 2: its later lines start at the margin,
         // where their leading blank lines them up under the heading.
         printer.tab(2);
-        for (const QString& line : textLines) {
-            printer.printLine(line);
-        }
+        printTextBlock(printer, data.PrePayText);
     }
     EndReport(printer);
 }
