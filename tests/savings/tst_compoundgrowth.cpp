@@ -5,6 +5,7 @@
 #include "savings/compoundgrowth.h"
 #include "savings/savingsfields.h"
 #include "savings/savingsstate.h"
+#include "shell/graphdata.h"
 
 #include <QTest>
 
@@ -51,6 +52,7 @@ private slots:
     void reportLines();
     void reportLinesWithoutName();
     void investmentsAccumulate();
+    void graphWindowReadsInvestments();
     void thirteenthGoesToTheSecondBlock();
     void failureStoresNothing();
     void resetKeepsRowsAndCount();
@@ -205,6 +207,20 @@ void TestCompoundGrowth::investmentsAccumulate() {
     QCOMPARE(p.GraphLabels.at(1, 0), QStringLiteral("One"));
     QCOMPARE(p.GraphLabels.at(2, 0), QStringLiteral("Two"));
     QCOMPARE(p.GraphValues.at(2, 5), Currency::fromDouble(12.2462));
+}
+
+void TestCompoundGrowth::graphWindowReadsInvestments() {
+    calculate(CompoundInputs::fromState(QStringLiteral("XYZ mutual fund.")));
+    program().GraphCaller = 6;
+    QVERIFY(isComparisonGraph());
+    QCOMPARE(prepareGraphData(), 1);
+    QCOMPARE(drawnPointCount(1), 2);
+    QCOMPARE(comparisonLegend(1), QStringLiteral("XYZ mutual fund."));
+    QCOMPARE(comparisonValue(1), 14.8698);
+    QCOMPARE(comparisonLegend(2), QString());
+    QCOMPARE(comparisonValue(2), 0.0);
+    QCOMPARE(comparisonAxisTitle(), QStringLiteral("Gain %"));
+    QCOMPARE(compoundGraphTitle(), QStringLiteral("Annual compound growth comparisons"));
 }
 
 void TestCompoundGrowth::thirteenthGoesToTheSecondBlock() {

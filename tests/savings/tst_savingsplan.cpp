@@ -4,6 +4,7 @@
 #include "core/programstate.h"
 #include "savings/savingsplan.h"
 #include "savings/savingsstate.h"
+#include "shell/graphdata.h"
 
 #include <QTest>
 #include <cmath>
@@ -59,6 +60,8 @@ private slots:
     void failedComparisonChangesNothing();
     void planningGraphData_data();
     void planningGraphData();
+    void graphWindowReadsPlanning();
+    void graphWindowReadsComparisons();
     void shorterCalculationLeavesNoOldRows();
     void comparisonsFillGraphAndReportBlocks();
     void reportLineOfAComparison();
@@ -275,6 +278,31 @@ void TestSavingsPlan::planningGraphData() {
                  r.periods[static_cast<std::size_t>(j * r.m - 1)].value);
     }
     QVERIFY(p.ResultTable.at(years + 1, 5).isEmpty());
+}
+
+void TestSavingsPlan::graphWindowReadsPlanning() {
+    QVERIFY(calculate(atLoad()));
+    program().GraphCaller = 1;
+    QVERIFY(!isComparisonGraph());
+    QCOMPARE(prepareGraphData(), 25);
+    QCOMPARE(yearlyLabel(1), QStringLiteral("1"));
+    QCOMPARE(yearlyLabel(25), QStringLiteral("25"));
+    QCOMPARE(Currency::fromDouble(yearlyValue(1)), Currency::fromWhole(1440));
+    QCOMPARE(yearlyValue(25), program().ResultTable.at(25, 4).toDouble());
+}
+
+void TestSavingsPlan::graphWindowReadsComparisons() {
+    ProgramState& p = program();
+    p.CalcMode = 2;
+    QVERIFY(calculate(atLoad()));
+    p.EntryValues[1] = Currency::fromWhole(10000);
+    QVERIFY(calculate(atLoad()));
+    p.GraphCaller = 1;
+    QVERIFY(isComparisonGraph());
+    QCOMPARE(prepareGraphData(), 2);
+    QCOMPARE(comparisonLegend(2), QStringLiteral("Row 2"));
+    QCOMPARE(Currency::fromDouble(comparisonValue(2)), p.ResultTable.at(26, 4).toCurrency());
+    QCOMPARE(comparisonAxisTitle(), QStringLiteral("Value $"));
 }
 
 void TestSavingsPlan::shorterCalculationLeavesNoOldRows() {
