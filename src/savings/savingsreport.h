@@ -3,22 +3,15 @@
 // finder, printed in the common report frame. Each print function prints everything after the
 // header line, up to and including the end of the document.
 
-#include "core/currency.h"
 #include "core/printerdevice.h"
 #include "core/table.h"
+#include "savings/savingsplan.h"
 
 #include <QString>
 #include <cstdint>
 
 struct SavingsReportData {
-    std::int16_t CalcMode = 1;
-    Currency L;               // EntryValues(1)
-    Currency P;               // EntryValues(2)
-    Currency R;               // EntryValues(4)
-    Currency G;               // EntryValues(5)
-    Currency F;               // EntryValues(6)
-    Currency T;               // EntryValues(7)
-    QString FrequencyText;    // InMonthsYrs's text
+    SavingsInputs inputs;     // the entries, InMonthsYrs's text and CalcMode
     std::int16_t Periods = 0; // N of the last calculation
     QString Block1;           // ReportBlocks(1): comparisons 1..15
     QString Block2;           // ReportBlocks(2): comparisons 16..22
