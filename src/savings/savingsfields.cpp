@@ -130,7 +130,7 @@ TextFieldEntry compoundNameField() {
             QStringLiteral("FCalc")};
 }
 
-NameKey NamInv_KeyPress(std::int16_t key) {
+NameKey nameKey(std::int16_t key) {
     if (key == 13) {
         return {0, false, compoundNameField().enterTarget};
     }

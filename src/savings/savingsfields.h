@@ -49,4 +49,4 @@ struct NameKey {
     bool resetResults = false;
     QString focusTarget; // the control to focus; empty: none
 };
-NameKey NamInv_KeyPress(std::int16_t key);
+NameKey nameKey(std::int16_t key);

@@ -110,7 +110,9 @@ SavingsResult calculateSavings(const SavingsInputs& in) {
     res.totalInvested = S;
     res.finalValue = V;
     res.years = checked::toInt16(static_cast<double>(N) / m);
-    res.graphValue = Currency::fromDouble(V);
+    if (in.CalcMode == 2) {
+        res.graphValue = Currency::fromDouble(V);
+    }
     return res;
 }
 

@@ -67,7 +67,7 @@ struct SavingsResult {
     Currency totalInvested;             // S
     double finalValue = 0.0;            // V
     std::int16_t years = 0;             // N / m: the points of the planning graph
-    Currency graphValue;                // V rounded to currency, the comparison's bar
+    Currency graphValue; // comparison mode: V rounded to currency, the comparison's bar
 
     // K: the row of the totals in ResultTable.
     int totalsRow() const { return static_cast<int>(periods.size()) + 1; }

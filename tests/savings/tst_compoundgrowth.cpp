@@ -109,7 +109,7 @@ void TestCompoundGrowth::nameKey_data() {
 
 void TestCompoundGrowth::nameKey() {
     QFETCH(int, key);
-    const NameKey k = NamInv_KeyPress(static_cast<std::int16_t>(key));
+    const NameKey k = ::nameKey(static_cast<std::int16_t>(key));
     QTEST(int(k.key), "typed");
     QTEST(k.resetResults, "reset");
     QTEST(k.focusTarget, "focus");
