@@ -26,7 +26,7 @@ struct EntryFieldDef {
     int displayFactor = 1;         // the field shows the value times this (a loan term in months)
     QString enterTarget;           // object name of the control that receives focus on Enter
     bool deleteEmpties = false;    // the Delete key empties the field before deleting
-    bool allowsMinus = false;      // a leading minus starts a negative entry
+    bool allowsMinus = false;      // "-" empties the field, starts an entry and is typed
 };
 
 // The display form of `value` in the field.

@@ -17,6 +17,16 @@ public:
         print(text);
         endLine();
     }
+    // Prints `text` from character column `column`; the next print continues on the same line.
+    void printAt(int column, const QString& text) {
+        tab(column);
+        print(text);
+    }
+    // Prints `text` from character column `column` and ends the line.
+    void printLineAt(int column, const QString& text) {
+        tab(column);
+        printLine(text);
+    }
     // Prints `text` at the current column; the next print continues on the same line.
     virtual void print(const QString& text) = 0;
     virtual void endLine() = 0;

@@ -63,19 +63,9 @@ QStringList scheduleHeadings(CalcModeFlag calcMode, int showPaymentDates) {
             second};
 }
 
-void at(PrinterDevice& printer, int column, const QString& text) {
-    printer.tab(column);
-    printer.print(text);
-}
-
-void lineAt(PrinterDevice& printer, int column, const QString& text) {
-    printer.tab(column);
-    printer.printLine(text);
-}
-
 void lines(PrinterDevice& printer, const QStringList& texts) {
     for (const QString& t : texts) {
-        lineAt(printer, 2, t);
+        printer.printLineAt(2, t);
     }
 }
 
@@ -126,37 +116,40 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
     const QString& sym = data.CurrencySymbol;
 
     printer.printLine();
-    lineAt(printer, 32, mortgageReportTitle(data.MortgageMode));
-    lineAt(printer, 2, Separator);
+    printer.printLineAt(32, mortgageReportTitle(data.MortgageMode));
+    printer.printLineAt(2, Separator);
     printer.printLine();
     lines(printer, inputHeadings(data.MortgageMode));
     printer.printLine();
 
-    at(printer, 2, symbolMoney(sym, data.Principal.toDouble(), u"###,,###.00", 11));
-    at(printer, 15, RightJustify(formatNumber(data.Rate, u"###.000"), 8) + u'%');
-    at(printer, 29, RightJustify(formatNumber(readNumber(data.TermText), u"###"), 4));
-    at(printer, 40, RightJustify(data.ComperiodText, 16));
-    lineAt(printer, 61, RightJustify(data.FreqPmtText, 16));
+    printer.printAt(2, symbolMoney(sym, data.Principal.toDouble(), u"###,,###.00", 11));
+    printer.printAt(15, RightJustify(formatNumber(data.Rate, u"###.000"), 8) + u'%');
+    printer.printAt(29, RightJustify(formatNumber(readNumber(data.TermText), u"###"), 4));
+    printer.printAt(40, RightJustify(data.ComperiodText, 16));
+    printer.printLineAt(61, RightJustify(data.FreqPmtText, 16));
 
-    lineAt(printer, 2, Separator);
+    printer.printLineAt(2, Separator);
     printer.printLine();
     lines(printer, resultHeadings(data.MortgageMode));
     printer.printLine();
 
-    at(printer, 2, data.InDays);
-    at(printer, 9,
-       RightJustify(formatNumber(captionNumber(data.PeriodicR, sym), u"0.########"), 10));
-    at(printer, 19, RightJustify(formatNumber(captionNumber(data.NumPmtsYear, sym), u"###.00"), 7));
-    at(printer, 31, RightJustify(formatNumber(captionNumber(data.EndMortYear, sym), u"###.00"), 6));
-    at(printer, 40, symbolMoney(sym, captionNumber(data.InMonthPI, sym), u"##,,###.00", 10));
-    at(printer, 53, symbolMoney(sym, captionNumber(data.AllPayments, sym), u"###,,###.00", 12));
-    lineAt(printer, 65, symbolMoney(sym, captionNumber(data.TotSavd, sym), u"####,,###.00", 12));
+    printer.printAt(2, data.InDays);
+    printer.printAt(
+        9, RightJustify(formatNumber(captionNumber(data.PeriodicR, sym), u"0.########"), 10));
+    printer.printAt(19,
+                    RightJustify(formatNumber(captionNumber(data.NumPmtsYear, sym), u"###.00"), 7));
+    printer.printAt(31,
+                    RightJustify(formatNumber(captionNumber(data.EndMortYear, sym), u"###.00"), 6));
+    printer.printAt(40, symbolMoney(sym, captionNumber(data.InMonthPI, sym), u"##,,###.00", 10));
+    printer.printAt(53, symbolMoney(sym, captionNumber(data.AllPayments, sym), u"###,,###.00", 12));
+    printer.printLineAt(65,
+                        symbolMoney(sym, captionNumber(data.TotSavd, sym), u"####,,###.00", 12));
 
-    lineAt(printer, 2, Separator);
+    printer.printLineAt(2, Separator);
     printer.printLine();
     const QStringList headings = scheduleHeadings(data.CalcMode, data.ShowPaymentDates);
     lines(printer, headings);
-    lineAt(printer, 2, Separator);
+    printer.printLineAt(2, Separator);
     printer.printLine();
 
     // The first page has counted 24 lines by now.
@@ -174,22 +167,22 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
             id = RightJustify(formatNumber(schedule.at(a, 1).toDouble(), u"####"), 4) +
                  RightJustify(formatNumber(schedule.at(a, 0).toDouble(), u"###"), 3);
         }
-        at(printer, 2, id);
-        at(printer, 13, RightJustify(money(schedule.at(a, 2).toDouble()), 9));
-        at(printer, 25, RightJustify(money(schedule.at(a, 3).toDouble()), 9));
-        at(printer, 36, RightJustify(money(schedule.at(a, 4).toDouble()), 12));
-        at(printer, 50, RightJustify(money(schedule.at(a, 5).toDouble()), 12));
-        lineAt(printer, 65, RightJustify(money(schedule.at(a, 6).toDouble()), 12));
+        printer.printAt(2, id);
+        printer.printAt(13, RightJustify(money(schedule.at(a, 2).toDouble()), 9));
+        printer.printAt(25, RightJustify(money(schedule.at(a, 3).toDouble()), 9));
+        printer.printAt(36, RightJustify(money(schedule.at(a, 4).toDouble()), 12));
+        printer.printAt(50, RightJustify(money(schedule.at(a, 5).toDouble()), 12));
+        printer.printLineAt(65, RightJustify(money(schedule.at(a, 6).toDouble()), 12));
         pager.rowPrinted();
     }
 
-    lineAt(printer, 2, Separator);
+    printer.printLineAt(2, Separator);
     printer.printLine();
     const int lastRow = std::max(n, 0);
-    at(printer, 2, QStringLiteral("Total:"));
-    at(printer, 36, RightJustify(sym + money(schedule.at(lastRow, 4).toDouble()), 12));
-    at(printer, 50, RightJustify(sym + money(schedule.at(lastRow, 5).toDouble()), 12));
-    lineAt(printer, 65, RightJustify(sym + money(schedule.at(lastRow, 6).toDouble()), 12));
+    printer.printAt(2, QStringLiteral("Total:"));
+    printer.printAt(36, RightJustify(sym + money(schedule.at(lastRow, 4).toDouble()), 12));
+    printer.printAt(50, RightJustify(sym + money(schedule.at(lastRow, 5).toDouble()), 12));
+    printer.printLineAt(65, RightJustify(sym + money(schedule.at(lastRow, 6).toDouble()), 12));
 
     if (!data.PrePayText.isEmpty()) {
         // The listing is kept on one page of 57 lines.
@@ -197,16 +190,10 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
             pager.breakPage();
         }
         printer.printLine();
-        QStringList textLines = data.PrePayText.split(u'\n');
-        if (textLines.size() > 1 && textLines.back().isEmpty()) {
-            textLines.removeLast();
-        }
         // The text is printed as one block at column 2: its later lines start at the margin,
         // where their leading blank lines them up under the heading.
         printer.tab(2);
-        for (const QString& line : textLines) {
-            printer.printLine(line);
-        }
+        printTextBlock(printer, data.PrePayText);
     }
     EndReport(printer);
 }

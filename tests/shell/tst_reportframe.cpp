@@ -115,6 +115,49 @@ private slots:
                  (QStringList{"", "", QString(39, QLatin1Char(' ')) + "Page 1"}));
     }
 
+    // A report may start its later pages with more empty lines and count them differently.
+    void pageRestart() {
+        TextPrinter printer;
+        SetReportFont(printer);
+        ReportPager pager(printer, {"Heading"}, QStringLiteral("____"), 52, PageRestart{3, 6});
+        for (int r = 1; r <= 50; ++r) {
+            printer.tab(2);
+            printer.printLine(QStringLiteral("row %1").arg(r));
+            pager.rowPrinted();
+        }
+        EndReport(printer);
+        QList<int> counted;
+        for (const QStringList& page : printer.pages()) {
+            counted << rowsOn(page);
+        }
+        QCOMPARE(counted, (QList<int>{1, 47, 2}));
+        QCOMPARE(printer.pages()[1].mid(0, 8),
+                 (QStringList{"", "", "", "", " Heading", " ____", "", " row 2"}));
+    }
+
+    void textBlocks_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("CR LF line ends, an empty line") << "a\r\n b\r\n\r\n"
+                                                        << QStringList{"a", " b", ""};
+        QTest::newRow("LF line ends") << "a\nb\n" << QStringList{"a", "b"};
+        QTest::newRow("last line without a line end") << "a\r\nb" << QStringList{"a", "b"};
+        QTest::newRow("starts with a line end") << "\r\nx\r\n" << QStringList{"", "x"};
+        QTest::newRow("empty text prints nothing") << "" << QStringList{};
+    }
+
+    void textBlocks() {
+        QFETCH(QString, text);
+        TextPrinter printer;
+        printTextBlock(printer, text);
+        printer.endDoc();
+        QStringList printed;
+        for (const QStringList& page : printer.pages()) {
+            printed << page;
+        }
+        QTEST(printed, "lines");
+    }
+
     void noResultsRefusesToPrint() {
         ModalGuard guard;
         CapturedPrinter captured;

@@ -1,0 +1,159 @@
+#include "savings/savingsreport.h"
+
+#include "core/formats.h"
+#include "core/programstate.h"
+#include "core/reportpage.h"
+#include "savings/savingsstate.h"
+
+namespace {
+
+void emptyLines(PrinterDevice& printer, int count) {
+    for (int i = 0; i < count; ++i) {
+        printer.printLine();
+    }
+}
+
+QString block(const ProgramState& p, int index) {
+    return p.ReportBlocks.size() > index ? p.ReportBlocks[index] : QString();
+}
+
+QString money(double value, int width) {
+    return RightJustify(formatNumber(value, u"####,,###.00"), width);
+}
+
+QString rateValue(Currency percent) {
+    return RightJustify(formatNumber(percent, u"###.00"), 14) + u'%';
+}
+
+void printPlanning(PrinterDevice& printer, const SavingsReportData& d) {
+    const SavingsInputs& in = d.inputs;
+    const Table& rows = d.Rows ? *d.Rows : program().ResultTable;
+    const QString& sym = d.CurrencySymbol;
+    printer.printLine();
+    printer.printLineAt(25, QStringLiteral("Investment Growth Calculation"));
+    emptyLines(printer, 2);
+
+    const std::pair<QString, QString> inputs[] = {
+        {QStringLiteral("Amount of Lump Sum Invested at Start"),
+         RightJustify(sym + formatNumber(in.L, u"##,,###.00"), 14)},
+        {QStringLiteral("Annual Amount Invested each contribution"),
+         RightJustify(sym + formatNumber(in.P, u"##,,###.00"), 14)},
+        {QStringLiteral("Frequency of each contribution"), RightJustify(in.frequency, 14)},
+        {QStringLiteral("Annual Interest/Growth Rate(%)"), rateValue(in.R)},
+        {QStringLiteral("Increase the annual Investment Rate by"), rateValue(in.G)},
+        {QStringLiteral("Adjust Current Value for Annual Inflation Rate(%)"), rateValue(in.F)},
+        {QStringLiteral("Time in Years"), RightJustify(formatNumber(in.T, u"###"), 14)},
+    };
+    for (const auto& [caption, value] : inputs) {
+        printer.printAt(2, caption);
+        printer.printLineAt(52, value);
+        printer.printLine();
+    }
+
+    const QString heading =
+        RightJustify(in.frequency, 9) +
+        QStringLiteral("          Investment      Interest/Growth         Current Value");
+    const QString rule(72, u'_');
+    printer.printLine();
+    printer.printLineAt(2, heading);
+    printer.printLineAt(2, rule);
+    printer.printLine();
+
+    ReportPager pager(printer, {heading}, rule, 24, PageRestart{3, 6});
+    for (int i = 1; i <= d.Periods; ++i) {
+        printer.printAt(2, RightJustify(formatNumber(rows.at(i, 1).toDouble(), u"###"), 3));
+        printer.printAt(17, money(rows.at(i, 2).toDouble(), 14));
+        printer.printAt(39, money(rows.at(i, 3).toDouble(), 13));
+        printer.printLineAt(61, money(rows.at(i, 4).toDouble(), 13));
+        pager.rowPrinted();
+    }
+
+    // The totals follow the last period; a term of 0 still computed one.
+    const int totals = std::max<int>(d.Periods, 1) + 1;
+    printer.printLineAt(2, rule);
+    printer.printLine();
+    printer.printAt(2, QStringLiteral("Total:"));
+    const auto symbolMoney = [&](int column, int width) {
+        return RightJustify(sym + formatNumber(rows.at(totals, column).toDouble(), u"####,,###.00"),
+                            width);
+    };
+    printer.printAt(17, symbolMoney(2, 14));
+    printer.printAt(39, symbolMoney(3, 13));
+    printer.printLineAt(61, symbolMoney(4, 13));
+}
+
+void printComparisons(PrinterDevice& printer, const SavingsReportData& d) {
+    const QString rule(77, u'_');
+    printer.printLine();
+    printer.printLineAt(30, QStringLiteral("Investment Growth Comparisons"));
+    emptyLines(printer, 2);
+    printer.printLineAt(
+        2, QStringLiteral(
+               "Year Lump Sum   Annual     Interest Salary   Inflation   Total       Current"));
+    printer.printLineAt(
+        2, QStringLiteral(
+               "End  Investment Investment /Growth  Increase Rate(%)     Invested    Value"));
+    printer.printLineAt(2, rule);
+    printer.printLine();
+    printTextBlock(printer, d.Block1);
+    if (!d.Block2.isEmpty()) {
+        printer.newPage();
+        SetReportFont(printer);
+        emptyLines(printer, 2);
+        printer.printLineAt(2, rule);
+        printer.printLine();
+        printTextBlock(printer, d.Block2);
+    }
+}
+
+} // namespace
+
+SavingsReportData SavingsReportData::fromState(const QString& frequencyText) {
+    const ProgramState& p = program();
+    SavingsReportData d;
+    d.inputs = SavingsInputs::fromState(frequencyText);
+    d.Periods = savings().Periods;
+    d.Block1 = block(p, 1);
+    d.Block2 = block(p, 2);
+    d.CurrencySymbol = p.CurrencySymbol;
+    return d;
+}
+
+void printSavingsReport(PrinterDevice& printer, const SavingsReportData& data) {
+    printer.printLine(); // after the header line
+    if (data.inputs.CalcMode == CalcModeFlag::SavingsComparisons) {
+        printComparisons(printer, data);
+    } else {
+        printPlanning(printer, data);
+    }
+    EndReport(printer);
+    if (data.inputs.CalcMode == CalcModeFlag::SavingsComparisons) {
+        program().ReportBlocks = BoundedArray<QString>(4);
+    }
+}
+
+CompoundReportData CompoundReportData::fromState() {
+    const ProgramState& p = program();
+    return {block(p, 1), block(p, 2)};
+}
+
+void printCompoundReport(PrinterDevice& printer, const CompoundReportData& data) {
+    printer.printLine(); // after the header line
+    printer.printLineAt(27, QStringLiteral("Annual Compounding Comparisons"));
+    emptyLines(printer, 2);
+    printer.printLineAt(
+        2, QStringLiteral(
+               "Term in          Cost of         Current or      Compounded at   Total Rate(%)"));
+    printer.printLineAt(
+        2, QStringLiteral(
+               " Years        Investment       Future Value     Annual Rate(%)     over Period"));
+    printer.printLineAt(2, QString(78, u'_'));
+    printTextBlock(printer, data.Block1);
+    if (!data.Block2.isEmpty()) {
+        printer.newPage();
+        SetReportFont(printer);
+        emptyLines(printer, 3);
+        printTextBlock(printer, data.Block2);
+    }
+    EndReport(printer);
+}
