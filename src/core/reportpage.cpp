@@ -33,9 +33,9 @@ void EndReport(PrinterDevice& printer) {
 }
 
 ReportPager::ReportPager(PrinterDevice& printer, QStringList headings, QString separator,
-                         int firstPageLines)
+                         int firstPageLines, PageRestart restart)
     : m_printer(printer), m_headings(std::move(headings)), m_separator(std::move(separator)),
-      m_lines(firstPageLines) {}
+      m_restart(restart), m_lines(firstPageLines) {}
 
 void ReportPager::rowPrinted() {
     ++m_lines;
@@ -51,7 +51,9 @@ void ReportPager::breakPage() {
     m_printer.printLine(QStringLiteral("Page %1").arg(m_printer.page()));
     m_printer.newPage();
     SetReportFont(m_printer);
-    m_printer.printLine();
+    for (int i = 0; i < m_restart.blankLines; ++i) {
+        m_printer.printLine();
+    }
     for (const QString& heading : m_headings) {
         m_printer.tab(2);
         m_printer.printLine(heading);
@@ -59,5 +61,5 @@ void ReportPager::breakPage() {
     m_printer.tab(2);
     m_printer.printLine(m_separator);
     m_printer.printLine();
-    m_lines = 7;
+    m_lines = m_restart.lines;
 }

@@ -15,6 +15,13 @@ void SetReportFont(PrinterDevice& printer);
 // Starts a new page and ends the document (a trailing empty page is not printed).
 void EndReport(PrinterDevice& printer);
 
+// How a page after a break starts: after the report font's own empty line, `blankLines`
+// empty lines before the headings; the line counter then starts again at `lines`.
+struct PageRestart {
+    int blankLines = 1;
+    int lines = 7;
+};
+
 // Counts the lines of a report and breaks its pages: after each row the counter goes up by
 // one, and when it reaches LinesPerPage the page ends with the footer "Page n" at column 40
 // and the next page starts with the report's column headings.
@@ -22,8 +29,8 @@ class ReportPager {
 public:
     // `headings` are printed at column 2 after every page break, followed by `separator` and
     // an empty line. `firstPageLines` is the line count of the report's first-page block.
-    ReportPager(PrinterDevice& printer, QStringList headings, QString separator,
-                int firstPageLines);
+    ReportPager(PrinterDevice& printer, QStringList headings, QString separator, int firstPageLines,
+                PageRestart restart = {});
 
     // Call after printing each row.
     void rowPrinted();
@@ -35,5 +42,6 @@ private:
     PrinterDevice& m_printer;
     QStringList m_headings;
     QString m_separator;
+    PageRestart m_restart;
     int m_lines;
 };
