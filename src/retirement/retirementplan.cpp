@@ -74,21 +74,20 @@ RetirementResult fixedAmountTable(const RetirementInputs& in, float r) {
         result.totalGrowth += yearGrowth;
         result.totalWithdrawn += A;
 
-        // The amounts rise by the yearly raise; the test value carries the raise too.
-        const double a = k * M;
+        // The raise makes next year's amounts larger; the capital left stays the year's end
+        // value (counting the raise into it would withdraw money the account never held).
         M = checked::finite(M + k * M);
         A = checked::finite(A + k * A);
-        const double tested = X + a;
         if (y == 50) {
-            result.finalValue = tested;
+            result.finalValue = X;
             return result;
         }
-        if (tested > A) {
+        if (X > A) {
             continue;
         }
 
         // The capital left lasts whole months of the raised amount in the final year.
-        const double R = tested;
+        const double R = X;
         const int months = checked::toInt32(std::floor(checked::divide(R, M)));
         double lastGrowth = 0.0;
         double last = R;

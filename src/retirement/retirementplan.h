@@ -5,7 +5,9 @@
 //     years. Withdrawal and value are cut (not rounded) to cents.
 //   - Fixed amount: a cash amount is withdrawn every month and raised each year by a
 //     percentage, until the capital is gone or 50 years have passed; the growth is worked out
-//     month by month at the monthly rate equivalent to the annual rate.
+//     month by month at the monthly rate equivalent to the annual rate. A year runs in full
+//     while the value at its start is above twelve of its monthly amounts; the last year
+//     withdraws the whole months the value still covers plus their growth, and ends at zero.
 //
 // Number types: the value carried from year to year and the percentage withdrawal are
 // currency; the annual rate and the monthly rate are 32-bit floats; growth figures and

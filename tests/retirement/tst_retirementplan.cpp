@@ -47,6 +47,7 @@ private slots:
     void fixedAmountUntilTheCapitalIsGone();
     void fixedAmountEndsAtFiftyYears();
     void yearlyRaise();
+    void raiseWithdrawsNoMoreThanTheCapital();
     void withdrawalAboveCapital_data();
     void withdrawalAboveCapital();
     void termLimit();
@@ -155,6 +156,17 @@ void TestRetirementPlan::yearlyRaise() {
     // The last year takes what is left.
     QVERIFY(r.years.back().withdrawn < r.years[r.years.size() - 2].withdrawn);
     QCOMPARE(gridRow(r, r.c() - 1)[3], QStringLiteral(".00"));
+}
+
+// Without growth the withdrawals add up to the capital, raised or not, and the last year
+// leaves nothing.
+void TestRetirementPlan::raiseWithdrawsNoMoreThanTheCapital() {
+    const RetirementResult r = calculateRetirement(
+        fixedAmount(whole(100000), Currency(), whole(1000), Currency::fromRaw(25000)));
+    QCOMPARE(r.c(), 9);
+    QCOMPARE(gridRow(r, 7)[2], QStringLiteral("13,916.32"));
+    QCOMPARE(gridRow(r, 8), (QStringList{"8", ".00", "9,430.84", ".00"}));
+    QCOMPARE(gridRow(r, 10), (QStringList{"Total:", "$0.00", "$100,000.00", "$0.00"}));
 }
 
 void TestRetirementPlan::withdrawalAboveCapital_data() {
