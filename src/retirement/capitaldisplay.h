@@ -35,7 +35,8 @@ struct CapitalOptionTexts {
 };
 
 // Applies option 0 (capital) or 1 (income) to the fields: stores 100000 or 40000, 15 and 25
-// in EntryValues(1..3), sets CalcMode (0, or 2 for option 1) and returns what to show.
+// in EntryValues(1..3), sets CalcMode (0, or 2 for option 1) and returns what to show. The
+// option's click has already run ResetResults and set EditPending to 0.
 CapitalOptionTexts CRChoseCalc(int option, const QString& currencySymbol);
 
 // 4 columns and 25 rows, heading row 500 twips; the headings of the four columns.
