@@ -1,0 +1,70 @@
+#include "retirement/capitalrequired.h"
+
+#include "core/programstate.h"
+#include "core/runtimefailure.h"
+#include "retirement/retirementstate.h"
+
+#include <algorithm>
+#include <cmath>
+
+CapitalInputs CapitalInputs::fromState() {
+    const ProgramState& p = program();
+    const BoundedArray<Currency>& ev = p.EntryValues;
+    return {ev[1], ev[2], ev[3], p.CalcMode};
+}
+
+int capitalGridRows(const CapitalInputs& inputs) {
+    return std::max(checked::toInt32(inputs.Term.toDouble() + 4.0), 25);
+}
+
+CapitalResult calculateCapitalRequired(const CapitalInputs& in) {
+    CapitalResult result;
+    const double L = in.LumpInv.toDouble();
+    const double R = in.Rate.toDouble();
+    result.n = checked::toInt16(in.Term.toDouble());
+    if (result.n >= 51) {
+        result.message = YearsLimitMessage;
+        return result;
+    }
+    const int n = result.n;
+    const double C =
+        in.CalcMode == CalcModeFlag::CapitalForIncome ? L * checked::divide(100.0, R) : L;
+    const double i = R / (100.0 * 1.0);
+    const double factor = checked::divide((1.0 + i) * (checked::power(1.0 + i, n) - 1.0), i);
+    const double P = checked::divide(C, factor);
+    result.capital = C;
+    result.saving = P;
+
+    double V = 0.0;
+    double g = i * P;
+    double s = i * P;
+    for (int m = 1; m <= n; ++m) {
+        V = checked::finite(V + P + g);
+        result.totalSaved += P;
+        result.totalGrowth += g;
+        result.years.push_back({m, P, s, V});
+        g = i * (P + V);
+        s = std::floor(checked::finite(100.0 * i * (P + V) + 0.5)) / 100.0;
+    }
+    result.finalValue = V;
+    return result;
+}
+
+void publishCapitalRequired(const CapitalResult& result) {
+    ProgramState& p = program();
+    Table& rt = p.ResultTable;
+    rt.clear();
+    for (const CapitalYear& row : result.years) {
+        rt.at(row.year, 1) = static_cast<double>(row.year);
+        rt.at(row.year, 2) = row.saving;
+        rt.at(row.year, 3) = row.shownGrowth;
+        rt.at(row.year, 4) = row.value;
+    }
+    const int totals = result.n + 1;
+    rt.at(totals, 1) = static_cast<double>(totals);
+    rt.at(totals, 2) = result.totalSaved;
+    rt.at(totals, 3) = result.totalGrowth;
+    rt.at(totals, 4) = result.finalValue;
+    p.ResultCount = result.n;
+    p.GraphTitle = QStringLiteral("Investment value at end of each Year");
+}

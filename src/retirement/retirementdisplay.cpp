@@ -1,0 +1,146 @@
+#include "retirement/retirementdisplay.h"
+
+#include "core/formats.h"
+#include "core/programstate.h"
+
+namespace {
+
+QString money(double value) {
+    return formatNumber(value, u"####,,###.00");
+}
+
+QString total(const QString& symbol, double value) {
+    return symbol + formatNumber(value, u"####,,##0.00");
+}
+
+EntryFieldDef moneyField(const QString& name, int index, const QString& next) {
+    return {.name = name,
+            .index = index,
+            .kind = FieldKind::Money,
+            .pattern = QStringLiteral("####,,###.00"),
+            .width = 13,
+            .enterTarget = next};
+}
+
+EntryFieldDef percentField(const QString& name, int index, int width, const QString& next) {
+    return {.name = name,
+            .index = index,
+            .kind = FieldKind::Percent,
+            .pattern = QStringLiteral("###.00"),
+            .width = width,
+            .enterTarget = next};
+}
+
+const QString InInvest = QStringLiteral("InInvest");
+const QString InRate = QStringLiteral("InRate");
+const QString InRateDrawn = QStringLiteral("InRateDrawn");
+const QString InTerm = QStringLiteral("InTerm");
+
+} // namespace
+
+QString retireWindowCaption() {
+    return QStringLiteral(" Retirement Calculations");
+}
+
+EntryFieldDef retireInvestField() {
+    return moneyField(InInvest, 1, InRate);
+}
+
+EntryFieldDef retireRateField() {
+    return percentField(InRate, 2, 14, InRateDrawn);
+}
+
+EntryFieldDef retireRateDrawnField(WithdrawalMode mode) {
+    if (mode == WithdrawalMode::FixedAmount) {
+        return moneyField(InRateDrawn, 3, InTerm);
+    }
+    return percentField(InRateDrawn, 3, 14, InTerm);
+}
+
+EntryFieldDef retireTermField(WithdrawalMode mode) {
+    if (mode == WithdrawalMode::FixedAmount) {
+        return percentField(InTerm, 4, 15, QStringLiteral("RCalc"));
+    }
+    return {.name = InTerm,
+            .index = 4,
+            .kind = FieldKind::Years,
+            .decimals = 0,
+            .pattern = QStringLiteral("###"),
+            .width = 17,
+            .limit = 50,
+            .limitMessage = 4,
+            .enterTarget = QStringLiteral("RCalc")};
+}
+
+QStringList retireInvestList() {
+    return {QStringLiteral("500000"), QStringLiteral("600000"), QStringLiteral("700000"),
+            QStringLiteral("800000"), QStringLiteral("900000"), QStringLiteral("1000000")};
+}
+
+QStringList retireRateList() {
+    return {QStringLiteral("10"), QStringLiteral("12.5 "), QStringLiteral("15"),
+            QStringLiteral("17.5 "), QStringLiteral("20")};
+}
+
+WithdrawalModeTexts SetWithdrawalMode(WithdrawalMode mode, const QString& currencySymbol) {
+    ProgramState& p = program();
+    BoundedArray<Currency>& ev = p.EntryValues;
+    WithdrawalModeTexts texts;
+    const EntryFieldDef rateDrawn = retireRateDrawnField(mode);
+    if (mode == WithdrawalMode::FixedAmount) {
+        texts.rateDrawnCaption = QStringLiteral(" Monthly Amount of Cash        Withdrawn.");
+        texts.termCaption = QStringLiteral(" Increase Annual Amount       Withdrawn by %.");
+        ev[1] = Currency::fromWhole(100000);
+        ev[3] = Currency::fromWhole(1000);
+        ev[4] = Currency();
+        texts.investText = entryDisplayText(retireInvestField(), ev[1], currencySymbol);
+        // Until it is edited the raise shows 17 wide with its percent sign inside.
+        texts.termText = RightJustify(QStringLiteral(".00%"), 17);
+        texts.rateDrawnList = {QStringLiteral("1000"), QStringLiteral("2000"),
+                               QStringLiteral("3000"), QStringLiteral("4000")};
+        texts.termList = {QStringLiteral("2"), QStringLiteral("2.5"), QStringLiteral("3"),
+                          QStringLiteral("3.5")};
+    } else {
+        texts.rateDrawnCaption =
+            QStringLiteral(" Annual Income Withdrawn    as a (%) of Current Value.");
+        texts.termCaption = QStringLiteral(" Time in years");
+        ev[3] = Currency::fromWhole(8);
+        ev[4] = Currency::fromWhole(20);
+        texts.termText = entryDisplayText(retireTermField(mode), ev[4], currencySymbol);
+        texts.rateDrawnList = {QStringLiteral("10"), QStringLiteral("12.5"), QStringLiteral("15"),
+                               QStringLiteral("17.5"), QStringLiteral("20")};
+        texts.termList = {QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20"),
+                          QStringLiteral("25"), QStringLiteral("30")};
+    }
+    texts.rateDrawnText = entryDisplayText(rateDrawn, ev[3], currencySymbol);
+    p.CalcMode = calcModeOf(mode);
+    p.EditPending = 0;
+    return texts;
+}
+
+GridSetup retireGridSetup() {
+    GridSetup setup;
+    setup.cols = 4;
+    setup.rows = 25;
+    setup.headingTwips = 500;
+    setup.widenTwips = {450, 1400, 1410, 1450};
+    setup.alignments = {GridCentre, GridRight, GridRight, GridRight};
+    setup.headings = {QStringLiteral("  Year Number"),
+                      QStringLiteral("   Interest/Growth    Compounded"),
+                      QStringLiteral("   Annual Income     Withdrawn"),
+                      QStringLiteral("            Current              Value")};
+    return setup;
+}
+
+GridBlock retireGridBlock(const RetirementResult& result, const QString& currencySymbol) {
+    GridBlock block;
+    for (const RetirementYear& y : result.years) {
+        block.rows.push_back(
+            {QString::number(y.year), money(y.growth), money(y.withdrawn), money(y.value)});
+    }
+    block.rows.push_back(QStringList(4, QString()));
+    block.rows.push_back({QStringLiteral("Total:"), total(currencySymbol, result.totalGrowth),
+                          total(currencySymbol, result.totalWithdrawn),
+                          total(currencySymbol, result.finalValue)});
+    return block;
+}
