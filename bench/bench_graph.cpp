@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     program().ResultCount = result.ResultCount;
     program().GraphCaller = GraphCallerCode::Mortgage;
     program().GraphTitle = QStringLiteral("Mortgage balance at start of each Year");
-    registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCaller());
+    registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
 
     std::printf("bench_graph: median and best of the repetitions, in milliseconds per call\n");
     std::printf("  schedule: %d rows (1 Week, 38 years, every payment)\n", result.payments);

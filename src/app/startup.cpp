@@ -12,7 +12,7 @@ namespace {
 void registerWindows() {
     windows().add(WindowId::MortgageCalc, [](QWidget* parent) { return new MortgageCalc(parent); });
     windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
-    registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCaller());
+    registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
 }
 } // namespace
 

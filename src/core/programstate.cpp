@@ -14,3 +14,16 @@ ProgramState& program() {
 void resetProgram() {
     instance() = ProgramState();
 }
+
+void releaseCalculatorTables() {
+    ProgramState& p = program();
+    p.EntryValues = BoundedArray<Currency>();
+    p.ResultTable = Table();
+    p.GraphValues = CurrencyTable();
+    p.GraphLabels = BoundedTable<QString>();
+    p.ReportBlocks = BoundedArray<QString>();
+    p.CalcMode = CalcModeFlag::None;
+    p.EditPending = 0;
+    p.ResultCount = 0;
+    p.GraphCaller = GraphCallerCode::None;
+}

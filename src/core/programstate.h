@@ -55,6 +55,11 @@ struct ProgramState {
 ProgramState& program();
 void resetProgram();
 
+// A calculator's exit: its shared tables (EntryValues, ResultTable, GraphValues, GraphLabels,
+// ReportBlocks) are discarded; CalcMode, EditPending, ResultCount and GraphCaller go back to
+// none.
+void releaseCalculatorTables();
+
 // True in normal layout (LayoutHeight below 8501, which includes the initial 0).
 inline bool normalLayout() {
     return program().LayoutHeight < 8501;

@@ -1,60 +1,61 @@
 #pragma once
-// The mortgage and personal-loan calculator window. MortgageMode (set by the main menu) picks
-// mortgage tables (term in years) or loan tables (term in months) when the window loads.
+// The mortgage and personal-loan calculator window. MortgageMode (set by the main menu, or by
+// opening a mortgage or loan file) puts the whole window in mortgage tables (term in years) or
+// loan tables (term in months).
 
-#include "shell/calculatorresults.h"
+#include "core/modes.h"
+#include "shell/calculatorframe.h"
 #include "shell/graphdata.h"
-#include "shell/placement.h"
-
-#include <vector>
 
 class CommandButton;
 class EntryField;
-class Grid;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 struct MortgageCaptions;
 
-class MortgageCalc : public ChildWindow {
+class MortgageCalc : public CalculatorFrame {
     Q_OBJECT
 public:
     explicit MortgageCalc(QWidget* parent = nullptr);
 
     // What the graph window needs of this calculator (GraphCaller 4).
-    static GraphCallerInfo graphCaller();
+    static GraphCallerInfo graphCallerInfo();
 
-    // The window's own ResetResults: empties the summary captions, then the shared body.
-    void ResetResults();
-
-    // "&Calculate", also run after a file is opened.
-    void MCalc_Click();
+    // The five standard buttons.
+    void MCalc_Click() { Calculate_Click(); }
+    void MGraphs_Click() { ShowGraph_Click(); }
+    void MPrinter_Click() { ToPrinter_Click(); }
+    void MHelp_Click() { QuickHelp_Click(); }
+    void MExit_Click() { Exit_Click(); }
 
 protected:
+    void calculate() override;
+    QString helpText() const override;
+    QString reportTitle() const override;
+    void printReport(PrinterDevice& printer) override;
+    void releaseTables() override;
+    void clearOwnResults() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
     void Form_Load();
+    // Caption, labels, InTerm's list, limit and display, grid headings: everything that
+    // follows MortgageMode.
+    void applyMortgageMode();
     void InitMortgageGrid();
     void showCaptions(const MortgageCaptions& captions);
 
     void InTerm_Click();
     void Option1_Click();
     void Option2_Click();
-    void MGraphs_Click();
-    void MHelp_Click();
-    void MPrinter_Click();
-    void MExit_Click();
     void MAddPrePay_Click();
     void MDateNumber_Click();
     void MShowIRF_Click();
     void MLoadFile_Click();
     void MSaveFile_Click();
-
-    std::int16_t fileMode(bool save) const;
-    QString& fileName() const;
 
     QLineEdit* m_inPrincipal;
     QComboBox* m_inRate;
@@ -63,7 +64,9 @@ private:
     QComboBox* m_freqPmt;
     QRadioButton* m_option1;
     QRadioButton* m_option2;
-    std::vector<EntryField*> m_fields;
+    EntryField* m_principalField = nullptr;
+    EntryField* m_rateField = nullptr;
+    EntryField* m_termField = nullptr;
 
     QLabel* m_principalLabel;
     QLabel* m_rateLabel;
@@ -78,18 +81,9 @@ private:
     QLabel* m_allPayments;
     QLabel* m_totSavd;
 
-    CommandButton* m_calc;
-    CommandButton* m_graphs;
-    CommandButton* m_help;
-    CommandButton* m_printer;
-    CommandButton* m_exit;
     CommandButton* m_addPrePay;
     CommandButton* m_dateNumber;
     CommandButton* m_showIRF;
     CommandButton* m_loadFile;
     CommandButton* m_saveFile;
-
-    Grid* m_grid;
-    QuickHelpBox* m_textBox;
-    ResultsControls m_results;
 };

@@ -175,36 +175,61 @@ void applyMortgageDisplay(const MortgageDisplay& display) {
 }
 
 EntryFieldDef principalField() {
-    return {QStringLiteral("InPrincipal"),
-            1,
-            FieldKind::Money,
-            2,
-            QStringLiteral("####,,###.00"),
-            16,
-            0,
-            0,
-            1,
-            QStringLiteral("InRate")};
+    return {.name = QStringLiteral("InPrincipal"),
+            .index = 1,
+            .kind = FieldKind::Money,
+            .pattern = QStringLiteral("####,,###.00"),
+            .width = 16,
+            .enterTarget = QStringLiteral("InRate")};
 }
 
 EntryFieldDef rateField() {
-    return {
-        QStringLiteral("InRate"), 2, FieldKind::Percent, 3, QStringLiteral("###.000"), 14, 0, 0, 1,
-        QStringLiteral("InTerm")};
+    return {.name = QStringLiteral("InRate"),
+            .index = 2,
+            .kind = FieldKind::Percent,
+            .decimals = 3,
+            .pattern = QStringLiteral("###.000"),
+            .width = 14,
+            .enterTarget = QStringLiteral("InTerm")};
 }
 
 EntryFieldDef termField(MortgageModeFlag mortgageMode) {
     const bool loan = mortgageMode == MortgageModeFlag::Loan;
-    return {QStringLiteral("InTerm"),
-            3,
-            FieldKind::Years,
-            0,
-            QStringLiteral("###"),
-            16,
-            loan ? 480 : 40,
-            5,
-            loan ? 12 : 1,
-            QStringLiteral("Comperiod")};
+    return {.name = QStringLiteral("InTerm"),
+            .index = 3,
+            .kind = FieldKind::Years,
+            .decimals = 0,
+            .pattern = QStringLiteral("###"),
+            .width = 16,
+            .limit = loan ? 480 : 40,
+            .limitMessage = 5,
+            .displayFactor = loan ? 12 : 1,
+            .enterTarget = QStringLiteral("Comperiod")};
+}
+
+MortgageModeTexts mortgageModeTexts(MortgageModeFlag mortgageMode) {
+    if (mortgageMode == MortgageModeFlag::Loan) {
+        return {.caption = QStringLiteral(" Loan Tables"),
+                .principalLabel = QStringLiteral(" Principal amount of the      loan."),
+                .rateLabel = QStringLiteral(" Annual interest rate%."),
+                .termLabel = QStringLiteral(" Payback period of the       loan in months."),
+                .totalPaidLabel = QStringLiteral(" Total paid over life     of the loan."),
+                .finalPaymentLabel = QStringLiteral(" No. months to        final payment."),
+                .termItems = {QStringLiteral("24"), QStringLiteral("36"), QStringLiteral("48"),
+                              QStringLiteral("60")}};
+    }
+    return {.caption = QStringLiteral(" Mortgage Tables"),
+            .principalLabel = QStringLiteral(" Principal amount of            mortgage."),
+            .rateLabel = QStringLiteral(" Annual interest rate %"),
+            .termLabel = QStringLiteral(" Amortization period in        years."),
+            .totalPaidLabel = QStringLiteral(" Total paid over life    of mortgage"),
+            .finalPaymentLabel = QStringLiteral(" No. of years to       final payment."),
+            .termItems = {QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("40")}};
+}
+
+QStringList rateItems() {
+    return {QStringLiteral("6 "), QStringLiteral("7 "), QStringLiteral("8 "), QStringLiteral("9 "),
+            QStringLiteral("10 ")};
 }
 
 QString principalText(Currency principal, const QString& currencySymbol) {

@@ -88,6 +88,22 @@ EntryFieldDef termField(MortgageModeFlag mortgageMode);
 QString rateText(Currency rate);
 QString termText(Currency termYears, MortgageModeFlag mortgageMode);
 
+// Everything on the window that depends on MortgageMode: the main window's caption, the labels
+// of the three fields, of the total paid and of the time to the final payment, and InTerm's
+// list.
+struct MortgageModeTexts {
+    QString caption;
+    QString principalLabel;
+    QString rateLabel;
+    QString termLabel;
+    QString totalPaidLabel;    // Label8
+    QString finalPaymentLabel; // Label11
+    QStringList termItems;
+};
+MortgageModeTexts mortgageModeTexts(MortgageModeFlag mortgageMode);
+// InRate's list.
+QStringList rateItems();
+
 // The texts the three fields show when the window loads.
 struct EntryTexts {
     QString principal;

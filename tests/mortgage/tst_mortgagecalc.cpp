@@ -382,7 +382,7 @@ private slots:
     // calculator back with its results.
     void graphAndBack() {
         windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
-        registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCaller());
+        registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
         MortgageCalc* w = open("Canadian");
         respondClick(QStringLiteral("AMsgExit"));
         click("MGraphs"); // nothing calculated yet: "No data to graph. Calculate."

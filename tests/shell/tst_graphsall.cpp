@@ -109,7 +109,7 @@ void TestGraphsAll::init() {
                         {.window = WindowId::RetireCalc, .prepare = prepareEndOfYearValues});
     registerGraphCaller(GraphCallerCode::RetirementStartOfYear,
                         {.window = WindowId::RetireCalc, .prepare = prepareStartOfYearValues});
-    registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCaller());
+    registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
     registerGraphCaller(GraphCallerCode::CapitalRequired,
                         {.window = WindowId::CapitalReqdCalc, .prepare = prepareEndOfYearValues});
     registerGraphCaller(

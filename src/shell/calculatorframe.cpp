@@ -1,0 +1,196 @@
+#include "shell/calculatorframe.h"
+
+#include "core/programstate.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "shell/busypointer.h"
+#include "shell/commandbutton.h"
+#include "shell/dialogs.h"
+#include "shell/entryfield.h"
+#include "shell/guarded.h"
+#include "shell/mdicontainer.h"
+#include "shell/optiongroup.h"
+#include "shell/quickhelpbox.h"
+#include "shell/reportframe.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+
+namespace {
+const QString QuickHelpCaption = QStringLiteral("Quick &Help");
+const QString CloseHelpCaption = QStringLiteral("Close &Help");
+
+QFont fixedPitch() {
+    QFont fixed(QStringLiteral("Monospace"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    return fixed;
+}
+} // namespace
+
+CalculatorFrame::CalculatorFrame(CalculatorInfo info, QWidget* parent)
+    : ChildWindow(parent), m_info(std::move(info)),
+      m_calc(new CommandButton(QStringLiteral("&Calculate"), m_info.prefix + "Calc", this)),
+      m_graphs(new CommandButton(QStringLiteral("&Show Graph"), m_info.prefix + "Graphs", this)),
+      m_help(new CommandButton(QuickHelpCaption, m_info.prefix + "Help", this)),
+      m_printer(new CommandButton(QStringLiteral("To &Printer"), m_info.prefix + "Printer", this)),
+      m_exit(new CommandButton(QStringLiteral("E&xit to Menu"), m_info.prefix + "Exit", this)),
+      m_grid(new Grid), m_helpBox(new QuickHelpBox(m_info.prefix + "TextBox", nullptr)),
+      m_results(new QStackedWidget(this)), m_options(new OptionGroup(this)) {
+    m_grid->setObjectName(m_info.prefix + "Grid");
+    // The help box takes exactly the grid's place: nothing else on the window moves.
+    m_results->addWidget(m_grid);
+    m_results->addWidget(m_helpBox);
+    m_results->setCurrentWidget(m_grid);
+
+    connect(m_calc, &CommandButton::clicked, this, &CalculatorFrame::Calculate_Click);
+    connect(m_graphs, &CommandButton::clicked, this, &CalculatorFrame::ShowGraph_Click);
+    connect(m_printer, &CommandButton::clicked, this, &CalculatorFrame::ToPrinter_Click);
+    connect(m_help, &CommandButton::clicked, this, &CalculatorFrame::QuickHelp_Click);
+    connect(m_exit, &CommandButton::clicked, this, &CalculatorFrame::Exit_Click);
+}
+
+std::vector<CommandButton*> CalculatorFrame::standardButtons() const {
+    return {m_calc, m_graphs, m_printer, m_help, m_exit};
+}
+
+QWidget* CalculatorFrame::resultsArea() const {
+    return m_results;
+}
+
+EntryField* CalculatorFrame::addEntryField(QLineEdit* box, const EntryFieldDef& field) {
+    return bind(new EntryField(box, field, [this] { ResetResults(); }));
+}
+
+EntryField* CalculatorFrame::addEntryField(QComboBox* box, const EntryFieldDef& field) {
+    return bind(new EntryField(box, field, [this] { ResetResults(); }));
+}
+
+EntryField* CalculatorFrame::bind(EntryField* field) {
+    if (m_fields.empty()) {
+        m_helpBox->setFirstField(field->widget());
+    }
+    m_fields.push_back(field);
+    return field;
+}
+
+void CalculatorFrame::ResetResults() {
+    clearOwnResults();
+    ProgramState& p = program();
+    p.EditPending = 1;
+    if (p.HelpShown == 1) {
+        return;
+    }
+    m_helpBox->clear();
+    if (resetEmptiesGrid()) {
+        m_grid->clearData();
+    }
+    if (m_help->text() == CloseHelpCaption) {
+        m_help->setText(QuickHelpCaption);
+        m_printer->setEnabled(true);
+        m_graphs->setEnabled(true);
+        m_results->setCurrentWidget(m_grid);
+        p.EditPending = 0;
+    }
+    p.HelpShown = 0;
+    if (resetClearsResultCount()) {
+        p.ResultCount = 0;
+    }
+}
+
+void CalculatorFrame::Calculate_Click() {
+    guarded(3, [this] {
+        ProgramState& p = program();
+        p.HelpShown = 0;
+        ResetResults();
+        p.EditPending = 0;
+        BusyPointer busy;
+        calculate();
+    });
+}
+
+void CalculatorFrame::ShowGraph_Click() {
+    ProgramState& p = program();
+    if (p.ResultCount == 0) {
+        showMessage(2);
+        return;
+    }
+    if (!windows().has(WindowId::GraphsAll)) {
+        return;
+    }
+    p.GraphCaller = graphCallerCode();
+    hide();
+    windows().open(WindowId::GraphsAll);
+}
+
+void CalculatorFrame::ToPrinter_Click() {
+    guarded(3, [this] {
+        ::printReport(reportTitle(), [this](PrinterDevice& printer) {
+            BusyPointer busy;
+            printReport(printer);
+        });
+    });
+}
+
+void CalculatorFrame::QuickHelp_Click() {
+    ProgramState& p = program();
+    p.HelpShown = static_cast<std::int16_t>(p.HelpShown == 0 ? 1 : 0);
+    if (m_help->text() != QuickHelpCaption) {
+        ResetResults();
+        return;
+    }
+    m_help->setText(CloseHelpCaption);
+    m_printer->setEnabled(false);
+    m_graphs->setEnabled(false);
+    m_helpBox->setPlainText(helpText());
+    m_results->setCurrentWidget(m_helpBox);
+    m_helpBox->setFocus();
+}
+
+void CalculatorFrame::refreshHelp() {
+    if (m_results->currentWidget() == m_helpBox) {
+        m_helpBox->setPlainText(helpText());
+    }
+}
+
+void CalculatorFrame::Exit_Click() {
+    releaseTables();
+    releaseCalculatorTables();
+    m_helpBox->clear();
+    setMainCaption(QStringLiteral(" Orvalen Menu"));
+    windows().unload(m_info.window);
+    windows().show(WindowId::MenuMain);
+}
+
+void CalculatorFrame::setMainCaption(const QString& caption) {
+    if (MDIContainer* main = MDIContainer::instance()) {
+        main->setWindowTitle(caption);
+    }
+}
+
+QLabel* CalculatorFrame::resultLabel(const QString& name, int characters) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFont(fixedPitch());
+    // Wide enough for the largest figure it shows; a wider one would be cut on screen.
+    const QFontMetrics metrics(label->font());
+    label->setMinimumWidth(metrics.horizontalAdvance(QString(characters, u'0')) +
+                           2 * label->frameWidth() + 6);
+    return label;
+}
+
+QLabel* CalculatorFrame::captionLabel(const QString& name, const QString& text, int widthTwips) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setFixedWidth(twips(widthTwips));
+    QFont small = label->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    label->setFont(small);
+    return label;
+}

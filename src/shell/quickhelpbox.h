@@ -1,0 +1,20 @@
+#pragma once
+// The read-only quick-help text box of a calculator, shown in place of the results grid: every
+// key is dropped; Enter moves the focus to the calculator's first entry field, any other key
+// beeps. Long lines wrap at the box's width.
+
+#include <QPlainTextEdit>
+#include <QString>
+
+class QuickHelpBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    QuickHelpBox(const QString& name, QWidget* parent);
+    void setFirstField(QWidget* field) { m_firstField = field; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QWidget* m_firstField = nullptr;
+};
