@@ -11,11 +11,9 @@
 #include "mortgage/mortgagestate.h"
 #include "mortgage/mortirftable.h"
 #include "mortgage/mortprepay.h"
-#include "platform/beep.h"
 #include "platform/grid.h"
 #include "platform/modal.h"
 #include "platform/twips.h"
-#include "shell/busypointer.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
@@ -24,32 +22,12 @@
 #include "shell/optiongroup.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-
-bool loanTables() {
-    return program().MortgageMode == MortgageModeFlag::Loan;
-}
-
-// The file dialog's mode for the window's file type: 5/6 mortgage files, 7/8 loan files.
-std::int16_t fileMode(bool save) {
-    const std::int16_t open = loanTables() ? 7 : 5;
-    return static_cast<std::int16_t>(save ? open + 1 : open);
-}
-
-QString& fileName() {
-    return loanTables() ? mortgage().LoanFileName : mortgage().MortgageFileName;
-}
-
-} // namespace
 
 GraphCallerInfo MortgageCalc::graphCallerInfo() {
     return {.window = WindowId::MortgageCalc,
@@ -77,93 +55,79 @@ void MortgageCalc::buildControls() {
     m_comperiod->setObjectName(QStringLiteral("Comperiod"));
     m_freqPmt = new QComboBox(this);
     m_freqPmt->setObjectName(QStringLiteral("FreqPmt"));
-    QFont fixed(QStringLiteral("Monospace"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_inPrincipal, m_inRate, m_inTerm,
-                                                      m_comperiod, m_freqPmt}) {
-        w->setFont(fixed);
-        w->setFixedWidth(twips(1900));
-    }
+    entryLook({m_inPrincipal, m_inRate, m_inTerm, m_comperiod, m_freqPmt}, 1900);
 
     m_principalLabel = captionLabel(QStringLiteral("Label1"), {});
     m_rateLabel = captionLabel(QStringLiteral("Label2"), {});
     m_termLabel = captionLabel(QStringLiteral("Label3"), {});
-    auto* compLabel =
-        captionLabel(QStringLiteral("Label4"),
-                     QStringLiteral(" Interest compound            periods per year."));
-    auto* freqLabel = captionLabel(QStringLiteral("Label5"),
-                                   QStringLiteral(" Frequency and type of      each payment."));
-    m_principalLabel->setBuddy(m_inPrincipal);
-    m_rateLabel->setBuddy(m_inRate);
-    m_termLabel->setBuddy(m_inTerm);
-    compLabel->setBuddy(m_comperiod);
-    freqLabel->setBuddy(m_freqPmt);
+    const std::pair<QLabel*, QWidget*> inputs[] = {
+        {m_principalLabel, m_inPrincipal},
+        {m_rateLabel, m_inRate},
+        {m_termLabel, m_inTerm},
+        {captionLabel(QStringLiteral("Label4"),
+                      QStringLiteral(" Interest compound            periods per year.")),
+         m_comperiod},
+        {captionLabel(QStringLiteral("Label5"),
+                      QStringLiteral(" Frequency and type of      each payment.")),
+         m_freqPmt}};
 
-    m_inMonthPI = resultLabel(QStringLiteral("InMonthPI"));
-    m_numPmtsYear = resultLabel(QStringLiteral("NumPmtsYear"));
-    m_endMortYear = resultLabel(QStringLiteral("EndMortYear"));
-    m_allPayments = resultLabel(QStringLiteral("AllPayments"));
-    m_totSavd = resultLabel(QStringLiteral("TotSavd"));
-    m_periodicR = resultLabel(QStringLiteral("PeriodicR"));
-    m_inDays = resultLabel(QStringLiteral("InDays"));
-    m_label11 = captionLabel(QStringLiteral("Label11"), {}, 1650);
-    m_label8 = captionLabel(QStringLiteral("Label8"), {}, 1650);
-    const std::pair<QLabel*, QLabel*> results[] = {
-        {captionLabel(QStringLiteral("Label6"),
-                      QStringLiteral(" Principal + Interest      payment."), 1650),
-         m_inMonthPI},
-        {captionLabel(QStringLiteral("Label7"),
-                      QStringLiteral(" No. of payments        each year."), 1650),
-         m_numPmtsYear},
-        {m_label11, m_endMortYear},
-        {m_label8, m_allPayments},
-        {captionLabel(QStringLiteral("Label9"),
-                      QStringLiteral(" Total interest           savings."), 1650),
-         m_totSavd},
-        {captionLabel(QStringLiteral("Label10"), QStringLiteral(" Interest rate        factor."),
-                      1650),
-         m_periodicR},
-        {captionLabel(QStringLiteral("Label12"), QStringLiteral(" Days          in year."), 1650),
-         m_inDays},
+    // The result labels with their captions; Label8 and Label11 follow the mode.
+    struct Result {
+        QLabel*& label;
+        const char* name;
+        QLabel* caption;
     };
+    m_label8 = captionLabel(QStringLiteral("Label8"), {}, 1650);
+    m_label11 = captionLabel(QStringLiteral("Label11"), {}, 1650);
+    const auto caption = [this](const char* name, const char* text) {
+        return captionLabel(QLatin1String(name), QLatin1String(text), 1650);
+    };
+    const Result results[] = {
+        {m_inMonthPI, "InMonthPI", caption("Label6", " Principal + Interest      payment.")},
+        {m_numPmtsYear, "NumPmtsYear", caption("Label7", " No. of payments        each year.")},
+        {m_endMortYear, "EndMortYear", m_label11},
+        {m_allPayments, "AllPayments", m_label8},
+        {m_totSavd, "TotSavd", caption("Label9", " Total interest           savings.")},
+        {m_periodicR, "PeriodicR", caption("Label10", " Interest rate        factor.")},
+        {m_inDays, "InDays", caption("Label12", " Days          in year.")},
+    };
+    for (const Result& r : results) {
+        r.label = resultLabel(QLatin1String(r.name));
+    }
 
-    m_addPrePay = new CommandButton(QStringLiteral("&Additional payments"),
-                                    QStringLiteral("MAddPrePay"), this);
-    m_dateNumber = new CommandButton(QStringLiteral("&View payment date"),
-                                     QStringLiteral("MDateNumber"), this);
-    m_showIRF =
-        new CommandButton(QStringLiteral("&Days in year"), QStringLiteral("MShowIRF"), this);
-    m_loadFile = new CommandButton(QStringLiteral("&Open File"), QStringLiteral("MLoadFile"), this);
-    m_saveFile = new CommandButton(QStringLiteral("S&ave File"), QStringLiteral("MSaveFile"), this);
+    m_addPrePay = commandButton(QStringLiteral("&Additional payments"),
+                                QStringLiteral("MAddPrePay"), [this] { MAddPrePay_Click(); });
+    m_dateNumber = commandButton(QStringLiteral("&View payment date"),
+                                 QStringLiteral("MDateNumber"), [this] { MDateNumber_Click(); });
+    m_showIRF = commandButton(QStringLiteral("&Days in year"), QStringLiteral("MShowIRF"),
+                              [this] { MShowIRF_Click(); });
+    m_loadFile = commandButton(QStringLiteral("&Open File"), QStringLiteral("MLoadFile"),
+                               [this] { MLoadFile_Click(); });
+    m_saveFile = commandButton(QStringLiteral("S&ave File"), QStringLiteral("MSaveFile"),
+                               [this] { MSaveFile_Click(); });
 
-    auto* showPayments = new QGroupBox(QStringLiteral(" Show payments."), this);
-    m_option1 = new QRadioButton(QStringLiteral("All "), showPayments);
-    m_option1->setObjectName(QStringLiteral("Option1"));
-    m_option2 = new QRadioButton(QStringLiteral("Annual"), showPayments);
-    m_option2->setObjectName(QStringLiteral("Option2"));
-    auto* optionLayout = new QHBoxLayout(showPayments);
-    optionLayout->setContentsMargins(4, 0, 4, 0);
-    optionLayout->addWidget(m_option1);
-    optionLayout->addWidget(m_option2);
+    std::vector<QRadioButton*> showOptions;
+    QGroupBox* showPayments = optionFrame(QStringLiteral(" Show payments."),
+                                          {{QStringLiteral("Option1"), QStringLiteral("All ")},
+                                           {QStringLiteral("Option2"), QStringLiteral("Annual")}},
+                                          Qt::Horizontal, showOptions);
+    m_option1 = showOptions[0];
+    m_option2 = showOptions[1];
 
     // Inputs on the left, results in the middle, the main buttons on the right; the other
     // buttons in a row above the grid.
     auto* top = new QGridLayout;
     top->setVerticalSpacing(2);
-    const std::pair<QLabel*, QWidget*> inputs[] = {{m_principalLabel, m_inPrincipal},
-                                                   {m_rateLabel, m_inRate},
-                                                   {m_termLabel, m_inTerm},
-                                                   {compLabel, m_comperiod},
-                                                   {freqLabel, m_freqPmt}};
     for (int row = 0; row < 5; ++row) {
+        inputs[row].first->setBuddy(inputs[row].second);
         top->addWidget(inputs[row].first, row, 0);
         top->addWidget(inputs[row].second, row, 1);
     }
     auto* resultGrid = new QGridLayout;
     resultGrid->setVerticalSpacing(0);
     for (int row = 0; row < 7; ++row) {
-        resultGrid->addWidget(results[row].first, row, 0);
-        resultGrid->addWidget(results[row].second, row, 1);
+        resultGrid->addWidget(results[row].caption, row, 0);
+        resultGrid->addWidget(results[row].label, row, 1);
     }
     top->addLayout(resultGrid, 0, 2, 5, 1);
     auto* rightButtons = new QVBoxLayout;
@@ -186,22 +150,14 @@ void MortgageCalc::buildControls() {
     layout->addLayout(rowButtons);
     layout->addWidget(resultsArea(), 1);
 
-    setTabOrder(m_inPrincipal, m_inRate);
-    setTabOrder(m_inRate, m_inTerm);
-    setTabOrder(m_inTerm, m_comperiod);
-    setTabOrder(m_comperiod, m_freqPmt);
-    setTabOrder(m_freqPmt, calcButton());
+    tabChain({m_inPrincipal, m_inRate, m_inTerm, m_comperiod, m_freqPmt, calcButton()});
 
-    m_comperiod->installEventFilter(this);
-    m_freqPmt->installEventFilter(this);
+    // The two frequency lists take no typing: a key that types beeps and clears the results.
+    listWithoutTyping(m_comperiod, m_freqPmt, [this] { ResetResults(); });
+    listWithoutTyping(m_freqPmt, calcButton(), [this] { ResetResults(); });
     connect(m_comperiod, &QComboBox::activated, this, &MortgageCalc::ResetResults);
     connect(m_freqPmt, &QComboBox::activated, this, &MortgageCalc::ResetResults);
     connect(m_inTerm, &QComboBox::activated, this, &MortgageCalc::InTerm_Click);
-    connect(m_addPrePay, &CommandButton::clicked, this, &MortgageCalc::MAddPrePay_Click);
-    connect(m_dateNumber, &CommandButton::clicked, this, &MortgageCalc::MDateNumber_Click);
-    connect(m_showIRF, &CommandButton::clicked, this, &MortgageCalc::MShowIRF_Click);
-    connect(m_loadFile, &CommandButton::clicked, this, &MortgageCalc::MLoadFile_Click);
-    connect(m_saveFile, &CommandButton::clicked, this, &MortgageCalc::MSaveFile_Click);
 }
 
 void MortgageCalc::Form_Load() {
@@ -321,25 +277,6 @@ void MortgageCalc::releaseTables() {
     releaseMortgageTables();
 }
 
-bool MortgageCalc::eventFilter(QObject* watched, QEvent* event) {
-    // The two frequency lists take no typing: a key that types beeps and clears the results;
-    // Enter moves the focus on.
-    if ((watched == m_comperiod || watched == m_freqPmt) && event->type() == QEvent::KeyPress) {
-        auto& key = static_cast<QKeyEvent&>(*event);
-        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
-            (watched == m_comperiod ? static_cast<QWidget*>(m_freqPmt) : calcButton())
-                ->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-        if (!key.text().isEmpty() && key.text().front().isPrint()) {
-            ResetResults();
-            platform::beep();
-            return true;
-        }
-    }
-    return CalculatorFrame::eventFilter(watched, event);
-}
-
 void MortgageCalc::InTerm_Click() {
     clearPrePayments();
     ResetResults();
@@ -384,83 +321,58 @@ void MortgageCalc::MShowIRF_Click() {
 }
 
 void MortgageCalc::MSaveFile_Click() {
-    ProgramState& p = program();
     hide();
-    if (p.ResultCount == 0) {
+    if (program().ResultCount == 0) {
         showMessage(15);
     } else {
-        p.ChosenPath = fileName();
-        const std::int16_t mode = fileMode(true);
-        const QString path = chooseFile(mode);
-        if (!path.isEmpty()) {
-            bool saved = false;
-            {
-                BusyPointer busy;
-                saved = saveMortgageFile(path, mortgageFileDataFromState(m_comperiod->currentText(),
-                                                                         m_freqPmt->currentText()));
-            }
-            if (saved) {
-                fileName() = QFileInfo(path).fileName();
-            } else {
-                showMessage(mode == 6 ? 37 : 38);
-            }
-        }
+        const std::int16_t mode = mortgageFileMode(program().MortgageMode, true);
+        const MortgageFileData data =
+            mortgageFileDataFromState(m_comperiod->currentText(), m_freqPmt->currentText());
+        saveThroughDialog(
+            mode, lastMortgageFileName(program().MortgageMode),
+            [&](const QString& path) { return saveMortgageFile(path, data); }, mode == 6 ? 37 : 38);
     }
     show();
-    p.FileDialogMode = 0;
-    p.ChosenPath.clear();
 }
 
 void MortgageCalc::MLoadFile_Click() {
-    ProgramState& p = program();
     hide();
-    p.ChosenPath = fileName();
-    const QString path = chooseFile(fileMode(false));
-    bool opened = false;
-    if (!path.isEmpty()) {
-        std::optional<MortgageFileData> data;
-        {
-            BusyPointer busy;
-            try {
-                data = loadMortgageFile(path);
-            } catch (const RunTimeFailure&) {
+    std::optional<MortgageFileData> data;
+    // The whole file is read and checked first: nothing in the window changes for a file that
+    // cannot be read.
+    const bool opened =
+        openThroughDialog(mortgageFileMode(program().MortgageMode, false),
+                          lastMortgageFileName(program().MortgageMode), [&](const QString& path) {
+                              try {
+                                  data = loadMortgageFile(path);
+                              } catch (const RunTimeFailure&) {
+                              }
+                              return data.has_value();
+                          });
+    if (opened) {
+        applyMortgageFileData(*data);
+        // The file says mortgage or loan: the whole window follows it.
+        applyMortgageMode();
+        for (EntryField* field : entryFields()) {
+            field->showValue();
+        }
+        // A list text that is not in the list is shown as it stands; the calculation then
+        // refuses it.
+        for (auto [box, text] :
+             {std::pair{m_comperiod, data->Comperiod}, std::pair{m_freqPmt, data->FreqPmt}}) {
+            box->setCurrentText(text);
+            if (box->currentText() != text) {
+                box->setEditable(true);
+                box->lineEdit()->setReadOnly(true);
+                box->setEditText(text);
             }
         }
-        if (!data) {
-            // The whole file is read and checked first: nothing in the window changes for a
-            // file that cannot be read.
-            showMessage(13);
-            fileName().clear();
-        } else {
-            applyMortgageFileData(*data);
-            // The file says mortgage or loan: the whole window follows it.
-            applyMortgageMode();
-            for (EntryField* field : entryFields()) {
-                field->showValue();
-            }
-            m_comperiod->setCurrentText(data->Comperiod);
-            m_freqPmt->setCurrentText(data->FreqPmt);
-            // A text that is not in the list is shown as it stands; the calculation then
-            // refuses it.
-            for (auto [box, text] :
-                 {std::pair{m_comperiod, data->Comperiod}, std::pair{m_freqPmt, data->FreqPmt}}) {
-                if (box->currentText() != text) {
-                    box->setEditable(true);
-                    box->lineEdit()->setReadOnly(true);
-                    box->setEditText(text);
-                }
-            }
-            m_dateNumber->setText(mortgage().ShowPaymentDates == 1
-                                      ? QStringLiteral("&View payment No.")
-                                      : QStringLiteral("&View payment date"));
-            options()->choose(p.CalcMode == CalcModeFlag::AnnualRows ? 1 : 0);
-            fileName() = QFileInfo(path).fileName();
-            opened = true;
-        }
+        m_dateNumber->setText(mortgage().ShowPaymentDates == 1
+                                  ? QStringLiteral("&View payment No.")
+                                  : QStringLiteral("&View payment date"));
+        options()->choose(program().CalcMode == CalcModeFlag::AnnualRows ? 1 : 0);
     }
     show();
-    p.FileDialogMode = 0;
-    p.ChosenPath.clear();
     if (opened) {
         MCalc_Click();
     }

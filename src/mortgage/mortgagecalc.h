@@ -37,7 +37,6 @@ protected:
     void printReport(PrinterDevice& printer) override;
     void releaseTables() override;
     void clearOwnResults() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();

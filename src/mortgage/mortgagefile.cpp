@@ -21,6 +21,16 @@ void checkRange(int value, int low, int high, const char* what) {
 
 } // namespace
 
+std::int16_t mortgageFileMode(MortgageModeFlag mortgageMode, bool save) {
+    const std::int16_t open = mortgageMode == MortgageModeFlag::Loan ? 7 : 5;
+    return static_cast<std::int16_t>(save ? open + 1 : open);
+}
+
+QString& lastMortgageFileName(MortgageModeFlag mortgageMode) {
+    MortgageState& m = mortgage();
+    return mortgageMode == MortgageModeFlag::Loan ? m.LoanFileName : m.MortgageFileName;
+}
+
 MortgageFileData mortgageFileDataFromState(const QString& comperiod, const QString& freqPmt) {
     const ProgramState& p = program();
     const MortgageState& m = mortgage();

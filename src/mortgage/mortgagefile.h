@@ -14,6 +14,12 @@
 #include <cstdint>
 #include <vector>
 
+// The file dialog's mode of the file type of `mortgageMode`: 5 and 6 (open, save) for mortgage
+// files, 7 and 8 for loan files.
+std::int16_t mortgageFileMode(MortgageModeFlag mortgageMode, bool save);
+// MortgageFileName or LoanFileName: the name last opened or saved in that mode.
+QString& lastMortgageFileName(MortgageModeFlag mortgageMode);
+
 struct MortgageFileData {
     Currency Principal;
     Currency Rate;

@@ -1,6 +1,7 @@
 #include "shell/calculatorframe.h"
 
 #include "core/programstate.h"
+#include "platform/beep.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
 #include "shell/busypointer.h"
@@ -13,10 +14,14 @@
 #include "shell/quickhelpbox.h"
 #include "shell/reportframe.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QStackedWidget>
 
 namespace {
@@ -193,4 +198,85 @@ QLabel* CalculatorFrame::captionLabel(const QString& name, const QString& text, 
     small.setPointSizeF(small.pointSizeF() * 0.9);
     label->setFont(small);
     return label;
+}
+
+void CalculatorFrame::entryLook(std::initializer_list<QWidget*> boxes, int widthTwips) {
+    for (QWidget* box : boxes) {
+        box->setFont(fixedPitch());
+        box->setFixedWidth(twips(widthTwips));
+    }
+}
+
+QGroupBox* CalculatorFrame::optionFrame(const QString& caption,
+                                        std::initializer_list<std::pair<QString, QString>> buttons,
+                                        Qt::Orientation orientation,
+                                        std::vector<QRadioButton*>& made) {
+    auto* frame = new QGroupBox(caption, this);
+    QBoxLayout* layout = orientation == Qt::Horizontal
+                             ? static_cast<QBoxLayout*>(new QHBoxLayout(frame))
+                             : static_cast<QBoxLayout*>(new QVBoxLayout(frame));
+    layout->setContentsMargins(4, 0, 4, 0);
+    for (const auto& [name, text] : buttons) {
+        auto* button = new QRadioButton(text, frame);
+        button->setObjectName(name);
+        layout->addWidget(button);
+        made.push_back(button);
+    }
+    return frame;
+}
+
+CommandButton* CalculatorFrame::commandButton(const QString& caption, const QString& name,
+                                              std::function<void()> handler) {
+    auto* button = new CommandButton(caption, name, this);
+    connect(button, &CommandButton::clicked, this, std::move(handler));
+    return button;
+}
+
+void CalculatorFrame::tabChain(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+namespace {
+
+// The key rule of a list that takes no typing.
+class NoTyping : public QObject {
+public:
+    NoTyping(QComboBox* list, QWidget* enterTarget, std::function<void()> typed)
+        : QObject(list), m_enterTarget(enterTarget), m_typed(std::move(typed)) {
+        list->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            auto& key = static_cast<QKeyEvent&>(*event);
+            if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+                m_enterTarget->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+            if (!key.text().isEmpty() && key.text().front().isPrint()) {
+                m_typed();
+                platform::beep();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* m_enterTarget;
+    std::function<void()> m_typed;
+};
+
+} // namespace
+
+void CalculatorFrame::listWithoutTyping(QComboBox* list, QWidget* enterTarget,
+                                        std::function<void()> typed) {
+    new NoTyping(list, enterTarget, std::move(typed));
 }

@@ -25,6 +25,9 @@
 #include "shell/windowregistry.h"
 
 #include <QString>
+#include <functional>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 class CommandButton;
@@ -33,6 +36,8 @@ class Grid;
 class OptionGroup;
 class PrinterDevice;
 class QComboBox;
+class QGroupBox;
+class QRadioButton;
 class QLabel;
 class QLineEdit;
 class QStackedWidget;
@@ -115,6 +120,21 @@ protected:
     // for `characters`, and a small caption label of `widthTwips` that wraps.
     QLabel* resultLabel(const QString& name, int characters = 15);
     QLabel* captionLabel(const QString& name, const QString& text, int widthTwips = 1800);
+    // A command button of the calculator's own that runs `handler` when pressed.
+    CommandButton* commandButton(const QString& caption, const QString& name,
+                                 std::function<void()> handler);
+    // A list that takes no typing: a key that types beeps and runs `typed`; Enter moves the
+    // focus to `enterTarget`.
+    void listWithoutTyping(QComboBox* list, QWidget* enterTarget, std::function<void()> typed);
+    // The tab order: each widget after the one before it.
+    void tabChain(std::initializer_list<QWidget*> widgets);
+    // Entry boxes and lists in a fixed-pitch font, `widthTwips` wide.
+    void entryLook(std::initializer_list<QWidget*> boxes, int widthTwips);
+    // A frame with a caption around option buttons (given as object name and caption), in a
+    // row or a column; the buttons are not yet in options().
+    QGroupBox* optionFrame(const QString& caption,
+                           std::initializer_list<std::pair<QString, QString>> buttons,
+                           Qt::Orientation orientation, std::vector<QRadioButton*>& made);
 
 private:
     EntryField* bind(EntryField* field);

@@ -4,8 +4,11 @@
 #include "platform/modal.h"
 #include "shell/allyesno.h"
 #include "shell/amsgbox.h"
+#include "shell/busypointer.h"
 #include "shell/filedir.h"
 #include "shell/mdicontainer.h"
+
+#include <QFileInfo>
 
 void showMessage(std::int16_t number, const QString& detail, const QString& detail2) {
     ProgramState& p = program();
@@ -31,4 +34,46 @@ QString chooseFile(std::int16_t mode) {
     program().FileDialogMode = mode;
     FileDir::FileDirectory();
     return program().FileDialogMode == 9 ? QString() : program().ChosenPath;
+}
+
+namespace {
+
+// Runs the dialog of `mode` and `work` on the chosen path; the protocol values are reset after.
+bool throughDialog(std::int16_t mode, QString& lastName,
+                   const std::function<bool(const QString&)>& work, std::int16_t failMessage,
+                   bool clearNameOnFailure) {
+    ProgramState& p = program();
+    p.ChosenPath = lastName;
+    const QString path = chooseFile(mode);
+    bool done = false;
+    if (!path.isEmpty()) {
+        {
+            BusyPointer busy;
+            done = work(path);
+        }
+        if (done) {
+            lastName = QFileInfo(path).fileName();
+        } else {
+            if (clearNameOnFailure) {
+                lastName.clear();
+            }
+            showMessage(failMessage);
+        }
+    }
+    p.FileDialogMode = 0;
+    p.ChosenPath.clear();
+    return done;
+}
+
+} // namespace
+
+bool saveThroughDialog(std::int16_t mode, QString& lastName,
+                       const std::function<bool(const QString& path)>& save,
+                       std::int16_t failMessage) {
+    return throughDialog(mode, lastName, save, failMessage, false);
+}
+
+bool openThroughDialog(std::int16_t mode, QString& lastName,
+                       const std::function<bool(const QString& path)>& open) {
+    return throughDialog(mode, lastName, open, 13, true);
 }

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 // Shows message `number` of the message table in AMsgbox; `detail` and `detail2` become
 // MessageDetail and MessageDetail2 for the messages that insert them.
@@ -18,6 +19,21 @@ bool askQuestion(std::int16_t code);
 // name, through FileDir. Returns the chosen path, or an empty text when cancelled (then
 // FileDialogMode is 9).
 QString chooseFile(std::int16_t mode);
+
+// The steps every "save file" button takes around its own writing: the file dialog of `mode`
+// offering `lastName`; `save` writes the chosen path under the busy pointer and returns false
+// when the file could not be written, which shows `failMessage`. A saved file's name (without
+// folder) becomes `lastName`. FileDialogMode and ChosenPath are reset at the end. Returns true
+// when the file was saved.
+bool saveThroughDialog(std::int16_t mode, QString& lastName,
+                       const std::function<bool(const QString& path)>& save,
+                       std::int16_t failMessage);
+
+// The same for an "open file" button: `open` reads the chosen path under the busy pointer and
+// returns false when it could not (message 13, "File not found or wrong format. ...", and
+// `lastName` emptied); an opened file's name becomes `lastName`.
+bool openThroughDialog(std::int16_t mode, QString& lastName,
+                       const std::function<bool(const QString& path)>& open);
 
 // The message table and question table texts.
 QString messageText(std::int16_t number);
