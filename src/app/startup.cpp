@@ -8,13 +8,11 @@
 
 #include <QApplication>
 
-namespace {
 void registerWindows() {
     windows().add(WindowId::MortgageCalc, [](QWidget* parent) { return new MortgageCalc(parent); });
     windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
     registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
 }
-} // namespace
 
 std::unique_ptr<MDIContainer> startOrvalen() {
     QApplication::setApplicationName(QStringLiteral("Orvalen"));

@@ -5,6 +5,9 @@
 
 #include <memory>
 
+// Registers every window the menu opens and every caller of the graph window.
+void registerWindows();
+
 // Names the application, registers every window the menu opens and shows the main window with
 // its menu. Needs a QApplication.
 std::unique_ptr<MDIContainer> startOrvalen();

@@ -124,13 +124,11 @@ private slots:
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.resize(twipsSize(12000, 9000));
-        QTest::qWait(10);
-        QCOMPARE(int(program().LayoutHeight), 8670);
-        QCOMPARE(MenuMain::instance()->pos(), twipsPoint(1200, 1000));
+        QTRY_COMPARE(int(program().LayoutHeight), 8670);
+        QTRY_COMPARE(MenuMain::instance()->pos(), twipsPoint(1200, 1000));
         main.resize(twipsSize(9615, 6810));
-        QTest::qWait(10);
-        QCOMPARE(int(program().LayoutHeight), 6810);
-        QCOMPARE(MenuMain::instance()->pos(), twipsPoint(-60, -30));
+        QTRY_COMPARE(int(program().LayoutHeight), 6810);
+        QTRY_COMPARE(MenuMain::instance()->pos(), twipsPoint(-60, -30));
     }
 
     // The mode flag is stored before the window loads and overwritten on every click.
