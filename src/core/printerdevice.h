@@ -30,8 +30,9 @@ public:
     // Prints `text` at the current column; the next print continues on the same line.
     virtual void print(const QString& text) = 0;
     virtual void endLine() = 0;
-    // Moves to character column `column` (counted from 1). A line already past it is ended
-    // first, so the text starts at that column of the next line.
+    // Moves to character column `column` (counted from 1). A line already past it (a figure
+    // wider than its column) gets one blank instead: the line grows, and no figure is cut or
+    // pushed onto a line of its own.
     virtual void tab(int column) = 0;
     // 1 on the first page, one more after each new page.
     virtual int page() const = 0;

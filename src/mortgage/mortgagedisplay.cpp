@@ -14,11 +14,11 @@ QString money(double value) {
 }
 
 QString whole(double value, QStringView pattern, int width) {
-    return RightJustify(formatNumber(value, pattern), width);
+    return RightAlign(formatNumber(value, pattern), width);
 }
 
 QString symbolMoney(const QString& symbol, double value, int width) {
-    return RightJustify(symbol + formatNumber(value, u"###,,###.00"), width);
+    return RightAlign(symbol + formatNumber(value, u"###,,###.00"), width);
 }
 
 } // namespace
@@ -76,7 +76,7 @@ MortgageCaptions mortgageCaptions(const MortgageResult& result, const QString& c
     if (result.stage < MortgageResult::Schedule) {
         return c;
     }
-    c.EndMortYear = RightJustify(formatNumber(result.yearsOrMonths, u"###.00"), 12);
+    c.EndMortYear = RightAlign(formatNumber(result.yearsOrMonths, u"###.00"), 12);
     if (result.stage < MortgageResult::Complete) {
         return c;
     }
@@ -122,7 +122,7 @@ MortgageDisplay mortgageDisplay(const MortgageResult& result, const Table& sched
 
     // The listing shows the payments the schedule applied: a planned payment that was skipped
     // (too close to the balance) or fell after the payoff is not listed.
-    if (result.PrePayCount > 0) {
+    if (result.PrePayCount > 0 && !result.applied.empty()) {
         d.prePayHeadingRow = rows + 4;
         d.prePayHeading = {QStringLiteral("Additional "),
                            QStringLiteral("Payments  "),
@@ -138,7 +138,7 @@ MortgageDisplay mortgageDisplay(const MortgageResult& result, const Table& sched
             d.prePayRows.push_back({QStringLiteral("Year  ") + year, QString(), amount, QString(),
                                     QString(), QString()});
             d.prePayReportText += QStringLiteral(" Year   ") + year + QString(10, u' ') +
-                                  RightJustify(amount, 12) + u'\n';
+                                  RightAlign(amount, 12) + u'\n';
         }
         d.listedPrePayCount = static_cast<int>(d.prePayRows.size());
     }

@@ -74,7 +74,7 @@ QString money(double value) {
 }
 
 QString symbolMoney(const QString& symbol, double value, QStringView pattern, int width) {
-    return RightJustify(symbol + formatNumber(value, pattern), width);
+    return RightAlign(symbol + formatNumber(value, pattern), width);
 }
 
 } // namespace
@@ -123,8 +123,8 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
     printer.printLine();
 
     printer.printAt(2, symbolMoney(sym, data.Principal.toDouble(), u"###,,###.00", 11));
-    printer.printAt(15, RightJustify(formatNumber(data.Rate, u"###.000"), 8) + u'%');
-    printer.printAt(29, RightJustify(formatNumber(readNumber(data.TermText), u"###"), 4));
+    printer.printAt(15, RightAlign(formatNumber(data.Rate, u"###.000"), 8) + u'%');
+    printer.printAt(29, RightAlign(formatNumber(readNumber(data.TermText), u"###"), 4));
     printer.printAt(40, RightJustify(data.ComperiodText, 16));
     printer.printLineAt(61, RightJustify(data.FreqPmtText, 16));
 
@@ -135,11 +135,11 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
 
     printer.printAt(2, data.InDays);
     printer.printAt(
-        9, RightJustify(formatNumber(captionNumber(data.PeriodicR, sym), u"0.########"), 10));
+        9, RightAlign(formatNumber(captionNumber(data.PeriodicR, sym), u"0.########"), 10));
     printer.printAt(19,
-                    RightJustify(formatNumber(captionNumber(data.NumPmtsYear, sym), u"###.00"), 7));
+                    RightAlign(formatNumber(captionNumber(data.NumPmtsYear, sym), u"###.00"), 7));
     printer.printAt(31,
-                    RightJustify(formatNumber(captionNumber(data.EndMortYear, sym), u"###.00"), 6));
+                    RightAlign(formatNumber(captionNumber(data.EndMortYear, sym), u"###.00"), 6));
     printer.printAt(40, symbolMoney(sym, captionNumber(data.InMonthPI, sym), u"##,,###.00", 10));
     printer.printAt(53, symbolMoney(sym, captionNumber(data.AllPayments, sym), u"###,,###.00", 12));
     printer.printLineAt(65,
@@ -168,11 +168,11 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
                  RightJustify(formatNumber(schedule.at(a, 0).toDouble(), u"###"), 3);
         }
         printer.printAt(2, id);
-        printer.printAt(13, RightJustify(money(schedule.at(a, 2).toDouble()), 9));
-        printer.printAt(25, RightJustify(money(schedule.at(a, 3).toDouble()), 9));
-        printer.printAt(36, RightJustify(money(schedule.at(a, 4).toDouble()), 12));
-        printer.printAt(50, RightJustify(money(schedule.at(a, 5).toDouble()), 12));
-        printer.printLineAt(65, RightJustify(money(schedule.at(a, 6).toDouble()), 12));
+        printer.printAt(13, RightAlign(money(schedule.at(a, 2).toDouble()), 9));
+        printer.printAt(25, RightAlign(money(schedule.at(a, 3).toDouble()), 9));
+        printer.printAt(36, RightAlign(money(schedule.at(a, 4).toDouble()), 12));
+        printer.printAt(50, RightAlign(money(schedule.at(a, 5).toDouble()), 12));
+        printer.printLineAt(65, RightAlign(money(schedule.at(a, 6).toDouble()), 12));
         pager.rowPrinted();
     }
 
@@ -180,13 +180,13 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
     printer.printLine();
     const int lastRow = std::max(n, 0);
     printer.printAt(2, QStringLiteral("Total:"));
-    printer.printAt(36, RightJustify(sym + money(schedule.at(lastRow, 4).toDouble()), 12));
-    printer.printAt(50, RightJustify(sym + money(schedule.at(lastRow, 5).toDouble()), 12));
-    printer.printLineAt(65, RightJustify(sym + money(schedule.at(lastRow, 6).toDouble()), 12));
+    printer.printAt(36, RightAlign(sym + money(schedule.at(lastRow, 4).toDouble()), 12));
+    printer.printAt(50, RightAlign(sym + money(schedule.at(lastRow, 5).toDouble()), 12));
+    printer.printLineAt(65, RightAlign(sym + money(schedule.at(lastRow, 6).toDouble()), 12));
 
     if (!data.PrePayText.isEmpty()) {
-        // The listing is kept on one page of 57 lines.
-        if (pager.lines() + data.ListedPrePayCount + 4 > 57) {
+        // The listing is kept on one page: a page of the report's own length.
+        if (pager.lines() + data.ListedPrePayCount + 4 > program().LinesPerPage) {
             pager.breakPage();
         }
         printer.printLine();

@@ -32,9 +32,12 @@ void TextPrinter::tab(int column) {
     ensurePage();
     column = std::max(1, column);
     if (m_line.size() + 1 > column) {
-        endLine();
+        // The line already reaches past the column (a figure wider than its column): one
+        // blank, and the line grows.
+        m_line += u' ';
+    } else {
+        m_line = m_line.leftJustified(column - 1, u' ');
     }
-    m_line = m_line.leftJustified(column - 1, u' ');
     m_lineOpen = true;
 }
 

@@ -138,13 +138,12 @@ bool SystemPrinter::startLine() {
 
 void SystemPrinter::tab(int column) {
     column = std::max(1, column);
-    if (m_column > column) {
-        endLine();
-    }
     if (!ensurePage()) {
         return;
     }
-    m_column = column;
+    // A line that already reaches past the column (a figure wider than its column) gets one
+    // blank and grows.
+    m_column = m_column > column ? m_column + 1 : column;
 }
 
 int SystemPrinter::page() const {

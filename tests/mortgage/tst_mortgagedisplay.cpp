@@ -5,6 +5,8 @@
 #include "mortgage/mortgagestate.h"
 #include "support/mortgagefixtures.h"
 
+#include "core/formats.h"
+
 #include <QTest>
 
 namespace {
@@ -46,6 +48,8 @@ private slots:
     void dateRows();
     void prePayListing();
     void noListingWithoutPlannedPayments();
+    void noHeadingWhenNothingWasApplied();
+    void largeAmountsShowWhole();
     void applyStoresProgramValues();
     void entryTexts_data();
     void entryTexts();
@@ -230,6 +234,32 @@ void TestMortgageDisplay::noListingWithoutPlannedPayments() {
     const MortgageDisplay d = display(calculateMortgage(in));
     QCOMPARE(d.prePayHeadingRow, 0);
     QCOMPARE(d.prePayReportText, QString());
+}
+
+// A planned payment the schedule skipped (it would pay more than the balance) lists nothing:
+// no heading stands over an empty listing.
+void TestMortgageDisplay::noHeadingWhenNothingWasApplied() {
+    MortgageInputs in = defaults();
+    in.PrePayments.at(2, 2) = Currency::fromWhole(1000000);
+    in.PrePayCount = 1;
+    const MortgageDisplay d = display(calculateMortgage(in));
+    QCOMPARE(d.prePayHeadingRow, 0);
+    QCOMPARE(d.prePayRows.size(), std::size_t(0));
+    QCOMPARE(d.prePayReportText, QString());
+}
+
+// Captions of a large mortgage show every digit, however narrow their documented width.
+void TestMortgageDisplay::largeAmountsShowWhole() {
+    MortgageInputs in = defaults();
+    in.Principal = Currency::fromWhole(1000000);
+    const MortgageResult r = calculateMortgage(in);
+    const MortgageCaptions c = mortgageCaptions(r, QStringLiteral("$"));
+    QCOMPARE(c.AllPayments, QStringLiteral("$") + formatNumber(r.TP, u"###,,###.00"));
+    QVERIFY(c.AllPayments.startsWith(QStringLiteral("$2,752,581.")));
+    QCOMPARE(c.AllPayments.size(), 13);
+    QCOMPARE(c.InMonthPI, QStringLiteral("   $9,175.27"));
+    const MortgageDisplay d = display(r);
+    QVERIFY(d.totals[4].startsWith(QStringLiteral("$1,752,581.")));
 }
 
 void TestMortgageDisplay::applyStoresProgramValues() {

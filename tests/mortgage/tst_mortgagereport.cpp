@@ -8,6 +8,7 @@
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -78,6 +79,7 @@ private slots:
     }
 
     void firstPageBlock();
+    void largeMortgagePrintsWhole();
     void everyPaymentPages();
     void annualRowsWithDates();
     void loanTitles();
@@ -207,14 +209,32 @@ void TestMortgageReport::loanTitles() {
     QCOMPARE(page[17].mid(30, 6), QStringLiteral(" 48.00"));
 }
 
+// A figure wider than its column is printed whole: the line grows instead of losing digits.
+void TestMortgageReport::largeMortgagePrintsWhole() {
+    program().EntryValues[1] = Currency::fromWhole(1000000);
+    const QStringList page = printed(calculated(1)).back();
+    const QStringList first = printed(calculated(1)).front();
+    QVERIFY(first.value(10).startsWith(QStringLiteral(" $1,000,000.00  10.125%")));
+    QVERIFY(first.value(17).contains(QStringLiteral("$9,175.27   $2,752,581.96")));
+    const QString totals = page.filter(QStringLiteral("Total:")).value(0);
+    QVERIFY2(totals.contains(QRegularExpression(QStringLiteral("\\$1,752,581\\.\\d\\d "))),
+             qPrintable(totals));
+    QVERIFY(totals.contains(QRegularExpression(QStringLiteral("\\$2,752,581\\.\\d\\d$"))) ||
+            totals.contains(QRegularExpression(QStringLiteral("\\$1,000,000\\.00$"))));
+    const QString year1 = first.filter(QRegularExpression(QStringLiteral("^ +1  "))).value(0);
+    QVERIFY2(year1.contains(QRegularExpression(QStringLiteral("100,8\\d\\d\\.\\d\\d"))),
+             qPrintable(year1));
+}
+
 void TestMortgageReport::prePayBlock_data() {
     QTest::addColumn<int>("fontChoice");
     QTest::addColumn<int>("payments");
     QTest::addColumn<int>("pages");
-    // 25 annual rows leave the counter at 49: 49 + listed + 4 against a fixed 57.
-    QTest::newRow("four listed fit") << 0 << 4 << 1;
-    QTest::newRow("five listed break the page") << 0 << 5 << 2;
-    QTest::newRow("the limit is 57 also with 63 lines a page") << 1 << 5 << 2;
+    // 25 annual rows leave the counter at 49: 49 + listed + 4 against the page's own length,
+    // so that the listing never runs past the page's footer.
+    QTest::newRow("53 lines a page: one listed breaks the page") << 0 << 1 << 2;
+    QTest::newRow("63 lines a page: ten listed fit") << 1 << 10 << 1;
+    QTest::newRow("63 lines a page: eleven listed break the page") << 1 << 11 << 2;
 }
 
 void TestMortgageReport::prePayBlock() {

@@ -47,13 +47,16 @@ void TestTextPrinter::tab_data() {
         << QStringList{"t:40", "p:Page 1", "l"} << QStringList{QString(39, u' ') + "Page 1"};
     QTest::newRow("already at the column")
         << QStringList{"p:abcd", "t:5", "p:x", "l"} << QStringList{"abcdx"};
-    QTest::newRow("past the column ends the line")
-        << QStringList{"p:abcdef", "t:3", "p:x", "l"} << QStringList{"abcdef", "  x"};
+    QTest::newRow("past the column, the line grows by one blank")
+        << QStringList{"p:abcdef", "t:3", "p:x", "l"} << QStringList{"abcdef x"};
+    QTest::newRow("a figure wider than its column keeps the next one on its line")
+        << QStringList{"t:36", "p:$1,752,581.92", "t:50", "p:x", "l"}
+        << QStringList{QString(35, u' ') + "$1,752,581.92 x"};
     QTest::newRow("columns of a table row")
         << QStringList{"t:2", "p:1", "t:10", "p:2,000.00", "t:25", "p:.00", "l"}
         << QStringList{" 1       2,000.00       .00"};
     QTest::newRow("column 0 counts as 1")
-        << QStringList{"p:a", "t:0", "p:b", "l"} << QStringList{"a", "b"};
+        << QStringList{"p:a", "t:0", "p:b", "l"} << QStringList{"a b"};
     QTest::newRow("print continues the line")
         << QStringList{"p:Page", "p: 2", "l"} << QStringList{"Page 2"};
     QTest::newRow("empty lines") << QStringList{"l", "p:x", "l", "l"} << QStringList{"", "x", ""};
