@@ -340,15 +340,18 @@ void MortgageCalc::MLoadFile_Click() {
     std::optional<MortgageFileData> data;
     // The whole file is read and checked first: nothing in the window changes for a file that
     // cannot be read.
+    const MortgageModeFlag mode = program().MortgageMode;
+    QString name = lastMortgageFileName(mode);
     const bool opened =
-        openThroughDialog(mortgageFileMode(program().MortgageMode, false),
-                          lastMortgageFileName(program().MortgageMode), [&](const QString& path) {
-                              try {
-                                  data = loadMortgageFile(path);
-                              } catch (const RunTimeFailure&) {
-                              }
-                              return data.has_value();
-                          });
+        openThroughDialog(mortgageFileMode(mode, false), name, [&](const QString& path) {
+            try {
+                data = loadMortgageFile(path);
+            } catch (const RunTimeFailure&) {
+            }
+            return data.has_value();
+        });
+    // The name is the last one of the file's own kind.
+    lastMortgageFileName(opened ? data->MortgageMode : mode) = name;
     if (opened) {
         applyMortgageFileData(*data);
         // The file says mortgage or loan: the whole window follows it.

@@ -9,6 +9,7 @@
 #include "mortgage/mortgagestate.h"
 #include "platform/barchart.h"
 #include "platform/filedialogs.h"
+#include "platform/beep.h"
 #include "platform/grid.h"
 #include "shell/graphsall.h"
 #include "shell/mdicontainer.h"
@@ -21,6 +22,7 @@
 #include "support/modalresponder.h"
 #include "support/tempprogramdir.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -396,6 +398,117 @@ private slots:
         QVERIFY(!MenuMain::instance()->isHidden());
         QCOMPARE(int(program().ResultCount), 0);
         QCOMPARE(int(program().CalcMode), 0);
+    }
+
+    // A loan file opened from the mortgage window puts the whole window in loan mode, exactly
+    // as the menu's loan button would, and a mortgage file opened from the loan window back.
+    void fileOfTheOtherModeSwitchesTheWindow() {
+        open("LoanPmt");
+        type("InTerm", "50");
+        leaveTo("MCalc");
+        click("MCalc");
+        const QString loanFile = dir().filePath("Car.uld");
+        FileDialogs::setNextAnswer(loanFile);
+        click("MSaveFile");
+        click("MExit");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        open("Canadian");
+        FileDialogs::setNextAnswer(loanFile);
+        click("MLoadFile");
+        QCOMPARE(program().MortgageMode, MortgageModeFlag::Loan);
+        QCOMPARE(mainWindow()->windowTitle(), QStringLiteral(" Loan Tables"));
+        QCOMPARE(label("Label3"), QStringLiteral(" Payback period of the       loan in months."));
+        QCOMPARE(label("Label8"), QStringLiteral(" Total paid over life     of the loan."));
+        QCOMPARE(label("Label11"), QStringLiteral(" No. months to        final payment."));
+        QCOMPARE(combo("InTerm")->currentText(), rj("50", 16));
+        QCOMPARE(combo("InTerm")->itemText(0), QStringLiteral("24"));
+        QCOMPARE(grid()->text(0, 0), QStringLiteral(" Payment  Year"));
+        QCOMPARE(label("EndMortYear"), rj("50.00", 12));
+        // Typed terms are months now, up to 480.
+        type("InTerm", "60");
+        leaveTo("MCalc");
+        QCOMPARE(program().EntryValues[3], Currency::fromWhole(5));
+        click("MCalc");
+        CapturedPrinter captured;
+        respondType(QStringLiteral("InFName"), QStringLiteral("Car"), QStringLiteral("Acept"));
+        click("MPrinter");
+        QVERIFY(captured.lines().contains(QString(31, ' ') + QStringLiteral(" Personal Loan Table")));
+        // Saving now writes a loan file.
+        FileDialogs::setNextAnswer(dir().filePath("Car2.uld"));
+        click("MSaveFile");
+        QCOMPARE(mortgage().LoanFileName, QStringLiteral("Car2.uld"));
+        QCOMPARE(mortgage().MortgageFileName, QString());
+    }
+
+    // Choosing an option through the accessibility action (screen readers, voice control)
+    // runs its handler as a click does.
+    void optionsFollowTheAccessibilityAction() {
+        open("Canadian");
+        auto* all = window()->findChild<QRadioButton*>("Option1");
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(all);
+        QVERIFY(access != nullptr && access->actionInterface() != nullptr);
+        access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(all->isChecked());
+        QCOMPARE(program().CalcMode, CalcModeFlag::EveryPayment);
+        click("MCalc");
+        QCOMPARE(int(program().ResultCount), 301);
+    }
+
+    // Typing into a list that takes no typing beeps and clears the results.
+    void typingIntoAFrequencyListClearsTheResults() {
+        int beeps = 0;
+        platform::setBeepHandler([&beeps] { ++beeps; });
+        open("Canadian");
+        click("MCalc");
+        QVERIFY(!label("InMonthPI").isEmpty());
+        combo("FreqPmt")->setFocus();
+        QTest::keyClicks(combo("FreqPmt"), "w");
+        platform::setBeepHandler({});
+        QCOMPARE(beeps, 1);
+        QCOMPARE(label("InMonthPI"), QString());
+        QCOMPARE(grid()->text(1, 1), QString());
+        QCOMPARE(int(program().ResultCount), 0);
+        QCOMPARE(combo("FreqPmt")->currentText(), QStringLiteral("      Monthly"));
+    }
+
+    // After a pick from a list (or an option), the first key typed into another field still
+    // starts a new entry there.
+    void typingAfterAnOption() {
+        open("Canadian");
+        click("Option1");
+        type("InPrincipal", "50000");
+        leaveTo("MCalc");
+        QCOMPARE(line("InPrincipal")->text(), QStringLiteral("      $50,000.00"));
+        click("MCalc");
+        QCOMPARE(label("InMonthPI"), rj("$458.76", 12));
+    }
+
+    // The help takes the grid's place and nothing else on the window moves.
+    void quickHelpLeavesTheFormInPlace() {
+        MortgageCalc* w = open("Canadian");
+        const QPoint freq = combo("FreqPmt")->pos();
+        const QPoint calc = button("MCalc")->pos();
+        const QRect gridPlace = grid()->geometry();
+        click("MHelp");
+        auto* help = w->findChild<QPlainTextEdit*>("MTextBox");
+        QTRY_VERIFY(help->isVisible());
+        QCOMPARE(combo("FreqPmt")->pos(), freq);
+        QCOMPARE(button("MCalc")->pos(), calc);
+        QCOMPARE(help->geometry(), gridPlace);
+        QCOMPARE(help->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    }
+
+    // A 1,000,000.00 mortgage shows every figure whole on the window.
+    void largeMortgageShowsWhole() {
+        open("Canadian");
+        type("InPrincipal", "1000000");
+        leaveTo("MCalc");
+        click("MCalc");
+        auto* total = window()->findChild<QLabel*>("AllPayments");
+        QVERIFY(total->text().trimmed().startsWith(QStringLiteral("$2,752,581.")));
+        QVERIFY(total->contentsRect().width() >=
+                total->fontMetrics().horizontalAdvance(total->text()));
     }
 
 private:
