@@ -230,14 +230,13 @@ void MortgageCalc::calculate() {
         return;
     }
     MortgageResult result;
-    try {
-        calculateMortgage(inputs, result);
-    } catch (const RunTimeFailure&) {
-        // The figures reached before the failure stay shown.
-        showCaptions(mortgageCaptions(result, p.CurrencySymbol));
-        throw;
-    }
+    const bool complete = quietly([&] { calculateMortgage(inputs, result); });
+    // The figures reached before a failure stay shown.
     showCaptions(mortgageCaptions(result, p.CurrencySymbol));
+    if (!complete) {
+        showMessage(3);
+        return;
+    }
     const MortgageDisplay display =
         mortgageDisplay(result, p.ResultTable, inputs.PrePayments, p.CurrencySymbol);
     applyMortgageDisplay(display);

@@ -1,8 +1,8 @@
 #include "shell/entryfield.h"
 
 #include "core/programstate.h"
-#include "core/runtimefailure.h"
 #include "shell/dialogs.h"
+#include "shell/guarded.h"
 #include "shell/keyfilters.h"
 #include "shell/textbox.h"
 
@@ -141,14 +141,14 @@ void EntryField::LostFocus() {
         store = true;
     }
     if (store) {
-        try {
+        // An entry the currency type cannot hold: the field keeps its stored value and shows it
+        // again.
+        const bool stored = guarded(3, [&] {
             const EntryCommit commit = commitEntry(m_field, text(), p.CurrencySymbol);
             p.EntryValues[m_field.index] = commit.value;
             setText(commit.text);
-        } catch (const RunTimeFailure&) {
-            // An entry the currency type cannot hold: the field keeps its stored value and
-            // shows it again.
-            showMessage(3);
+        });
+        if (!stored) {
             showValue();
         }
         p.EditPending = 0;

@@ -3,15 +3,31 @@
 #include "core/runtimefailure.h"
 #include "shell/dialogs.h"
 
-#include <new>
+#include <exception>
+
+namespace {
+constexpr std::int16_t UnknownError = 7;
+} // namespace
 
 bool guarded(std::int16_t messageNumber, const std::function<void()>& body) {
+    std::int16_t shown = 0;
     try {
         body();
         return true;
     } catch (const RunTimeFailure&) {
-    } catch (const std::bad_alloc&) {
+        shown = messageNumber;
+    } catch (...) {
+        shown = UnknownError;
     }
-    showMessage(messageNumber);
+    showMessage(shown);
     return false;
+}
+
+bool quietly(const std::function<void()>& body) {
+    try {
+        body();
+        return true;
+    } catch (...) {
+        return false;
+    }
 }

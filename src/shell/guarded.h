@@ -1,11 +1,16 @@
 #pragma once
-// The one place where run-time failures are caught: an event handler wraps its body in
-// guarded(). A failure abandons the body, restores the normal pointer (every BusyPointer of
-// the body has gone out of scope by then) and shows one numbered message. What the body had
-// already shown stays.
+// The one place where failures are caught: an event handler wraps its body in guarded(). A
+// run-time failure abandons the body and shows the handler's numbered message; any other
+// failure (out of memory, a fault of the program) shows "Unknown error. Cannot complete."
+// (message 7). Nothing crosses the event loop. The normal pointer is back by then (every
+// BusyPointer of the body has gone out of scope), and what the body had already shown stays.
 
 #include <cstdint>
 #include <functional>
 
 // Returns true when the body ran to its end.
 bool guarded(std::int16_t messageNumber, const std::function<void()>& body);
+
+// The same for the few steps whose failure the program does not report (reading the settings
+// file, a figure reached before a calculation failed): any failure abandons the body quietly.
+bool quietly(const std::function<void()>& body);

@@ -3,24 +3,25 @@
 #include "core/programstate.h"
 #include "core/records.h"
 #include "core/runtimefailure.h"
+#include "shell/guarded.h"
 
 bool loadSettings(const QString& path) {
     ProgramState& p = program();
-    bool ok = true;
-    try {
+    // A file that cannot be read is never worth a message: the fields read so far stay.
+    const bool ok = quietly([&] {
         const std::optional<QByteArray> bytes = readFileBytes(path);
         if (!bytes) {
             throw RunTimeFailure("settings file cannot be read");
         }
         RecordReader reader(*bytes);
-        const Record record = reader.next();
+        const Record record = reader.next(3);
         p.CurrencySymbol = record.text(0);
         const std::int16_t font = record.int16(1);
         p.PrinterFontChoice = (font >= 0 && font <= 3) ? font : 0;
         p.UserName = record.text(2);
-    } catch (const RunTimeFailure&) {
+    });
+    if (!ok) {
         p.LinesPerPage = 53;
-        ok = false;
     }
     if (p.CurrencySymbol.isEmpty()) {
         p.CurrencySymbol = QStringLiteral("$");

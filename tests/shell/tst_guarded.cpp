@@ -1,0 +1,62 @@
+// Failures caught at the handler: the handler's message for a run-time failure, message 7 for
+// anything else, nothing at all for the quiet steps; nothing passes on to the event loop.
+
+#include "core/programstate.h"
+#include "core/runtimefailure.h"
+#include "shell/guarded.h"
+#include "support/modalresponder.h"
+
+#include <QTest>
+#include <new>
+#include <stdexcept>
+
+class TestGuarded : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { resetProgram(); }
+
+    void failures_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("message");
+        QTest::newRow("run-time failure: the handler's message") << 0 << 3;
+        QTest::newRow("out of memory: unknown error") << 1 << 7;
+        QTest::newRow("any other exception: unknown error") << 2 << 7;
+    }
+
+    void failures() {
+        QFETCH(int, kind);
+        ModalGuard guard;
+        respondClick(QStringLiteral("AMsgExit"));
+        bool after = false;
+        const bool ran = guarded(3, [&] {
+            if (kind == 0) {
+                throw RunTimeFailure("division by zero");
+            }
+            if (kind == 1) {
+                throw std::bad_alloc();
+            }
+            throw std::logic_error("a fault of the program");
+            after = true;
+        });
+        QVERIFY(!ran);
+        QVERIFY(!after);
+        QTEST(int(program().MessageNumber), "message");
+    }
+
+    void completeBodyShowsNothing() {
+        ModalGuard guard;
+        QVERIFY(guarded(3, [] {}));
+        QCOMPARE(shownDialogs().size(), std::size_t(0));
+    }
+
+    void quietStepsShowNothing() {
+        ModalGuard guard;
+        QVERIFY(!quietly([] { throw RunTimeFailure("file cannot be read"); }));
+        QVERIFY(!quietly([] { throw std::bad_alloc(); }));
+        QVERIFY(quietly([] {}));
+        QCOMPARE(shownDialogs().size(), std::size_t(0));
+    }
+};
+
+QTEST_MAIN(TestGuarded)
+#include "tst_guarded.moc"
