@@ -100,9 +100,11 @@ void EntryField::setListItems(const QStringList& items) {
 bool EntryField::KeyPress(QChar key, const QString& text) {
     const auto code = static_cast<std::int16_t>(key.unicode());
     if (m_field.allowsMinus && key == u'-') {
-        // The minus starts a negative entry: the field holds the minus alone.
-        setText(QStringLiteral("-"));
-        return false;
+        // The minus, at any moment, empties the field, clears the results and is typed: a
+        // negative entry starts.
+        setText(QString());
+        m_resetResults();
+        return true;
     }
     const std::int16_t accepted = m_field.kind == FieldKind::Years
                                       ? FilterWholeKey(code)

@@ -28,9 +28,10 @@ public:
         rate = new QComboBox(this);
         rate->addItems({"6 ", "7 ", "8 ", "25"});
         years = new QLineEdit(this);
+        increase = new QLineEdit(this);
         calc = new QPushButton(QStringLiteral("&Calculate"), this);
         calc->setObjectName(QStringLiteral("Calc"));
-        for (QWidget* w : std::initializer_list<QWidget*>{money, rate, years, calc}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{money, rate, years, increase, calc}) {
             layout->addWidget(w);
         }
         auto reset = [this] {
@@ -64,10 +65,20 @@ public:
                                          .limitMessage = 4,
                                          .enterTarget = "Calc"},
                                         reset));
+        fields.push_back(new EntryField(increase,
+                                        {.name = "InIncrease",
+                                         .index = 4,
+                                         .kind = FieldKind::Percent,
+                                         .pattern = "###.00",
+                                         .width = 14,
+                                         .enterTarget = "Calc",
+                                         .allowsMinus = true},
+                                        reset));
     }
     QLineEdit* money;
     QComboBox* rate;
     QLineEdit* years;
+    QLineEdit* increase;
     QPushButton* calc;
     std::vector<EntryField*> fields;
     int resets = 0;
@@ -80,7 +91,7 @@ class TestEntryField : public QObject {
 private slots:
     void init() {
         resetProgram();
-        program().EntryValues = BoundedArray<Currency>(4);
+        program().EntryValues = BoundedArray<Currency>(5);
         m_beeps = 0;
         platform::setBeepHandler([this] { ++m_beeps; });
         m_window = std::make_unique<TestWindow>();
@@ -335,6 +346,23 @@ private slots:
         QCOMPARE(m_window->resets, 0);
         m_window->years->setFocus();
         QCOMPARE(program().EntryValues[1], Currency::fromWhole(10000));
+    }
+
+    // A field that allows a minus: the minus, at any moment, empties the field, clears the
+    // results and starts a negative entry; elsewhere the minus is refused.
+    void minusStartsANegativeEntry() {
+        m_window->increase->setFocus();
+        QTest::keyClicks(m_window->increase, "5-3.5");
+        QCOMPARE(m_window->increase->text(), QStringLiteral("-3.5"));
+        QCOMPARE(m_window->resets, 2);
+        m_window->calc->setFocus();
+        QCOMPARE(program().EntryValues[4], Currency::fromDouble(-3.5));
+        QCOMPARE(m_window->increase->text(), QStringLiteral("         -3.50%"));
+        QCOMPARE(m_beeps, 0);
+        m_window->rate->setFocus();
+        QTest::keyClicks(m_window->rate, "-");
+        QCOMPARE(m_beeps, 1);
+        QCOMPARE(m_window->rate->currentText(), QString());
     }
 
     // An editable list completes nothing: typing 2 where the list holds 25 gives 2.
