@@ -123,17 +123,17 @@ EditorView RefreshEditor() {
     v.grid = editorGridSetup(t.RecordCount);
     v.rows.firstRow = 1;
     for (int b = 1; b <= t.RecordCount; ++b) {
-        const Cell& date = t.TrendRecords.at(b, RecordDate);
-        QString dateText;
         try {
-            dateText = Dates::toShortDate(recordDate(date));
+            v.rows.rows.push_back(
+                {RightJustify(formatNumber(static_cast<double>(b), u"####"), 6),
+                 Dates::toShortDate(recordDate(t.TrendRecords.at(b, RecordDate))),
+                 RightJustify(
+                     formatNumber(recordValue(t.TrendRecords.at(b, RecordValue)), u"####,,###.00"),
+                     13)});
         } catch (const RunTimeFailure&) {
-            dateText = fieldText(date);
+            v.message = 7;
+            break;
         }
-        v.rows.rows.push_back(
-            {RightJustify(formatNumber(static_cast<double>(b), u"####"), 6), dateText,
-             RightJustify(
-                 formatNumber(t.TrendRecords.at(b, RecordValue).toDouble(), u"####,,###.00"), 13)});
     }
     v.inNew = QStringLiteral("New");
     v.inDate = Dates::toShortDate(t.NextDate);

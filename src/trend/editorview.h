@@ -60,7 +60,8 @@ QDate ProposeNextDate();
 
 // RefreshEditor: the header boxes, the grid (the records renumbered; number "####" in 6,
 // date in short-date form, value "####,,###.00" in 13) and the entry row: InNew "New", InDate
-// the proposed date, InValue empty.
+// the proposed date, InValue empty. A record that cannot be shown ends the grid there with
+// message 7.
 struct EditorView {
     EditorHeader header;
     GridSetup grid;
@@ -68,6 +69,7 @@ struct EditorView {
     QString inNew;
     QString inDate;
     QString inValue;
+    std::int16_t message = 0;
 };
 EditorView RefreshEditor();
 

@@ -201,6 +201,7 @@ void deleteAllRecords() {
     t.EarningsCount = 0;
     t.DatabaseTitle.clear();
     program().TrendFileName.clear();
+    program().CalcMode = 0;
 }
 
 std::int16_t ratiosClicked(const QString& factorText) {

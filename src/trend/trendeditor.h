@@ -49,8 +49,8 @@ EditorOutcome DeleteRec();
 void CompactEarnings(const QString& factorText);
 
 // "&Delete All" after the window asked question 3 and the answer was No: no records, no
-// earnings, no title or file name, TrendRecords re-created with rows 0..1000. The factor and
-// TrendModified keep their values. The window then shows RefreshEditor() and
+// earnings, no title or file name, CalcMode 0, TrendRecords re-created with rows 0..1000. The
+// factor and TrendModified keep their values. The window then shows RefreshEditor() and
 // ClearTrendResults() and hides the menu's InfoLabel.
 void deleteAllRecords();
 

@@ -21,10 +21,14 @@ void loadTrendMenu() {
     TrendState& t = trend();
     t.TrendRecords = Table(MenuRecordCapacity + 1, 3);
     t.EarningsTable = BoundedTable<double>(MaxEarningsRows + 1, 2);
-    program().ReportBlocks = BoundedArray<QString>(4);
+    resetTrendReportBlocks();
     t.EarningsFactor = 10.0F;
     t.DatabaseTitle.clear();
     t.TrendModified = 0;
+}
+
+void resetTrendReportBlocks() {
+    program().ReportBlocks = BoundedArray<QString>(4);
 }
 
 void leaveTrendModule() {

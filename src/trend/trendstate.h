@@ -67,6 +67,10 @@ void resetTrend();
 // keep their values.
 void loadTrendMenu();
 
+// ReportBlocks (0..3) re-created empty: before the editor is shown from the menu, after a file
+// was opened, and from the averages window.
+void resetTrendReportBlocks();
+
 // Leaving the module: the tables and ReportBlocks are discarded; RecordCount, EarningsCount,
 // CalcMode and PeriodMode become 0, the title and TrendFileName empty.
 void leaveTrendModule();

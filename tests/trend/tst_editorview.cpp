@@ -112,6 +112,15 @@ private slots:
         QCOMPARE(v.inValue, QString());
     }
 
+    void gridStopsAtARecordItCannotShow() {
+        setUpTrend(weeklyRecords(4, QDate(2001, 3, 16), {1, 2, 3, 4}));
+        trend().TrendRecords.at(3, RecordValue) = Cell(QDate(2001, 1, 1));
+        const EditorView v = RefreshEditor();
+        QCOMPARE(int(v.message), 7);
+        QCOMPARE(v.rows.rows.size(), std::size_t{2});
+        QCOMPARE(v.grid.rows, 28);
+    }
+
     void proposedDate_data() {
         QTest::addColumn<int>("records");
         QTest::addColumn<QDate>("proposed");

@@ -262,7 +262,9 @@ private slots:
         trend().EarningsFactor = 14.0F;
         trend().TrendModified = 1;
         program().TrendFileName = QStringLiteral("Fund.orv");
+        program().CalcMode = 2;
         deleteAllRecords();
+        QCOMPARE(int(program().CalcMode), 0);
         QCOMPARE(int(trend().RecordCount), 0);
         QCOMPARE(int(trend().EarningsCount), 0);
         QCOMPARE(trend().DatabaseTitle, QString());

@@ -65,6 +65,13 @@ private slots:
         QCOMPARE(program().ReportBlocks.size(), 0);
     }
 
+    void reportBlocksStartEmpty() {
+        program().ReportBlocks[1] = QStringLiteral("old");
+        resetTrendReportBlocks();
+        QCOMPARE(program().ReportBlocks.size(), 4);
+        QCOMPARE(program().ReportBlocks[1], QString());
+    }
+
     void infoLabel() {
         QCOMPARE(infoLabelText(QStringLiteral("Growth Fund")),
                  QStringLiteral(" File in Memory = Growth Fund "));
