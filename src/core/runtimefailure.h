@@ -5,15 +5,30 @@
 // helpers below. Only event handlers catch it, through guarded() (guarded.h), which shows one
 // numbered message and abandons the operation.
 
+#include <QString>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <string>
 
+// A failure may name the numbered message it shows and the detail that message inserts (a
+// failure with its own message, such as "Check data values for this error: " and what went
+// wrong); one that names none shows the message of the handler that catches it.
 class RunTimeFailure : public std::runtime_error {
 public:
     explicit RunTimeFailure(const std::string& what) : std::runtime_error(what) {}
+    RunTimeFailure(std::int16_t messageNumber, QString detail = {})
+        : std::runtime_error("message " + std::to_string(messageNumber)),
+          m_messageNumber(messageNumber), m_detail(std::move(detail)) {}
+
+    // 0 when the failure shows the handler's message.
+    std::int16_t messageNumber() const { return m_messageNumber; }
+    const QString& detail() const { return m_detail; }
+
+private:
+    std::int16_t m_messageNumber = 0;
+    QString m_detail;
 };
 
 namespace checked {

@@ -11,15 +11,17 @@ constexpr std::int16_t UnknownError = 7;
 
 bool guarded(std::int16_t messageNumber, const std::function<void()>& body) {
     std::int16_t shown = 0;
+    QString detail;
     try {
         body();
         return true;
-    } catch (const RunTimeFailure&) {
-        shown = messageNumber;
+    } catch (const RunTimeFailure& failure) {
+        shown = failure.messageNumber() != 0 ? failure.messageNumber() : messageNumber;
+        detail = failure.detail();
     } catch (...) {
         shown = UnknownError;
     }
-    showMessage(shown);
+    showMessage(shown, detail.isEmpty() ? QString() : detail);
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The one place where failures are caught: an event handler wraps its body in guarded(). A
-// run-time failure abandons the body and shows the handler's numbered message; any other
+// run-time failure abandons the body and shows the handler's numbered message (or the message
+// the failure names, with its detail); any other
 // failure (out of memory, a fault of the program) shows "Unknown error. Cannot complete."
 // (message 7). Nothing crosses the event loop. The normal pointer is back by then (every
 // BusyPointer of the body has gone out of scope), and what the body had already shown stays.

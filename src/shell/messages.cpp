@@ -15,7 +15,7 @@ struct Entry {
 };
 
 // Messages shown as they stand; the ones that insert a value are composed below.
-constexpr std::array<Entry, 21> FixedMessages{{
+constexpr std::array<Entry, 22> FixedMessages{{
     {1, "No data to print. Calculate."},
     {2, "No data to graph. Calculate."},
     {3, "Wrong or missing entry, try again."},
@@ -39,6 +39,8 @@ constexpr std::array<Entry, 21> FixedMessages{{
     {37, "Bad Filename. Must be in the form MYFILE.UMD"},
     {38, "Bad Filename. Must be in the form MYFILE.ULD"},
     {47, "Low number is greater than High."},
+    // The trend database is full: a file holds at most 1000 records.
+    {48, "Limit is 1000 records."},
 }};
 
 } // namespace

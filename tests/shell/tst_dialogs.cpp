@@ -52,6 +52,9 @@ private slots:
         QTest::newRow("43 joins both details") << 43 << "10"
                                                << "1"
                                                << "Must be between 1 and 10";
+        QTest::newRow("48 a full trend database") << 48 << ""
+                                                  << ""
+                                                  << "Limit is 1000 records.";
         QTest::newRow("unknown number shows nothing") << 99 << ""
                                                       << ""
                                                       << "";

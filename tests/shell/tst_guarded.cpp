@@ -43,6 +43,15 @@ private slots:
         QTEST(int(program().MessageNumber), "message");
     }
 
+    void failureWithItsOwnMessage() {
+        ModalGuard guard;
+        respondClick(QStringLiteral("AMsgExit"));
+        QVERIFY(!guarded(3, [] { throw RunTimeFailure(27, QStringLiteral("Division by zero")); }));
+        QCOMPARE(int(program().MessageNumber), 27);
+        QCOMPARE(program().MessageDetail, QStringLiteral("Division by zero"));
+        QCOMPARE(shownDialogs().back().labels.value(0), QString());
+    }
+
     void completeBodyShowsNothing() {
         ModalGuard guard;
         QVERIFY(guarded(3, [] {}));

@@ -1,0 +1,65 @@
+#include "trend/averatiostexts.h"
+
+#include "trend/trendstate.h"
+
+std::vector<LabelText> averatiosCaptions() {
+    return {
+        {QStringLiteral("Label1"), QStringLiteral(" Averages")},
+        {QStringLiteral("Label9"), QStringLiteral(" Market Direction")},
+        {QStringLiteral("Label30"), QStringLiteral("Ratios  ")},
+        {QStringLiteral("Label21"), QStringLiteral(" Price/Earnings Ratio")},
+        {QStringLiteral("Label18"), QStringLiteral(" High Value from all Data")},
+        {QStringLiteral("Label3"), QStringLiteral(" Low Value from all Data")},
+        {QStringLiteral("Label26"), QStringLiteral(" Difference        =")},
+        {QStringLiteral("Label40"), QStringLiteral(" Last Data Value")},
+        {QStringLiteral("Label48"), QStringLiteral(" Difference between:")},
+        {QStringLiteral("Label36"), QStringLiteral(" High and Last Data Value")},
+        {QStringLiteral("Label45"), QStringLiteral(" Low and Last Data Value")},
+        {QStringLiteral("Label42"), QStringLiteral(" Annual Earnings")},
+    };
+}
+
+std::vector<LabelText> averatiosButtonCaptions() {
+    return {
+        {QStringLiteral("Print1"), QStringLiteral("To &Printer")},
+        {QStringLiteral("Graphshow"), QStringLiteral("&Show Graph")},
+        {QStringLiteral("ShowSheet"), QStringLiteral("&Database")},
+        {QStringLiteral("ExitBut"), QStringLiteral("E&xit to Menu")},
+    };
+}
+
+QString averatiosWindowCaption() {
+    return QStringLiteral("  Averages and Ratios");
+}
+
+AveratiosUpdate weekPointsClicked(bool checked) {
+    trend().PeriodMode = checked ? 1 : 0;
+    return SetPeriodCaptions();
+}
+
+std::int16_t showGraphFromRatios() {
+    if (trend().RecordCount == 0) {
+        return 28;
+    }
+    trend().GraphOrigin = 1;
+    return 0;
+}
+
+std::int16_t ratiosPrintRefusal() {
+    return trend().RecordCount == 0 ? 8 : 0;
+}
+
+QStringList printHighlightedFields() {
+    QStringList fields;
+    for (const QString& control : AverageLabels) {
+        fields << control;
+    }
+    fields << QStringLiteral("Label16") << QStringLiteral("Label41") << QStringLiteral("Label37")
+           << QStringLiteral("Label38") << QStringLiteral("Label19") << QStringLiteral("Label20")
+           << QStringLiteral("Label27") << QStringLiteral("Label43");
+    for (const QString& control : ChangeLabels) {
+        fields << control;
+    }
+    fields << QStringLiteral("Label22") << QStringLiteral("Label17");
+    return fields;
+}

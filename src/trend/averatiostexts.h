@@ -1,0 +1,34 @@
+#pragma once
+// What the averages and ratios window (Averatios) shows besides the results of the analysis:
+// its fixed captions, the period toggle, and the checks of its buttons. The results themselves
+// come from trendanalysis.h.
+
+#include "trend/trendanalysis.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+// The window's fixed captions, by control name.
+std::vector<LabelText> averatiosCaptions();
+
+// The buttons' captions: Print1, Graphshow, ShowSheet, ExitBut.
+std::vector<LabelText> averatiosButtonCaptions();
+
+// The main window's caption while the window is shown.
+QString averatiosWindowCaption();
+
+// WeekPoints clicked: PeriodMode becomes 1 when checked, 0 when not; returns the captions.
+// The figures are not touched.
+AveratiosUpdate weekPointsClicked(bool checked);
+
+// "&Show Graph": 28 without records; otherwise GraphOrigin becomes 1 and 0 is returned.
+std::int16_t showGraphFromRatios();
+
+// "To &Printer": 8 without records, else 0 (the window then asks question 1 and prints).
+std::int16_t ratiosPrintRefusal();
+
+// The result fields shown on a cyan background while the window is printed; afterwards they
+// and the target field (Label50) go back to white.
+QStringList printHighlightedFields();

@@ -1,0 +1,292 @@
+#include "trend/trendanalysis.h"
+
+#include "core/currency.h"
+#include "core/formats.h"
+#include "core/programstate.h"
+#include "core/runtimefailure.h"
+#include "trend/trendrecords.h"
+#include "trend/trendstate.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+
+namespace {
+
+// The periods of the moving averages, then all values.
+constexpr std::array<int, 7> Periods = {2, 4, 6, 8, 26, 52, 104};
+
+// A value that was never computed shows as an empty text.
+QString shown(std::optional<double> value, QStringView pattern) {
+    return value ? formatNumber(*value, pattern) : QString();
+}
+
+template <class T> QString shortestFixed(T value) {
+    std::array<char, 400> text{};
+    const auto r =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (r.ec != std::errc()) {
+        return QString::number(static_cast<double>(value), 'g', 15);
+    }
+    return QString::fromLatin1(text.data(), r.ptr - text.data());
+}
+
+// The figures of one computation; those never computed stay empty.
+struct Figures {
+    std::array<double, 7> periodAverages{};
+    double average = 0.0;
+    double last = 0.0;
+    double high = 0.0;
+    double low = 0.0;
+    double highLow = 0.0;
+    double lastHigh = 0.0;
+    double lastLow = 0.0;
+    std::optional<double> pe;
+    std::optional<double> pot;
+    std::array<double, 4> changes{};
+    QString verdict;
+};
+
+// Raises RunTimeFailure; `detail` holds the text of the value being summed when it fails.
+Figures compute(const TrendInputs& in, QString& detail) {
+    const int n = static_cast<int>(in.values.size());
+    Figures f;
+    detail = fieldText(in.values.front());
+    f.last = recordValue(in.values.front());
+    f.high = f.last;
+    f.low = f.last;
+    std::array<double, 7> sums{};
+    double sum = 0.0;
+    double total = 0.0;
+    for (int c = 1; c <= n; ++c) {
+        const Cell& cell = in.values[static_cast<std::size_t>(c - 1)];
+        detail = fieldText(cell);
+        const double value = recordValue(cell);
+        sum = checked::finite(sum + value);
+        f.high = std::max(f.high, value);
+        f.low = std::min(f.low, value);
+        for (std::size_t k = 0; k < Periods.size(); ++k) {
+            if (c == Periods[k]) {
+                sums[k] = sum;
+            }
+        }
+        if (c == n) {
+            total = sum;
+        }
+    }
+    detail.clear();
+    for (std::size_t k = 0; k < Periods.size(); ++k) {
+        f.periodAverages[k] = checked::divide(sums[k], Periods[k]);
+    }
+    f.average = checked::divide(total, n);
+    f.highLow = checked::divide(f.high, f.low) - 1.0;
+    f.lastHigh = checked::divide(f.last, f.high) - 1.0;
+    f.lastLow = checked::divide(f.last, f.low) - 1.0;
+    const double e1 = in.earnings[0];
+    if (e1 != 0.0) {
+        const double pe = checked::divide(f.last, e1);
+        f.pe = pe;
+        f.pot = checked::divide(pe - static_cast<double>(in.factor), pe) * -1.0;
+    }
+    const int changes = std::min(in.earningsCount, 5) - 1;
+    for (int j = 1; j <= changes; ++j) {
+        const auto row = static_cast<std::size_t>(j - 1);
+        const double change = checked::divide(in.earnings[row], in.earnings[row + 1]) - 1.0;
+        f.changes[row] = Currency::fromDouble(change).toDouble();
+    }
+    const double a2 = f.periodAverages[0];
+    const double a8 = f.periodAverages[3];
+    if (a2 > a8) {
+        f.verdict = QStringLiteral("Upswing");
+    }
+    if (a2 < a8) {
+        f.verdict = QStringLiteral("Downswing");
+    }
+    if (a2 == a8) {
+        f.verdict = QStringLiteral("Sideways");
+    }
+    if (a8 == 0.0) {
+        f.verdict = QStringLiteral("Need 8 Points");
+    }
+    return f;
+}
+
+const QString Money = QStringLiteral("####,,###.00");
+
+QString countCaption(int recordCount, bool values) {
+    return QString::number(recordCount) +
+           (values ? QStringLiteral(" Values (All)") : QStringLiteral(" Weeks (All)"));
+}
+
+} // namespace
+
+QString AveratiosUpdate::text(const QString& control) const {
+    QString found;
+    for (const LabelText& t : texts) {
+        if (t.control == control) {
+            found = t.text.isNull() ? QStringLiteral("") : t.text;
+        }
+    }
+    return found;
+}
+
+TrendInputs TrendInputs::fromState() {
+    const TrendState& t = trend();
+    TrendInputs in;
+    for (int r = 1; r <= t.RecordCount; ++r) {
+        in.values.push_back(t.TrendRecords.at(r, RecordValue));
+    }
+    for (int i = 1; i <= MaxEarningsRows && i < t.EarningsTable.rows(); ++i) {
+        in.years[static_cast<std::size_t>(i - 1)] = t.EarningsTable.at(i, EarningsYear);
+        in.earnings[static_cast<std::size_t>(i - 1)] = t.EarningsTable.at(i, EarningsPerShare);
+    }
+    in.earningsCount = t.EarningsCount;
+    in.factor = t.EarningsFactor;
+    in.title = t.DatabaseTitle;
+    in.currencySymbol = program().CurrencySymbol;
+    return in;
+}
+
+AveratiosUpdate ComputeTrendResults(const TrendInputs& in) {
+    AveratiosUpdate u;
+    const int n = static_cast<int>(in.values.size());
+    if (n <= 1) {
+        u.set(QStringLiteral("Label2"), in.title);
+        return u;
+    }
+    u.potentialColour = LabelColour::WindowText;
+    u.set(QStringLiteral("Label2"), in.title);
+
+    Figures f;
+    try {
+        f = compute(in, u.detail);
+    } catch (const RunTimeFailure&) {
+        u.message = 27;
+        return u;
+    }
+
+    for (std::size_t k = 0; k < Periods.size(); ++k) {
+        u.set(AverageLabels[k], formatNumber(f.periodAverages[k], Money) + u' ');
+    }
+    u.set(AverageLabels[7], formatNumber(f.average, Money) + u' ');
+    u.set(QStringLiteral("Label52"), countCaption(n, false));
+    u.set(QStringLiteral("Label16"), f.verdict + u' ');
+    u.set(QStringLiteral("Label41"), formatNumber(f.last, Money) + QStringLiteral("  "));
+    u.set(QStringLiteral("Label19"), formatNumber(f.high, Money) + QStringLiteral("  "));
+    u.set(QStringLiteral("Label20"), formatNumber(f.low, Money) + QStringLiteral("  "));
+    u.set(QStringLiteral("Label27"), formatNumber(f.highLow, u"###,,###.00%"));
+    u.set(QStringLiteral("Label37"), formatNumber(f.lastHigh, u"#,,###.00%"));
+    u.set(QStringLiteral("Label38"), formatNumber(f.lastLow, u"####.00%"));
+
+    const QString annual = QStringLiteral(" Annual Earnings ");
+    const double e1 = in.earnings[0];
+    if (in.years[0] != 0.0) {
+        u.set(QStringLiteral("Label42"), annual + plainNumberText(in.years[0]));
+        const std::optional<double> latest = e1 != 0.0 ? std::optional<double>(e1) : std::nullopt;
+        u.set(QStringLiteral("Label43"),
+              in.currencySymbol + shown(latest, u"#,,###.00") + QStringLiteral("  "));
+    } else {
+        u.set(QStringLiteral("Label42"), annual);
+        u.set(QStringLiteral("Label43"), QString());
+    }
+
+    for (std::size_t k = 0; k < 4; ++k) {
+        const double earlier = in.years[k + 1];
+        if (earlier != 0.0) {
+            u.set(ChangeCaptionLabels[k], QStringLiteral(" Change ") + plainNumberText(earlier) +
+                                              QStringLiteral(" - ") + plainNumberText(in.years[k]));
+            u.set(ChangeLabels[k], formatNumber(f.changes[k], u"###.00%"));
+        } else {
+            u.set(ChangeCaptionLabels[k], QString());
+            u.set(ChangeLabels[k], QString());
+        }
+    }
+
+    if (f.pot && *f.pot < 0.0) {
+        u.potentialColour = LabelColour::Red;
+    }
+    u.set(QStringLiteral("Label17"), shown(f.pot, u"###.00%"));
+
+    if (f.pe) {
+        const double pot = *f.pot;
+        QString direction =
+            pot > 0.0 ? QStringLiteral(" Could Rise to:") : QStringLiteral(" Could Drop to:");
+        if (pot == 0.0) {
+            direction = QStringLiteral(" Could Remain at:");
+        }
+        const double target = f.last + pot * f.last;
+        u.set(QStringLiteral("Label49"), direction);
+        u.set(QStringLiteral("Label50"),
+              formatNumber(target, u"##,,###.00") + QStringLiteral("  "));
+        u.set(QStringLiteral("Label10"), QStringLiteral(" Risk at") + plainNumberText(in.factor) +
+                                             QStringLiteral(" times Earnings"));
+        u.set(QStringLiteral("Label22"),
+              formatNumber(*f.pe, u"###,,###.00") + QStringLiteral("  "));
+    } else {
+        for (const char* control : {"Label49", "Label50", "Label10", "Label22"}) {
+            u.set(QString::fromLatin1(control), QString());
+        }
+    }
+    return u;
+}
+
+AveratiosUpdate ComputeTrendResults() {
+    ProgramState& p = program();
+    if (p.ReportBlocks.size() > 1) {
+        p.ReportBlocks[1].clear();
+    }
+    return ComputeTrendResults(TrendInputs::fromState());
+}
+
+AveratiosUpdate ClearTrendResults(int recordCount, const QString& currencySymbol) {
+    AveratiosUpdate u;
+    for (const QString& control : AverageLabels) {
+        u.set(control, QStringLiteral(" "));
+    }
+    u.set(QStringLiteral("Label16"), QStringLiteral(" "));
+    for (const char* control : {"Label41", "Label19", "Label20"}) {
+        u.set(QString::fromLatin1(control), QStringLiteral("  "));
+    }
+    for (const char* control : {"Label27", "Label37", "Label38"}) {
+        u.set(QString::fromLatin1(control), QString());
+    }
+    for (const QString& control : ChangeLabels) {
+        u.set(control, QString());
+    }
+    u.set(QStringLiteral("Label22"), QStringLiteral("  "));
+    u.set(QStringLiteral("Label17"), QString());
+    u.set(QStringLiteral("Label50"), QStringLiteral("  "));
+    u.set(QStringLiteral("Label43"), currencySymbol + QStringLiteral("  "));
+    u.set(QStringLiteral("Label52"), countCaption(recordCount, false));
+    u.set(QStringLiteral("Label49"), QString());
+    return u;
+}
+
+AveratiosUpdate ClearTrendResults() {
+    return ClearTrendResults(trend().RecordCount, program().CurrencySymbol);
+}
+
+AveratiosUpdate SetPeriodCaptions(int periodMode, int recordCount) {
+    const bool values = periodMode == 1;
+    AveratiosUpdate u;
+    u.set(QStringLiteral("WeekPoints"),
+          values ? QStringLiteral("Change to Weeks") : QStringLiteral("Change to Data Values"));
+    const QString unit = values ? QStringLiteral(" Data values") : QStringLiteral(" Weeks");
+    for (std::size_t k = 0; k < Periods.size(); ++k) {
+        u.set(PeriodCaptionLabels[k], u' ' + QString::number(Periods[k]) + unit);
+    }
+    u.set(QStringLiteral("Label52"), countCaption(recordCount, values));
+    return u;
+}
+
+AveratiosUpdate SetPeriodCaptions() {
+    return SetPeriodCaptions(trend().PeriodMode, trend().RecordCount);
+}
+
+QString plainNumberText(double value) {
+    return shortestFixed(value);
+}
+
+QString plainNumberText(float value) {
+    return shortestFixed(value);
+}

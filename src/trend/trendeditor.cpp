@@ -1,0 +1,224 @@
+#include "trend/trendeditor.h"
+
+#include "core/dates.h"
+#include "core/formats.h"
+#include "core/programstate.h"
+#include "core/runtimefailure.h"
+#include "trend/editorview.h"
+#include "trend/trendrecords.h"
+#include "trend/trendstate.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Ends a correction, insertion or deletion: adding mode, the hidden buttons shown again, the
+// records sorted and the editor refreshed.
+EditorOutcome endEdit(EditorOutcome outcome) {
+    TrendState& t = trend();
+    t.EditMode = 0;
+    t.SelectedRecord = 0;
+    outcome.buttonsVisible = true;
+    outcome.refresh = true;
+    try {
+        SortTrendRecords();
+    } catch (const RunTimeFailure&) {
+        if (outcome.message == 0) {
+            outcome.message = 23;
+        }
+    }
+    return outcome;
+}
+
+EditorOutcome message(std::int16_t number, const QString& detail = {}) {
+    EditorOutcome o;
+    o.message = number;
+    o.detail = detail;
+    return o;
+}
+
+void putRecord(int row, const QDate& date, double value) {
+    Table& records = trend().TrendRecords;
+    records.at(row, RecordDate) = Cell(Dates::toShortDate(date));
+    records.at(row, RecordValue) = Cell(value);
+}
+
+// Message 10 when `date` is later than record 1's date.
+EditorOutcome laterThanNewest(const QDate& date) {
+    if (trend().RecordCount < 1) {
+        return {};
+    }
+    const QDate newest = recordDate(trend().TrendRecords.at(1, RecordDate));
+    if (date > newest) {
+        return message(10, Dates::toShortDate(newest));
+    }
+    return {};
+}
+
+EditorOutcome addRecord(const QDate& date, double value) {
+    TrendState& t = trend();
+    if (t.RecordCount >= recordCapacity()) {
+        return message(48);
+    }
+    t.TrendModified = 1;
+    if (t.RecordCount >= 1) {
+        const Cell& newest = t.TrendRecords.at(1, RecordValue);
+        try {
+            recordValue(newest);
+        } catch (const RunTimeFailure&) {
+            return message(19, fieldText(newest));
+        }
+    }
+    putRecord(0, date, value);
+    ++t.RecordCount;
+    for (int k = t.RecordCount; k >= 1; --k) {
+        t.TrendRecords.at(k, RecordDate) = t.TrendRecords.at(k - 1, RecordDate);
+        t.TrendRecords.at(k, RecordValue) = t.TrendRecords.at(k - 1, RecordValue);
+    }
+    renumberTrendRecords();
+    EditorOutcome o;
+    o.refresh = true;
+    o.focus = EditorFocus::InValue;
+    return o;
+}
+
+EditorOutcome correctRecord(const QDate& date, double value) {
+    TrendState& t = trend();
+    const int s = t.SelectedRecord;
+    if (s < 1 || s > t.RecordCount) {
+        return endEdit(message(16));
+    }
+    EditorOutcome o = laterThanNewest(date);
+    if (o.message == 0) {
+        putRecord(s, date, value);
+    }
+    return endEdit(o);
+}
+
+EditorOutcome insertRecord(const QDate& date, double value) {
+    TrendState& t = trend();
+    EditorOutcome o = laterThanNewest(date);
+    if (o.message == 0 && t.RecordCount >= recordCapacity()) {
+        o.message = 48;
+    }
+    if (o.message == 0) {
+        ++t.RecordCount;
+        putRecord(t.RecordCount, date, value);
+    }
+    return endEdit(o);
+}
+
+} // namespace
+
+int recordCapacity() {
+    return std::clamp(trend().TrendRecords.rows() - 1, 0, MaxRecords);
+}
+
+EditorOutcome addRecordClicked(const QString& dateText, const QString& valueText) {
+    TrendState& t = trend();
+    const double value = truncatedValue(valueText);
+    if (value == 0.0) {
+        return message(20);
+    }
+    if (!std::isfinite(value)) {
+        return message(19, valueText);
+    }
+    const std::optional<QDate> date = enteredDate(dateText);
+    if (!date) {
+        EditorOutcome o = message(30);
+        o.inDate = Dates::toShortDate(t.NextDate);
+        return t.EditMode == 1 || t.EditMode == 2 ? endEdit(o) : o;
+    }
+    try {
+        switch (t.EditMode) {
+        case 1:
+            return correctRecord(*date, value);
+        case 2:
+            return insertRecord(*date, value);
+        default:
+            return addRecord(*date, value);
+        }
+    } catch (const RunTimeFailure&) {
+        return endEdit(message(30));
+    }
+}
+
+EditorOutcome DeleteRec() {
+    TrendState& t = trend();
+    const int s = t.SelectedRecord;
+    Cell previous;
+    if (s >= 1 && s <= t.RecordCount) {
+        previous = t.TrendRecords.at(s, RecordDate);
+        t.TrendRecords.at(s, RecordDate) = Cell(DeletionDate);
+    }
+    t.EditMode = 0;
+    t.SelectedRecord = 0;
+    EditorOutcome o;
+    o.refresh = true;
+    try {
+        SortTrendRecords();
+    } catch (const RunTimeFailure&) {
+        // The records were not moved: the mark comes off again.
+        if (s >= 1 && s <= t.RecordCount) {
+            t.TrendRecords.at(s, RecordDate) = previous;
+        }
+        o.message = 7;
+    }
+    return o;
+}
+
+void CompactEarnings(const QString& factorText) {
+    TrendState& t = trend();
+    const double factor = readNumber(factorText);
+    if (std::isfinite(factor) && std::fabs(factor) <= std::numeric_limits<float>::max()) {
+        t.EarningsFactor = static_cast<float>(factor);
+    }
+    BoundedTable<double>& e = t.EarningsTable;
+    int kept = 0;
+    for (int i = 1; i <= MaxEarningsRows; ++i) {
+        const double year = e.at(i, EarningsYear);
+        const double earnings = e.at(i, EarningsPerShare);
+        if (year != 0.0 && earnings != 0.0) {
+            ++kept;
+            e.at(kept, EarningsYear) = year;
+            e.at(kept, EarningsPerShare) = earnings;
+        }
+    }
+    for (int i = kept + 1; i <= MaxEarningsRows; ++i) {
+        e.at(i, EarningsYear) = 0.0;
+        e.at(i, EarningsPerShare) = 0.0;
+    }
+    t.EarningsCount = static_cast<std::int16_t>(kept);
+}
+
+void deleteAllRecords() {
+    TrendState& t = trend();
+    t.TrendRecords = Table(FileRecordCapacity + 1, 3);
+    t.EarningsTable = BoundedTable<double>(MaxEarningsRows + 1, 2);
+    t.RecordCount = 0;
+    t.EarningsCount = 0;
+    t.DatabaseTitle.clear();
+    program().TrendFileName.clear();
+    program().CalcMode = CalcModeFlag::None;
+}
+
+std::int16_t ratiosClicked(const QString& factorText) {
+    if (trend().RecordCount < 2) {
+        return 29;
+    }
+    CompactEarnings(factorText);
+    return 0;
+}
+
+void exitEditor(const QString& factorText) {
+    trend().EditMode = 0;
+    CompactEarnings(factorText);
+}
+
+void loadEditor() {
+    trend().ClickedRecord = 0;
+    trend().EditMode = 0;
+    trend().SelectedRecord = 0;
+}

@@ -1,0 +1,65 @@
+#pragma once
+// The database editor's actions (Dbase): adding a record from the entry row, correcting,
+// inserting and deleting records chosen by number, packing the earnings rows, "&Delete All",
+// "&Ratios" and leaving. Each action changes the database in memory and returns what the
+// window shows next; the window shows the outcome's message, if any, through the message
+// window.
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+enum class EditorFocus { None, InValue, InDate, Grid };
+
+struct EditorOutcome {
+    std::int16_t message = 0;
+    QString detail; // MessageDetail of messages 10 and 19
+    // Show RefreshEditor() (header, grid and entry row from memory).
+    bool refresh = false;
+    // MakVisible (true) or MakInvisible (false): "To &Printer", "&Ratios", "&Delete All" and
+    // "&Correct Record".
+    std::optional<bool> buttonsVisible;
+    // Texts of the entry row, written after the refresh; a null text leaves the box as it is.
+    QString inNew;
+    QString inDate;
+    QString inValue;
+    EditorFocus focus = EditorFocus::None;
+};
+
+// The most records the database in memory can take: the rows of TrendRecords, never more
+// than a file holds.
+int recordCapacity();
+
+// "&Add Record" with the entry row's texts: adds a new record 1 (EditMode 0), or completes a
+// correction (1) or an insertion (2). Messages: 20 for an empty or zero value (nothing
+// changes); 19 when the value of record 1 is not a number; 30 for a date the program does not
+// accept (the box goes back to the proposed date; a correction or insertion ends); 10 with
+// record 1's date when a corrected or inserted date is later than it (the edit ends); 48 when
+// the database is full (nothing is written); 23 when the sort fails. Adding sets
+// TrendModified to 1; correcting and inserting leave it.
+EditorOutcome addRecordClicked(const QString& dateText, const QString& valueText);
+
+// DeleteRec: marks record SelectedRecord with the deletion date and sorts, which drops it and
+// renumbers the others. Message 7 when it fails.
+EditorOutcome DeleteRec();
+
+// CompactEarnings: EarningsFactor becomes the number in TEFName (kept when the text is not a
+// number a single can hold); earnings rows with both a year and earnings move up in order,
+// EarningsCount counts them and the rows below are set to 0.
+void CompactEarnings(const QString& factorText);
+
+// "&Delete All" after the window asked question 3 and the answer was No: no records, no
+// earnings, no title or file name, CalcMode 0, TrendRecords re-created with rows 0..1000. The
+// factor and TrendModified keep their values. The window then shows RefreshEditor() and
+// ClearTrendResults() and hides the menu's InfoLabel.
+void deleteAllRecords();
+
+// "&Ratios": 29 with fewer than 2 records; otherwise CompactEarnings and 0 (the window then
+// shows the averages window with ComputeTrendResults() and SetPeriodCaptions()).
+std::int16_t ratiosClicked(const QString& factorText);
+
+// "E&xit to Menu": EditMode 0 and CompactEarnings.
+void exitEditor(const QString& factorText);
+
+// The editor's load: no record clicked, adding mode.
+void loadEditor();

@@ -1,0 +1,120 @@
+#include "trend/trendpaging.h"
+
+#include "core/runtimefailure.h"
+#include "trend/trendrecords.h"
+#include "trend/trendstate.h"
+
+TrendGraphOpening openTrendGraph(int recordCount) {
+    TrendGraphOpening o;
+    if (recordCount <= 0) {
+        o.message = 17;
+        return o;
+    }
+    if (recordCount == 1) {
+        o.page = {1, 1, 2};
+    } else {
+        const int end = std::min(recordCount, RecordsPerPage);
+        o.page = {1, end, end};
+        o.chartKind = 1;
+    }
+    o.forwardEnabled = false;
+    o.backEnabled = o.page.end < recordCount;
+    return o;
+}
+
+PageTurn pageBack(const TrendPage& page, int recordCount) {
+    PageTurn turn;
+    turn.page = page;
+    if (page.end >= recordCount) {
+        turn.refused = true;
+        return turn;
+    }
+    TrendPage next;
+    if (page.end + RecordsPerPage >= recordCount) {
+        next.points = recordCount - page.end;
+        next.start = page.end + 1;
+        next.end = page.end + next.points;
+    } else {
+        next.points = RecordsPerPage;
+        next.start = page.end + 1;
+        next.end = next.start + RecordsPerPage - 1;
+    }
+    if (next.points == 1) {
+        next.points = 2;
+        ++next.end;
+    }
+    turn.page = next;
+    turn.redraw = true;
+    return turn;
+}
+
+PageTurn pageForward(const TrendPage& page) {
+    PageTurn turn;
+    turn.page = page;
+    if (page.start == 1) {
+        turn.refused = true;
+        return turn;
+    }
+    TrendPage next;
+    next.points = RecordsPerPage;
+    next.start = std::max(1, page.start - RecordsPerPage);
+    next.end = next.start + RecordsPerPage - 1;
+    turn.page = next;
+    turn.redraw = true;
+    return turn;
+}
+
+TrendBars trendBars(const TrendPage& page) {
+    const TrendState& t = trend();
+    TrendBars bars;
+    for (int r = page.end; r >= page.start; --r) {
+        if (r < 1 || r > t.RecordCount) {
+            bars.labels << QString();
+            bars.values.push_back(0.0);
+            continue;
+        }
+        const Cell& value = t.TrendRecords.at(r, RecordValue);
+        try {
+            const QDate date = recordDate(t.TrendRecords.at(r, RecordDate));
+            bars.values.push_back(recordValue(value));
+            bars.labels << date.toString(QStringLiteral("d-M-yy"));
+        } catch (const RunTimeFailure&) {
+            bars.message = 36;
+            bars.detail = fieldText(value);
+            return bars;
+        }
+    }
+    while (static_cast<int>(bars.values.size()) < page.points) {
+        bars.labels << QString();
+        bars.values.push_back(0.0);
+    }
+    return bars;
+}
+
+QString trendGraphTitle() {
+    return trend().DatabaseTitle;
+}
+
+QString trendGraphWindowCaption() {
+    return QStringLiteral(" Quantrel Graphs");
+}
+
+QString trendGraphExit() {
+    TrendState& t = trend();
+    QString caption;
+    if (t.GraphOrigin == 1) {
+        caption = QStringLiteral("  Averages and Ratios");
+    } else if (t.GraphOrigin == 2) {
+        caption = QStringLiteral("  Orvalen Menu");
+    }
+    t.GraphOrigin = 0;
+    return caption;
+}
+
+std::int16_t showGraphFromMenu() {
+    if (trend().RecordCount == 0) {
+        return 28;
+    }
+    trend().GraphOrigin = 2;
+    return 0;
+}

@@ -1,0 +1,105 @@
+#include "trend/trendrecords.h"
+
+#include "core/dates.h"
+#include "core/formats.h"
+#include "core/runtimefailure.h"
+#include "trend/trendstate.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+bool acceptableRecordDate(const QDate& date) {
+    return date.isValid() && date > DeletionDate && date.year() <= 9999;
+}
+
+QDate recordDate(const Cell& field) {
+    if (field.isDate()) {
+        const QDate date = field.toDate();
+        if (!date.isValid()) {
+            throw RunTimeFailure("invalid record date");
+        }
+        return date;
+    }
+    if (field.isText()) {
+        if (const std::optional<QDate> date = Dates::parse(field.toText())) {
+            return *date;
+        }
+    }
+    throw RunTimeFailure("record date is not a date");
+}
+
+double recordValue(const Cell& field) {
+    return checked::finite(field.toDouble());
+}
+
+QString fieldText(const Cell& field) {
+    if (field.isDate()) {
+        return Dates::toShortDate(field.toDate());
+    }
+    return field.toText();
+}
+
+double truncatedValue(const QString& text) {
+    const qsizetype point = text.indexOf(u'.');
+    if (point < 0) {
+        return readNumber(text);
+    }
+    return readNumber(QStringView(text).left(point + 3));
+}
+
+void renumberTrendRecords() {
+    TrendState& t = trend();
+    for (int b = 1; b <= t.RecordCount; ++b) {
+        t.TrendRecords.at(b, RecordNumber) = Cell(static_cast<double>(b));
+    }
+}
+
+void SortTrendRecords() {
+    TrendState& t = trend();
+    const int n = t.RecordCount;
+    // Every date is read before a row moves, so a date that cannot be read changes nothing.
+    std::vector<QDate> dates(static_cast<std::size_t>(n));
+    for (int r = 1; r <= n; ++r) {
+        dates[static_cast<std::size_t>(r - 1)] = recordDate(t.TrendRecords.at(r, RecordDate));
+    }
+    // A stable sort, so that records of the same date keep their order: an inserted record goes
+    // after the records already there of its date.
+    std::vector<int> order(static_cast<std::size_t>(n));
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(), [&dates](int a, int b) {
+        return dates[static_cast<std::size_t>(a - 1)] > dates[static_cast<std::size_t>(b - 1)];
+    });
+    std::vector<Cell> dateCells;
+    std::vector<Cell> valueCells;
+    dateCells.reserve(order.size());
+    valueCells.reserve(order.size());
+    for (const int r : order) {
+        dateCells.push_back(t.TrendRecords.at(r, RecordDate));
+        valueCells.push_back(t.TrendRecords.at(r, RecordValue));
+    }
+    for (int r = 1; r <= n; ++r) {
+        t.TrendRecords.at(r, RecordDate) = dateCells[static_cast<std::size_t>(r - 1)];
+        t.TrendRecords.at(r, RecordValue) = valueCells[static_cast<std::size_t>(r - 1)];
+    }
+    renumberTrendRecords();
+    if (n > 0 && dates[static_cast<std::size_t>(order.back() - 1)] == DeletionDate) {
+        // The dropped row is emptied, so that nothing reads the deleted record later.
+        for (int f = RecordNumber; f <= RecordValue; ++f) {
+            t.TrendRecords.at(n, f) = Cell();
+        }
+        --t.RecordCount;
+    }
+}
+
+std::int16_t sortDatabase() {
+    if (trend().RecordCount == 0) {
+        return 28;
+    }
+    try {
+        SortTrendRecords();
+    } catch (const RunTimeFailure&) {
+        return 23;
+    }
+    return 0;
+}

@@ -1,0 +1,100 @@
+#include "trend/trendreport.h"
+
+#include "core/dates.h"
+#include "core/formats.h"
+#include "core/programstate.h"
+#include "core/reportpage.h"
+#include "core/runtimefailure.h"
+#include "trend/trendrecords.h"
+#include "trend/trendstate.h"
+
+namespace {
+
+void at(PrinterDevice& printer, int column, const QString& text) {
+    printer.tab(column);
+    printer.print(text);
+}
+
+void lineAt(PrinterDevice& printer, int column, const QString& text) {
+    printer.tab(column);
+    printer.printLine(text);
+}
+
+// Right-aligned in `width`, never cut: record 1000 must not print as record 100.
+QString wholeNumber(int number, int width) {
+    return RightAlign(formatNumber(static_cast<double>(number), u"###"), width);
+}
+
+// Lines of a page before its first record.
+constexpr int HeadingLines = 8;
+
+} // namespace
+
+TrendReportData TrendReportData::fromState() {
+    const TrendState& t = trend();
+    TrendReportData d;
+    d.title = t.DatabaseTitle;
+    for (int r = 1; r <= t.RecordCount; ++r) {
+        const Cell& date = t.TrendRecords.at(r, RecordDate);
+        QString dateText;
+        try {
+            dateText = Dates::toShortDate(recordDate(date));
+        } catch (const RunTimeFailure&) {
+            dateText = fieldText(date);
+        }
+        d.records.push_back({r, dateText, recordValue(t.TrendRecords.at(r, RecordValue))});
+    }
+    for (int i = 1; i <= MaxEarningsRows && i < t.EarningsTable.rows(); ++i) {
+        d.earnings[static_cast<std::size_t>(i - 1)] = {t.EarningsTable.at(i, EarningsYear),
+                                                       t.EarningsTable.at(i, EarningsPerShare)};
+    }
+    return d;
+}
+
+std::int16_t trendReportRefusal() {
+    return trend().RecordCount == 0 ? 8 : 0;
+}
+
+void printTrendReport(PrinterDevice& printer, const TrendReportData& data) {
+    printer.printLine();
+    lineAt(printer, 30, data.title);
+    printer.printLine();
+    lineAt(printer, 10,
+           QStringLiteral("Record        Date            Data           Year      Earnings"));
+    lineAt(printer, 10, QString(63, u'_'));
+    printer.printLine();
+
+    int lines = HeadingLines;
+    int t = 0;
+    for (const TrendReportRow& row : data.records) {
+        ++t;
+        at(printer, 10, wholeNumber(row.number, 3));
+        at(printer, 20, RightJustify(row.date, 10));
+        at(printer, 32, RightAlign(formatNumber(row.value, u"####,,###.00"), 12));
+        if (t <= 5) {
+            const auto& [year, earnings] = data.earnings[static_cast<std::size_t>(t - 1)];
+            if (year != 0.0) {
+                at(printer, 55, RightJustify(formatNumber(year, u"####"), 4));
+                at(printer, 63, RightJustify(formatNumber(earnings, u"##,,###.00"), 10));
+            }
+        }
+        printer.endLine();
+        ++lines;
+        if (lines >= program().LinesPerPage) {
+            printer.printLine();
+            printer.tab(40);
+            printer.printLine(QStringLiteral("Page %1").arg(printer.page()));
+            printer.newPage();
+            SetReportFont(printer);
+            printer.printLine();
+            printer.printLine();
+            lineAt(printer, 35, data.title);
+            printer.printLine();
+            lineAt(printer, 10, QStringLiteral("Record       Date            Data"));
+            lineAt(printer, 10, QString(34, u'_'));
+            printer.printLine();
+            lines = HeadingLines;
+        }
+    }
+    EndReport(printer);
+}

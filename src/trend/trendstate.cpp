@@ -1,0 +1,62 @@
+#include "trend/trendstate.h"
+
+#include "core/programstate.h"
+
+namespace {
+TrendState& instance() {
+    static TrendState state;
+    return state;
+}
+} // namespace
+
+TrendState& trend() {
+    return instance();
+}
+
+void resetTrend() {
+    instance() = TrendState();
+}
+
+void loadTrendMenu() {
+    TrendState& t = trend();
+    t.TrendRecords = Table(MenuRecordCapacity + 1, 3);
+    t.EarningsTable = BoundedTable<double>(MaxEarningsRows + 1, 2);
+    resetTrendReportBlocks();
+    t.EarningsFactor = 10.0F;
+    t.DatabaseTitle.clear();
+    t.TrendModified = 0;
+}
+
+void resetTrendReportBlocks() {
+    program().ReportBlocks = BoundedArray<QString>(4);
+}
+
+void leaveTrendModule() {
+    TrendState& t = trend();
+    ProgramState& p = program();
+    t.TrendRecords = Table();
+    t.EarningsTable = BoundedTable<double>();
+    p.ReportBlocks = BoundedArray<QString>();
+    t.RecordCount = 0;
+    t.EarningsCount = 0;
+    p.CalcMode = CalcModeFlag::None;
+    t.PeriodMode = 0;
+    t.DatabaseTitle.clear();
+    p.TrendFileName.clear();
+}
+
+bool unsavedRecords() {
+    return trend().TrendModified == 1 && trend().RecordCount != 0;
+}
+
+QString infoLabelText(const QString& title) {
+    return QStringLiteral(" File in Memory = ") + title + u' ';
+}
+
+bool infoLabelVisible(const QString& title) {
+    return !title.isEmpty();
+}
+
+std::int16_t recordsNeededMessage() {
+    return trend().RecordCount == 0 ? 28 : 0;
+}
