@@ -7,19 +7,17 @@
 #include "shell/menumain.h"
 #include "shell/programdir.h"
 #include "shell/settingsfile.h"
+#include "support/arrivingtext.h"
 #include "support/filesizelimit.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -35,36 +33,6 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-// Puts `text` into `box` the way `path` names, other than by typing it.
-void arrive(QLineEdit* box, const QString& path, const QString& text) {
-    if (path == QStringLiteral("paste")) {
-        box->setFocus();
-        box->end(false);
-        QApplication::clipboard()->setText(text);
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    } else if (path == QStringLiteral("drop")) {
-        box->setFocus();
-        box->end(false);
-        QMimeData data;
-        data.setText(text);
-        QDragEnterEvent enter(QPoint(box->width() - 2, box->height() / 2), Qt::CopyAction, &data,
-                              Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(box, &enter);
-        QDropEvent drop(QPointF(box->width() - 2, box->height() / 2), Qt::CopyAction, &data,
-                        Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(box, &drop);
-    } else if (path == QStringLiteral("input method")) {
-        box->setFocus();
-        box->end(false);
-        QInputMethodEvent commit;
-        commit.setCommitString(text);
-        QApplication::sendEvent(box, &commit);
-    } else {
-        // An accessibility action or a test robot sets the text of a box without the focus.
-        box->setText(box->text() + text);
-    }
 }
 
 // Chooses a radio button through its accessibility action, as a screen reader does.
@@ -292,7 +260,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("text");
         for (const char* box : {"InMyName", "InCurrency"}) {
-            for (const char* path : {"paste", "drop", "input method", "unfocused change"}) {
+            for (const char* path : ArrivalPaths) {
                 QTest::addRow("%s, %s, quote", box, path) << box << path << "\"";
                 QTest::addRow("%s, %s, line break", box, path) << box << path << "\n";
             }
@@ -316,7 +284,7 @@ private slots:
             window.findChild<QPushButton*>("ExitFonts")->setFocus();
             auto* edit = window.findChild<QLineEdit*>(box);
             const QString before = edit->text();
-            arrive(edit, path, text);
+            putArrivingText(edit, path, text);
             QCOMPARE(edit->text(), before);
             QCOMPARE(beeps, 1);
             QTest::mouseClick(window.findChild<QPushButton*>("ExitFonts"), Qt::LeftButton);
