@@ -11,16 +11,24 @@ struct ReportFont {
 constexpr ReportFont ReportFonts[4] = {{0, 53}, {10, 63}, {11, 56}, {12, 51}};
 } // namespace
 
+ReportFontSpec reportFontFor(int choice) {
+    if (choice < 1 || choice > 3) {
+        return {};
+    }
+    const ReportFont& font = ReportFonts[choice];
+    return {QStringLiteral("Courier New"), font.points, font.lines};
+}
+
 void SetReportFont(PrinterDevice& printer) {
     ProgramState& p = program();
     printer.printLine();
-    const int choice = p.PrinterFontChoice;
-    if (choice < 1 || choice > 3) {
+    const ReportFontSpec font = reportFontFor(p.PrinterFontChoice);
+    if (font.family.isEmpty()) {
         p.LinesPerPage = 53;
         return;
     }
-    if (printer.setFont(QStringLiteral("Courier New"), ReportFonts[choice].points, false)) {
-        p.LinesPerPage = ReportFonts[choice].lines;
+    if (printer.setFont(font.family, font.points, false)) {
+        p.LinesPerPage = font.linesPerPage;
     } else {
         printer.setStandardFont();
         p.LinesPerPage = 53;

@@ -2,13 +2,11 @@
 
 #include "core/dates.h"
 #include "core/programstate.h"
-#include "platform/clipboard.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/placement.h"
+#include "shell/textbox.h"
 
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -36,9 +34,16 @@ MortDateInput::MortDateInput(QWidget* parent)
     layout->addWidget(m_okExit, 0, Qt::AlignHCenter);
     resize(280, 110);
 
+    // The box takes any text; leaving it reads the text as a date.
+    TextBox::Rules rules;
+    rules.selectOnFocus = false;
+    rules.startEntry = [] { program().EditPending = 1; };
+    rules.enter = [this] { m_okExit->setFocus(Qt::TabFocusReason); };
+    rules.leave = [this] { InDate_LostFocus(); };
+    m_dateBox = new TextBox(m_inDate, std::move(rules));
+
     program().EditPending = 0;
-    m_inDate->setText(shownStartDate());
-    m_inDate->installEventFilter(this);
+    m_dateBox->setText(shownStartDate());
     connect(m_okExit, &CommandButton::clicked, this, &MortDateInput::OkExit_Click);
 }
 
@@ -48,53 +53,30 @@ void MortDateInput::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-bool MortDateInput::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_inDate) {
-        return QDialog::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::FocusIn) {
-        Clipboard::clear();
-    } else if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent&>(*event).reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            InDate_LostFocus();
-        }
-    } else if (event->type() == QEvent::KeyPress) {
-        auto& key = static_cast<QKeyEvent&>(*event);
-        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
-            m_okExit->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-        if (!key.text().isEmpty() && key.key() != Qt::Key_Tab && program().EditPending == 0) {
-            m_inDate->clear();
-            program().EditPending = 1;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 bool MortDateInput::InDate_LostFocus() {
     ProgramState& p = program();
     const std::optional<QDate> date = Dates::parse(m_inDate->text());
     bool ok = true;
     if (date) {
-        m_inDate->setText(Dates::toShortDate(*date));
+        m_dateBox->setText(Dates::toShortDate(*date));
         p.PaymentStartDate = Dates::toShortDate(*date);
     } else {
         showMessage(30);
-        m_inDate->setText(shownStartDate());
+        m_dateBox->setText(shownStartDate());
         m_inDate->setFocus(Qt::OtherFocusReason);
         ok = false;
     }
     p.EditPending = 0;
-    Clipboard::clear();
     return ok;
 }
 
 void MortDateInput::OkExit_Click() {
-    // A date typed and confirmed from the keyboard has not left the box yet.
-    if (program().EditPending == 1 && !InDate_LostFocus()) {
-        return;
+    // "&OK" pressed while the box keeps the focus: the date typed has not left the box yet.
+    if (m_dateBox->entryStarted()) {
+        m_dateBox->endEntry();
+        if (!InDate_LostFocus()) {
+            return;
+        }
     }
     accept();
 }

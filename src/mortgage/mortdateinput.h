@@ -5,6 +5,7 @@
 
 class CommandButton;
 class QLineEdit;
+class TextBox;
 
 class MortDateInput : public QDialog {
     Q_OBJECT
@@ -13,7 +14,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Returns false when the text is not a date (the box is restored and keeps the focus).
@@ -22,4 +22,5 @@ private:
 
     QLineEdit* m_inDate;
     CommandButton* m_okExit;
+    TextBox* m_dateBox = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "mortgage/mortgagestate.h"
 #include "shell/commandbutton.h"
+#include "shell/optiongroup.h"
 #include "shell/placement.h"
 
 #include <QGroupBox>
@@ -10,7 +11,7 @@
 #include <QVBoxLayout>
 
 MortIRFTable::MortIRFTable(QWidget* parent)
-    : QDialog(parent),
+    : QDialog(parent), m_irFactor(new OptionGroup(this)),
       m_exitMort(new CommandButton(QStringLiteral("E&xit"), QStringLiteral("ExitMort"), this)) {
     setObjectName(QStringLiteral("MortIRFTable"));
     setWindowTitle(QStringLiteral("Accelerated payments"));
@@ -18,13 +19,13 @@ MortIRFTable::MortIRFTable(QWidget* parent)
     auto* frameLayout = new QVBoxLayout(frame);
     const char* const captions[4] = {"365.25", "365", "364", "363"};
     for (int i = 0; i < 4; ++i) {
-        m_irFactor[i] = new QRadioButton(QString::fromLatin1(captions[i]), frame);
-        m_irFactor[i]->setObjectName(QStringLiteral("IRFactor%1").arg(i));
-        frameLayout->addWidget(m_irFactor[i]);
-        connect(m_irFactor[i], &QRadioButton::clicked, this, [this, i] { IRFactor_Click(i); });
+        auto* button = new QRadioButton(QString::fromLatin1(captions[i]), frame);
+        button->setObjectName(QStringLiteral("IRFactor%1").arg(i));
+        frameLayout->addWidget(button);
+        m_irFactor->add(button, [this, i] { IRFactor_Click(i); });
     }
     const int choice = mortgage().DaysInYearChoice;
-    m_irFactor[(choice >= 0 && choice <= 3) ? choice : 0]->setChecked(true);
+    m_irFactor->choose((choice >= 0 && choice <= 3) ? choice : 0);
 
     auto* note = new QLabel(QStringLiteral("Most Financial Institutions use 365 days."), this);
     auto* layout = new QVBoxLayout(this);

@@ -5,7 +5,7 @@
 #include <QDialog>
 
 class CommandButton;
-class QRadioButton;
+class OptionGroup;
 
 class MortIRFTable : public QDialog {
     Q_OBJECT
@@ -19,6 +19,6 @@ private:
     void IRFactor_Click(int index);
     void ExitMort_Click();
 
-    QRadioButton* m_irFactor[4];
+    OptionGroup* m_irFactor;
     CommandButton* m_exitMort;
 };

@@ -225,6 +225,10 @@ void BarChart::build() {
 
     m_chart->removeAllSeries();
     for (QAbstractAxis* axis : m_chart->axes()) {
+        // The chart deletes the drawing of a removed axis only later, from the event loop;
+        // until then its labels, grid and line would still show, in a picture taken at once
+        // beside the new axis. Hidden first, they do not.
+        axis->hide();
         m_chart->removeAxis(axis);
         delete axis;
     }

@@ -47,6 +47,11 @@ qreal printableHeight(const QPageSize& paper) {
     return paper.size(QPageSize::Point).height() - margins.top() - margins.bottom();
 }
 
+qreal printableWidth(const QPageSize& paper) {
+    const QMarginsF margins = pageMargins();
+    return paper.size(QPageSize::Point).width() - margins.left() - margins.right();
+}
+
 qreal lineAdvance(qreal lineSpacing, const QFont& font, qreal dpi) {
     const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : StandardPoints;
     return std::min(lineSpacing, MaxLineAdvanceEm * points * dpi / PointsPerInch);
@@ -80,6 +85,14 @@ int linesThatFit(const QFont& font, qreal height) {
         return 0;
     }
     return static_cast<int>(std::floor(height / spacing + 1e-9));
+}
+
+int columnsThatFit(const QFont& font, qreal width) {
+    const qreal column = measure(font).charWidth;
+    if (column <= 0) {
+        return 0;
+    }
+    return static_cast<int>(std::floor(width / column + 1e-9));
 }
 
 } // namespace PrintLayout

@@ -22,6 +22,7 @@ QPageSize defaultPaper();
 // Every edge of the printable area is a quarter inch inside the paper.
 QMarginsF pageMargins();
 qreal printableHeight(const QPageSize& paper);
+qreal printableWidth(const QPageSize& paper);
 
 // One line advance is the font's line spacing, but never more than single spacing (1.2 times
 // the size of the font): a system font with a generous line gap still prints as many lines
@@ -39,5 +40,7 @@ FontMeasures measure(const QFont& font);
 
 // Whole lines of `font` that fit `height` points.
 int linesThatFit(const QFont& font, qreal height);
+// Whole character columns of `font` that fit `width` points.
+int columnsThatFit(const QFont& font, qreal width);
 
 } // namespace PrintLayout

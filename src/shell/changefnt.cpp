@@ -2,16 +2,15 @@
 
 #include "core/formats.h"
 #include "core/programstate.h"
-#include "platform/clipboard.h"
 #include "shell/commandbutton.h"
 #include "shell/menumain.h"
+#include "shell/optiongroup.h"
 #include "shell/placement.h"
 #include "shell/settingsfile.h"
+#include "shell/textbox.h"
 
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -20,19 +19,11 @@
 namespace {
 const char* const FontCaptions[4] = {"Standard Printer Font", "Courier New 10 point font",
                                      "Courier New 11 point font", "Courier New 12 point font"};
-
-bool isEnter(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
-
-// Focus that leaves for another application or a popup is not leaving the box.
-bool movesInsideWindow(const QFocusEvent& focus) {
-    return focus.reason() != Qt::ActiveWindowFocusReason && focus.reason() != Qt::PopupFocusReason;
-}
 } // namespace
 
 ChangeFnt::ChangeFnt(QWidget* parent)
-    : QDialog(parent), m_inMyName(new QLineEdit(this)), m_inCurrency(new QLineEdit(this)),
+    : QDialog(parent), m_ptrFt(new OptionGroup(this)), m_inMyName(new QLineEdit(this)),
+      m_inCurrency(new QLineEdit(this)),
       m_exitFonts(
           new CommandButton(QStringLiteral("E&xit to Menu"), QStringLiteral("ExitFonts"), this)) {
     setObjectName(QStringLiteral("ChangeFnt"));
@@ -42,21 +33,39 @@ ChangeFnt::ChangeFnt(QWidget* parent)
     auto* frame = new QGroupBox(QStringLiteral("Change Printer Font"), this);
     auto* frameLayout = new QVBoxLayout(frame);
     for (int i = 0; i < 4; ++i) {
-        m_ptrFt[i] = new QRadioButton(QString::fromLatin1(FontCaptions[i]), frame);
-        m_ptrFt[i]->setObjectName(QStringLiteral("PtrFt%1").arg(i));
-        frameLayout->addWidget(m_ptrFt[i]);
-        connect(m_ptrFt[i], &QRadioButton::clicked, this, [this, i] { PtrFt_Click(i); });
+        auto* button = new QRadioButton(QString::fromLatin1(FontCaptions[i]), frame);
+        button->setObjectName(QStringLiteral("PtrFt%1").arg(i));
+        frameLayout->addWidget(button);
+        m_ptrFt->add(button, [this, i] { PtrFt_Click(i); });
     }
-    m_ptrFt[std::clamp<int>(p.PrinterFontChoice, 0, 3)]->setChecked(true);
+    m_ptrFt->choose(std::clamp<int>(p.PrinterFontChoice, 0, 3));
 
     m_inMyName->setObjectName(QStringLiteral("InMyName"));
-    m_inMyName->setMaxLength(97);
-    m_inMyName->setText(p.UserName);
+    TextBox::Rules name;
+    name.firstKeyEmpties = false;
+    name.selectOnFocus = false;
+    name.clearsClipboard = false;
+    name.plainLine = true;
+    name.maxLength = 97;
+    name.enter = [this] { m_exitFonts->setFocus(Qt::TabFocusReason); };
+    name.leave = [this] { InMyName_LostFocus(); };
+    m_myNameBox = new TextBox(m_inMyName, std::move(name));
+    m_myNameBox->setText(p.UserName);
+
     m_inCurrency->setObjectName(QStringLiteral("InCurrency"));
-    m_inCurrency->setMaxLength(2);
     m_inCurrency->setAlignment(Qt::AlignCenter);
-    m_inCurrency->setText(p.CurrencySymbol);
     m_inCurrency->setMaximumWidth(60);
+    TextBox::Rules currency;
+    currency.selectOnFocus = false;
+    currency.clickStartsEntry = true;
+    currency.plainLine = true;
+    currency.maxLength = 2;
+    currency.startEntry = [] { program().EditPending = 1; };
+    currency.enter = [this] { m_inMyName->setFocus(Qt::TabFocusReason); };
+    currency.leave = [this] { InCurrency_LostFocus(); };
+    m_currencyBox = new TextBox(m_inCurrency, std::move(currency));
+    // The symbol read from the file is shown whole, however long: only a typed one is cut.
+    m_currencyBox->setText(p.CurrencySymbol);
 
     auto* nameLabel = new QLabel(QStringLiteral("Type in your name"), this);
     nameLabel->setBuddy(m_inMyName);
@@ -72,8 +81,6 @@ ChangeFnt::ChangeFnt(QWidget* parent)
     layout->addWidget(m_exitFonts, 4, 0, 1, 2, Qt::AlignHCenter);
     resize(360, 300);
 
-    m_inCurrency->installEventFilter(this);
-    m_inMyName->installEventFilter(this);
     connect(m_exitFonts, &CommandButton::clicked, this, &ChangeFnt::ExitFonts_Click);
 }
 
@@ -82,84 +89,17 @@ void ChangeFnt::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-bool ChangeFnt::eventFilter(QObject* watched, QEvent* event) {
-    ProgramState& p = program();
-    if (watched == m_inCurrency) {
-        switch (event->type()) {
-        case QEvent::FocusIn:
-            if (movesInsideWindow(static_cast<QFocusEvent&>(*event))) {
-                Clipboard::clear();
-            }
-            break;
-        case QEvent::FocusOut:
-            if (movesInsideWindow(static_cast<QFocusEvent&>(*event))) {
-                InCurrency_LostFocus();
-            }
-            break;
-        case QEvent::MouseButtonPress:
-            m_inCurrency->clear();
-            p.EditPending = 1;
-            break;
-        case QEvent::KeyPress: {
-            auto& key = static_cast<QKeyEvent&>(*event);
-            if (isEnter(key)) {
-                m_inMyName->setFocus(Qt::TabFocusReason);
-                return true;
-            }
-            if (!key.text().isEmpty() && InCurrency_KeyPress(key.text().front())) {
-                return true;
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    } else if (watched == m_inMyName) {
-        if (event->type() == QEvent::FocusOut &&
-            movesInsideWindow(static_cast<QFocusEvent&>(*event))) {
-            InMyName_LostFocus();
-        } else if (event->type() == QEvent::KeyPress) {
-            auto& key = static_cast<QKeyEvent&>(*event);
-            if (isEnter(key)) {
-                m_exitFonts->setFocus(Qt::TabFocusReason);
-                return true;
-            }
-            if (!key.text().isEmpty() && InMyName_KeyPress(key.text().front())) {
-                return true;
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void ChangeFnt::PtrFt_Click(int index) {
     program().PrinterFontChoice = static_cast<std::int16_t>(index);
 }
 
-// Returns true when the key is discarded.
-bool ChangeFnt::InCurrency_KeyPress(QChar key) {
-    if (key == QLatin1Char('"')) {
-        return true;
-    }
-    ProgramState& p = program();
-    if (p.EditPending == 0) {
-        m_inCurrency->clear();
-        p.EditPending = 1;
-    }
-    return false;
-}
-
+// A typed symbol is right-aligned in two characters: one character gets a leading blank, a
+// longer text keeps its first two.
 void ChangeFnt::InCurrency_LostFocus() {
-    ProgramState& p = program();
-    if (p.EditPending == 1) {
-        m_inCurrency->setText(RightJustify(m_inCurrency->text(), 2));
-        p.EditPending = 0;
+    if (m_currencyBox->entryStarted()) {
+        m_currencyBox->setText(RightJustify(m_inCurrency->text(), 2));
     }
-    Clipboard::clear();
-}
-
-bool ChangeFnt::InMyName_KeyPress(QChar key) {
-    return key == QLatin1Char('"');
+    program().EditPending = 0;
 }
 
 void ChangeFnt::InMyName_LostFocus() {

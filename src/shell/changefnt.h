@@ -5,8 +5,9 @@
 #include <QDialog>
 
 class QLineEdit;
-class QRadioButton;
 class CommandButton;
+class OptionGroup;
+class TextBox;
 
 class ChangeFnt : public QDialog {
     Q_OBJECT
@@ -15,18 +16,17 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void PtrFt_Click(int index);
-    bool InCurrency_KeyPress(QChar key);
     void InCurrency_LostFocus();
-    bool InMyName_KeyPress(QChar key);
     void InMyName_LostFocus();
     void ExitFonts_Click();
 
-    QRadioButton* m_ptrFt[4];
+    OptionGroup* m_ptrFt;
     QLineEdit* m_inMyName;
     QLineEdit* m_inCurrency;
     CommandButton* m_exitFonts;
+    TextBox* m_myNameBox = nullptr;
+    TextBox* m_currencyBox = nullptr;
 };

@@ -119,7 +119,12 @@ void MenuMain::Form_Load() {
 
 void MenuMain::showUserName() {
     const QString& name = program().UserName;
-    m_myName->setText(name);
+    // A name wider than the label ends in an ellipsis; the tooltip and the accessible name
+    // hold it whole.
+    m_myName->setText(
+        m_myName->fontMetrics().elidedText(name, Qt::ElideRight, m_myName->contentsRect().width()));
+    m_myName->setToolTip(name);
+    m_myName->setAccessibleName(name);
     m_myName->setVisible(!name.isEmpty());
 }
 

@@ -3,14 +3,14 @@
 #include "core/programstate.h"
 #include "shell/commandbutton.h"
 #include "shell/placement.h"
+#include "shell/textbox.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-PrinterHeaderInput::PrinterHeaderInput(QWidget* parent)
+PrinterHeaderInput::PrinterHeaderInput(QWidget* parent, int maxLength)
     : QDialog(parent), m_inFName(new QLineEdit(this)),
       m_acept(
           new CommandButton(QStringLiteral("Continue &Printout"), QStringLiteral("Acept"), this)),
@@ -20,7 +20,14 @@ PrinterHeaderInput::PrinterHeaderInput(QWidget* parent)
     auto* label = new QLabel(QStringLiteral(" Type in one line header information."), this);
     label->setBuddy(m_inFName);
     m_inFName->setObjectName(QStringLiteral("InFName"));
-    m_inFName->installEventFilter(this);
+    TextBox::Rules rules;
+    rules.firstKeyEmpties = false;
+    rules.selectOnFocus = false;
+    rules.clearsClipboard = false;
+    rules.plainLine = true;
+    rules.maxLength = maxLength;
+    rules.enter = [this] { m_acept->setFocus(Qt::TabFocusReason); };
+    new TextBox(m_inFName, std::move(rules));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_acept);
@@ -41,26 +48,11 @@ void PrinterHeaderInput::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-bool PrinterHeaderInput::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_inFName && event->type() == QEvent::KeyPress) {
-        auto& key = static_cast<QKeyEvent&>(*event);
-        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
-            m_acept->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-        if (key.text() == QStringLiteral("\"")) {
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void PrinterHeaderInput::Acept_Click() {
     program().ReportHeader = m_inFName->text();
     accept();
 }
 
 void PrinterHeaderInput::NAcept_Click() {
-    program().ReportHeader = QStringLiteral("1");
     reject();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The header window shown before every printout: one line of header text, "Continue
-// &Printout" or "&Cancel" (which leaves "1" in ReportHeader). Its close box leaves
-// ReportHeader as it was.
+// &Printout" or "&Cancel". Only "Continue &Printout" accepts the window, and sets ReportHeader
+// to the text typed; "&Cancel", the close box and Escape reject it and leave ReportHeader as it
+// was.
 
 #include <QDialog>
 
@@ -11,11 +12,12 @@ class CommandButton;
 class PrinterHeaderInput : public QDialog {
     Q_OBJECT
 public:
-    explicit PrinterHeaderInput(QWidget* parent = nullptr);
+    // `maxLength`: the most characters the header can hold (those a line of the report holds
+    // after the header's column).
+    PrinterHeaderInput(QWidget* parent, int maxLength);
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Acept_Click();

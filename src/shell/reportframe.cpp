@@ -3,13 +3,32 @@
 #include "core/programstate.h"
 #include "platform/modal.h"
 #include "platform/printerdevice.h"
+#include "platform/printlayout.h"
 #include "shell/dialogs.h"
 #include "shell/mdicontainer.h"
 #include "shell/printerheaderinput.h"
 
-void AskReportHeader() {
-    PrinterHeaderInput header(MDIContainer::instance());
-    runModal(header);
+namespace {
+// The header line is printed from this character column.
+constexpr int HeaderColumn = 2;
+} // namespace
+
+int reportHeaderLength() {
+    const ReportFontSpec spec = reportFontFor(program().PrinterFontChoice);
+    const QFont font = spec.family.isEmpty()
+                           ? PrintLayout::standardFont()
+                           : PrintLayout::reportFont(spec.family, spec.points, false);
+    const int columns =
+        PrintLayout::columnsThatFit(font, PrintLayout::printableWidth(PrintLayout::defaultPaper()));
+    return std::max(1, columns - (HeaderColumn - 1));
+}
+
+std::optional<QString> AskReportHeader() {
+    PrinterHeaderInput header(MDIContainer::instance(), reportHeaderLength());
+    if (runModal(header) != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return program().ReportHeader;
 }
 
 std::unique_ptr<PrinterDevice> startReport(const QString& documentName, bool needsResults) {
@@ -18,14 +37,14 @@ std::unique_ptr<PrinterDevice> startReport(const QString& documentName, bool nee
         showMessage(1);
         return nullptr;
     }
-    AskReportHeader();
-    if (p.ReportHeader == QStringLiteral("1")) {
+    const std::optional<QString> header = AskReportHeader();
+    if (!header) {
         return nullptr;
     }
     std::unique_ptr<PrinterDevice> printer = Printers::open(documentName);
     SetReportFont(*printer);
-    printer->tab(2);
-    printer->printLine(p.ReportHeader);
+    printer->tab(HeaderColumn);
+    printer->printLine(*header);
     return printer;
 }
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -29,6 +30,14 @@ bool types(const QKeyEvent& key) {
 bool isEnter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
 }
+
+// What a text that reaches a file or a report never holds: the double quote ends a text field
+// of a record, a line break ends the record or the report line.
+bool breaksALine(QChar c) {
+    return c == u'"' || c.category() == QChar::Other_Control;
+}
+
+constexpr QChar Backspace(8);
 
 } // namespace
 
@@ -144,14 +153,20 @@ bool TextBox::keyPress(QObject* watched, QEvent* event) {
     if (!types(key)) {
         return false;
     }
+    const QChar typed = key.key() == Qt::Key_Backspace ? Backspace : key.text().front();
+    if (m_rules.plainLine && breaksALine(typed) && typed != Backspace) {
+        return true;
+    }
     if (!m_entry) {
         if (m_rules.firstKeyEmpties) {
             setText(QString());
         }
         startEntry();
     }
-    const QChar typed = key.key() == Qt::Key_Backspace ? QChar(8) : key.text().front();
     if (m_rules.acceptsKey && !m_rules.acceptsKey(typed, m_box->text())) {
+        return true;
+    }
+    if (keyOverflows(typed)) {
         return true;
     }
     // The key is taken normally, now, so that the change it makes is known as a typed one.
@@ -166,7 +181,7 @@ void TextBox::textChanged(const QString& text) {
         m_lastText = text;
         return;
     }
-    if (m_rules.acceptsText && !m_rules.acceptsText(text)) {
+    if (refusesText(text) || (m_rules.acceptsText && !m_rules.acceptsText(text))) {
         setText(m_lastText);
         platform::beep();
         return;
@@ -177,4 +192,20 @@ void TextBox::textChanged(const QString& text) {
     if (!focused) {
         leave();
     }
+}
+
+bool TextBox::refusesText(const QString& text) const {
+    if (m_rules.plainLine && std::any_of(text.begin(), text.end(), breaksALine)) {
+        return true;
+    }
+    // A text the program set may be longer; what the user adds may not make it so.
+    return m_rules.maxLength > 0 && text.size() > m_rules.maxLength &&
+           text.size() > m_lastText.size();
+}
+
+bool TextBox::keyOverflows(QChar key) const {
+    if (m_rules.maxLength <= 0 || key == Backspace) {
+        return false;
+    }
+    return m_box->text().size() - m_box->selectedText().size() >= m_rules.maxLength;
 }

@@ -11,6 +11,11 @@
 //   - a typed key goes through the box's key filter; text that arrives any other way is checked
 //     whole and, when the filter could not have let it in, is refused: the box goes back to
 //     its text before the change and the system beep sounds;
+//   - a box whose text reaches a file or a report never takes a double quote or a control
+//     character (a line break, a tab), by any path: such a key is dropped before anything else
+//     and such a text is refused;
+//   - a box's maximum length limits what the user puts in (a key beyond it is dropped, a longer
+//     text refused), never the program's own text, which is shown and kept whole;
 //   - Enter is the box's own (it moves the focus on);
 //   - leaving the box (a focus move inside the window) ends the entry. Focus taken by a modal
 //     window or another application is not leaving the box; a box whose leaving was held back
@@ -34,6 +39,8 @@ public:
         bool selectOnFocus = true;     // gaining focus selects the whole text
         bool clearsClipboard = true;   // gaining focus and leaving empty the clipboard
         bool clickStartsEntry = false; // a mouse click empties the box and starts an entry
+        bool plainLine = false;        // the text reaches a file or a report
+        int maxLength = 0;             // most characters the user can put in; 0: no limit
         // An entry starts in the box (before the first key is taken).
         std::function<void()> startEntry;
         // The key filter of typed keys; false drops the key (the filter beeps where it should).
@@ -55,6 +62,9 @@ public:
     // An entry starts in the box now (a pick from a combo box's list): the rules' startEntry
     // runs unless one has started already.
     void startEntry();
+    // The entry ends without leaving the box: the window has done what leaving does (a button
+    // pressed while the box kept the focus). The next typed key starts a new entry.
+    void endEntry() { m_entry = false; }
     // Sets the program's own text: no entry starts.
     void setText(const QString& text);
     // Runs `change` as the program's own change of the box's text (adding list items).
@@ -71,6 +81,9 @@ private:
     void leave();
     bool keyPress(QObject* watched, QEvent* event);
     void textChanged(const QString& text);
+    bool refusesText(const QString& text) const;
+    // Whether typing `key` would put more characters in the box than its maximum length.
+    bool keyOverflows(QChar key) const;
 
     QLineEdit* m_box;
     QWidget* m_keySource;

@@ -4,6 +4,8 @@
 
 #include "platform/barchart.h"
 
+#include <QChartView>
+#include <QGraphicsTextItem>
 #include <QTest>
 #include <cmath>
 #include <limits>
@@ -98,6 +100,8 @@ private slots:
     void printStyleShowsOnlyInPrintView_data();
     void printStyleShowsOnlyInPrintView();
     void printViewOfTheWidget();
+    void drawingAgainShowsOneAxis_data();
+    void drawingAgainShowsOneAxis();
 };
 
 // A script of chart operations: "P3" points, "A1" automatic advance, "T2" current point,
@@ -344,6 +348,47 @@ void TestBarChart::printViewOfTheWidget() {
     QCOMPARE(countPixels(chart.grab().toImage(), isSaturated), 0);
     chart.setPrintView(false);
     QVERIFY(countPixels(chart.grab().toImage(), isSaturated) > 1000);
+}
+
+void TestBarChart::drawingAgainShowsOneAxis_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("comparison");
+    QTest::newRow("2-D") << 3 << false;
+    QTest::newRow("3-D") << 4 << false;
+    QTest::newRow("comparison 2-D") << 3 << true;
+}
+
+// The graph window draws its chart anew and resizes it just before the picture for the printer
+// is taken, with no turn of the event loop in between: the picture shows the new axis alone.
+void TestBarChart::drawingAgainShowsOneAxis() {
+    QFETCH(int, type);
+    QFETCH(bool, comparison);
+    BarChart chart;
+    chart.resize(PictureSize);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    const QStringList legend = comparison ? QStringList{"a", "b", "c", "d"} : QStringList{};
+    give(chart, {"1", "2", "3", "4"}, {4000, 3000, 2000, 1000}, legend);
+    chart.setGraphType(type);
+    chart.draw(BarChart::DrawAnew);
+    QCoreApplication::processEvents();
+    give(chart, {"1", "2", "3", "4"}, {4000, 3000, 2000, 1000}, legend);
+    chart.draw(BarChart::DrawAnew);
+    chart.resize(PictureSize - QSize(0, 40));
+    chart.setPrintView(true);
+
+    auto* view = chart.findChild<QChartView*>();
+    QVERIFY(view != nullptr);
+    QMap<QString, int> shown;
+    for (const QGraphicsItem* item : view->scene()->items()) {
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+            text != nullptr && text->isVisible()) {
+            ++shown[text->toPlainText()];
+        }
+    }
+    for (const char* label : {"0", "1,000", "2,000", "3,000", "4,000"}) {
+        QCOMPARE(shown.value(QString::fromLatin1(label)), 1);
+    }
 }
 
 QTEST_MAIN(TestBarChart)

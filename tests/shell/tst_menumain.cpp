@@ -202,6 +202,41 @@ private slots:
         QVERIFY(QFile::exists(QDir(m_dir.path()).filePath("Personal.orp")));
     }
 
+    void longNameEndsInAnEllipsis_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("short name") << "Pat Lee" << true;
+        QTest::newRow("97 wide letters") << QString(97, QLatin1Char('W')) << false;
+        QTest::newRow("long name with blanks")
+            << QStringLiteral("Dr. Alexandra Montgomery-Featherstonehaugh of the Royal Society "
+                              "of Long Names and Titles")
+            << false;
+    }
+
+    // The label keeps its place and width: a name that does not fit ends in an ellipsis, its
+    // start stays readable, and the tooltip holds the whole name.
+    void longNameEndsInAnEllipsis() {
+        QFETCH(QString, name);
+        QFETCH(bool, whole);
+        MDIContainer main;
+        main.show();
+        auto* myName = MenuMain::instance()->findChild<QLabel*>("MyName");
+        program().UserName = name;
+        MenuMain::instance()->showUserName();
+        QVERIFY(!myName->isHidden());
+        QCOMPARE(myName->geometry(), twipsRect(1260, 900, 6810, 400));
+        QCOMPARE(myName->toolTip(), name);
+        QVERIFY(myName->fontMetrics().horizontalAdvance(myName->text()) <=
+                myName->contentsRect().width());
+        if (whole) {
+            QCOMPARE(myName->text(), name);
+        } else {
+            QVERIFY(myName->text().endsWith(QChar(0x2026)));
+            QVERIFY(myName->text().size() > 10);
+            QVERIFY(name.startsWith(myName->text().chopped(1)));
+        }
+    }
+
     void helpButtonsStartTheViewer() {
         QStringList started;
         HelpViewer::setLauncher([&](const QString&, const QStringList& args) {

@@ -2,10 +2,14 @@
 // footer, the end of the document.
 
 #include "core/programstate.h"
+#include "platform/beep.h"
+#include "platform/printlayout.h"
 #include "shell/reportframe.h"
+#include "support/arrivingtext.h"
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"
 
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -167,20 +171,42 @@ private slots:
         QCOMPARE(captured.opened(), 0);
     }
 
-    void cancelAndCloseBoxPrintNothing() {
+    // A window the user dismissed prints nothing, whatever header an earlier printout had,
+    // and leaves that header as it was.
+    void dismissedHeaderWindowPrintsNothing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel") << "cancel";
+        QTest::newRow("close box") << "close";
+        QTest::newRow("Escape") << "escape";
+    }
+
+    void dismissedHeaderWindowPrintsNothing() {
+        QFETCH(QString, how);
         ModalGuard guard;
         CapturedPrinter captured;
         program().ResultCount = 5;
-        respondClick(QStringLiteral("NAcept"));
-        QVERIFY(startReport(QStringLiteral("Test")) == nullptr);
-        QCOMPARE(program().ReportHeader, QStringLiteral("1"));
-        // After an earlier Cancel, the close box leaves "1" and prints nothing either.
-        respondClose();
-        QVERIFY(startReport(QStringLiteral("Test")) == nullptr);
-        // A header typed as exactly "1" cancels too.
-        respondType(QStringLiteral("InFName"), QStringLiteral("1"), QStringLiteral("Acept"));
+        program().ReportHeader = QStringLiteral("Earlier header");
+        for (int i = 0; i < 2; ++i) {
+            if (how == QStringLiteral("cancel")) {
+                respondType(QStringLiteral("InFName"), QStringLiteral("New header"),
+                            QStringLiteral("NAcept"));
+            } else if (how == QStringLiteral("close")) {
+                respondClose();
+            } else {
+                respondWith([](QDialog& dialog) {
+                    auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("InFName"));
+                    box->setFocus();
+                    QTest::keyClicks(box, QStringLiteral("New header"));
+                    QTest::keyClick(box, Qt::Key_Escape);
+                    QVERIFY(!dialog.isVisible());
+                });
+            }
+        }
+        QVERIFY(!AskReportHeader().has_value());
+        QCOMPARE(program().ReportHeader, QStringLiteral("Earlier header"));
         QVERIFY(startReport(QStringLiteral("Test")) == nullptr);
         QCOMPARE(captured.opened(), 0);
+        QCOMPARE(guard.pending(), 0);
     }
 
     void headerAtColumnTwo_data() {
@@ -190,6 +216,8 @@ private slots:
                                       << " Smith family budget";
         QTest::newRow("empty header") << ""
                                       << " ";
+        QTest::newRow("a header of exactly 1") << "1"
+                                               << " 1";
     }
 
     void headerAtColumnTwo() {
@@ -206,6 +234,89 @@ private slots:
         QCOMPARE(captured.opened(), 1);
         QCOMPARE(captured.lines().value(0), QString());
         QTEST(captured.lines().value(1), "line");
+        QCOMPARE(program().ReportHeader, typed.remove(u'"'));
+    }
+
+    // The header box holds what a line of the report font holds after column 2, so a long
+    // header stays on the page; the smaller the font, the longer the header.
+    void longHeaderStaysOnThePage_data() {
+        QTest::addColumn<int>("choice");
+        QTest::newRow("standard font") << 0;
+        QTest::newRow("10 point") << 1;
+        QTest::newRow("12 point") << 3;
+    }
+
+    void longHeaderStaysOnThePage() {
+        QFETCH(int, choice);
+        program().PrinterFontChoice = static_cast<std::int16_t>(choice);
+        const int length = reportHeaderLength();
+        const QFont font = choice == 0 ? PrintLayout::standardFont()
+                                       : PrintLayout::reportFont(QStringLiteral("Courier New"),
+                                                                 choice == 1 ? 10 : 12, false);
+        const qreal pageWidth = PrintLayout::printableWidth(PrintLayout::defaultPaper());
+        // Column 1 and the header fit; one more character would not.
+        const qreal column = PrintLayout::measure(font).charWidth;
+        QVERIFY((length + 1) * column <= pageWidth);
+        QVERIFY((length + 2) * column > pageWidth);
+        QVERIFY(length > 60);
+
+        ModalGuard guard;
+        CapturedPrinter captured;
+        program().ResultCount = 1;
+        const QString typed = QString(length + 20, QLatin1Char('x'));
+        respondType(QStringLiteral("InFName"), typed, QStringLiteral("Acept"));
+        {
+            auto printer = startReport(QStringLiteral("Test"));
+            QVERIFY(printer != nullptr);
+            EndReport(*printer);
+        }
+        QCOMPARE(captured.lines().value(1), QLatin1Char(' ') + typed.left(length));
+    }
+
+    // The header is one line without double quotes whatever way its text comes: such a
+    // text is refused with the beep, and the header typed before it prints.
+    void headerKeepsToOneLine_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("text");
+        for (const char* path : ArrivalPaths) {
+            QTest::addRow("%s, quote", path) << path << "\"x\"";
+            QTest::addRow("%s, line break", path) << path << "\r\nx";
+            QTest::addRow("%s, tab", path) << path << "\tx";
+        }
+    }
+
+    void headerKeepsToOneLine() {
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        int beeps = 0;
+        platform::setBeepHandler([&] { ++beeps; });
+        ModalGuard guard;
+        CapturedPrinter captured;
+        program().ResultCount = 1;
+        respondWith([&](QDialog& dialog) {
+            auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("InFName"));
+            box->setFocus();
+            QTest::keyClicks(box, QStringLiteral("Budget"));
+            dialog.findChild<QWidget*>(QStringLiteral("Acept"))->setFocus();
+            putArrivingText(box, path, text);
+            QCOMPARE(box->text(), QStringLiteral("Budget"));
+            clickResponder(QStringLiteral("Acept"))(dialog);
+        });
+        {
+            auto printer = startReport(QStringLiteral("Test"));
+            QVERIFY(printer != nullptr);
+            EndReport(*printer);
+        }
+        platform::setBeepHandler({});
+        QCOMPARE(beeps, 1);
+        QCOMPARE(captured.lines().value(1), QStringLiteral(" Budget"));
+    }
+
+    void headerLengthFollowsTheFont() {
+        program().PrinterFontChoice = 1;
+        const int ten = reportHeaderLength();
+        program().PrinterFontChoice = 3;
+        QVERIFY(reportHeaderLength() < ten);
     }
 };
 

@@ -1,13 +1,17 @@
 // The personal settings file and the settings window.
 
 #include "core/programstate.h"
+#include "platform/beep.h"
 #include "platform/modal.h"
 #include "shell/changefnt.h"
 #include "shell/menumain.h"
 #include "shell/programdir.h"
 #include "shell/settingsfile.h"
+#include "support/arrivingtext.h"
 #include "support/filesizelimit.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -29,6 +33,13 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+// Chooses a radio button through its accessibility action, as a screen reader does.
+void chooseByAccessibility(QRadioButton* button, const QString& action) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(accessible != nullptr && accessible->actionInterface() != nullptr);
+    accessible->actionInterface()->doAction(action);
 }
 } // namespace
 
@@ -181,6 +192,140 @@ private slots:
         QTest::keyClicks(currency, "Fr");
         window.findChild<QLineEdit*>("InMyName")->setFocus();
         QCOMPARE(currency->text(), QStringLiteral("Fr"));
+    }
+
+    // A font chosen through the accessibility action (which toggles the button without a
+    // click) is the font saved.
+    void fontChosenByAccessibilityIsSaved_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("font");
+        QTest::newRow("toggle") << QAccessibleActionInterface::toggleAction() << 2;
+        QTest::newRow("press") << QAccessibleActionInterface::pressAction() << 3;
+    }
+
+    void fontChosenByAccessibilityIsSaved() {
+        QFETCH(QString, action);
+        QFETCH(int, font);
+        setProgramDirectory(m_dir.path());
+        writeAll(m_path, "\"$\",0,\"Ann\"\r\n");
+        QVERIFY(loadSettings(m_path));
+        ChangeFnt window;
+        window.show();
+        chooseByAccessibility(window.findChild<QRadioButton*>(QStringLiteral("PtrFt%1").arg(font)),
+                              action);
+        QTRY_COMPARE(int(program().PrinterFontChoice), font);
+        QTest::mouseClick(window.findChild<QPushButton*>("ExitFonts"), Qt::LeftButton);
+        setProgramDirectory({});
+        QCOMPARE(readAll(m_path), QByteArray("\"$\",") + QByteArray::number(font) + ",\"Ann\"\r\n");
+    }
+
+    // The symbol read from the file stays whole until the user types another; a typed one is
+    // cut to two characters and right-aligned.
+    void currencySymbolOnLeaving_data() {
+        QTest::addColumn<QString>("typed"); // empty: the box is passed through untouched
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("untouched long symbol") << ""
+                                               << "USD" << QByteArray("\"USD\",0,\"\"\r\n");
+        QTest::newRow("typed three letters") << "EUR"
+                                             << "EU" << QByteArray("\"EU\",0,\"\"\r\n");
+        QTest::newRow("typed one character") << "F"
+                                             << " F" << QByteArray("\"F\",0,\"\"\r\n");
+    }
+
+    void currencySymbolOnLeaving() {
+        QFETCH(QString, typed);
+        setProgramDirectory(m_dir.path());
+        writeAll(m_path, "\"USD\",0,\"\"\r\n");
+        QVERIFY(loadSettings(m_path));
+        ChangeFnt window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* currency = window.findChild<QLineEdit*>("InCurrency");
+        QCOMPARE(currency->text(), QStringLiteral("USD"));
+        currency->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(currency, typed);
+        window.findChild<QLineEdit*>("InMyName")->setFocus(Qt::TabFocusReason);
+        QTEST(currency->text(), "shown");
+        QTest::mouseClick(window.findChild<QPushButton*>("ExitFonts"), Qt::LeftButton);
+        setProgramDirectory({});
+        QTEST(readAll(m_path), "saved");
+    }
+
+    // Neither box ever holds a double quote or a line break, whatever way the text comes:
+    // such a text is refused whole, with the beep, and the box keeps its text.
+    void noQuoteOrLineBreakGetsIn_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("text");
+        for (const char* box : {"InMyName", "InCurrency"}) {
+            for (const char* path : ArrivalPaths) {
+                QTest::addRow("%s, %s, quote", box, path) << box << path << "\"";
+                QTest::addRow("%s, %s, line break", box, path) << box << path << "\n";
+            }
+        }
+    }
+
+    void noQuoteOrLineBreakGetsIn() {
+        QFETCH(QString, box);
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        int beeps = 0;
+        platform::setBeepHandler([&] { ++beeps; });
+        program().CurrencySymbol = QStringLiteral("$");
+        program().UserName = QStringLiteral("Ann");
+        setProgramDirectory(m_dir.path());
+        {
+            ChangeFnt window;
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            window.findChild<QPushButton*>("ExitFonts")->setFocus();
+            auto* edit = window.findChild<QLineEdit*>(box);
+            const QString before = edit->text();
+            putArrivingText(edit, path, text);
+            QCOMPARE(edit->text(), before);
+            QCOMPARE(beeps, 1);
+            QTest::mouseClick(window.findChild<QPushButton*>("ExitFonts"), Qt::LeftButton);
+        }
+        setProgramDirectory({});
+        platform::setBeepHandler({});
+        QCOMPARE(readAll(m_path), QByteArray("\"$\",0,\"Ann\"\r\n"));
+    }
+
+    // What the user puts in the name box keeps to its 97 characters, by any path; a longer
+    // name read from the file is shown and saved whole.
+    void nameKeepsToItsLength() {
+        int beeps = 0;
+        platform::setBeepHandler([&] { ++beeps; });
+        setProgramDirectory(m_dir.path());
+        const QString longName(120, QLatin1Char('n'));
+        program().UserName = longName;
+        {
+            ChangeFnt window;
+            window.show();
+            auto* name = window.findChild<QLineEdit*>("InMyName");
+            QCOMPARE(name->text(), longName);
+            QTest::mouseClick(window.findChild<QPushButton*>("ExitFonts"), Qt::LeftButton);
+        }
+        QCOMPARE(readAll(m_path), "\"$\",0,\"" + longName.toLatin1() + "\"\r\n");
+
+        program().UserName = QStringLiteral("Ann");
+        ChangeFnt window;
+        window.show();
+        auto* name = window.findChild<QLineEdit*>("InMyName");
+        name->setText(QString(98, QLatin1Char('m')));
+        QCOMPARE(name->text(), QStringLiteral("Ann"));
+        QCOMPARE(beeps, 1);
+        name->setText(QString(97, QLatin1Char('m')));
+        QCOMPARE(program().UserName, QString(97, QLatin1Char('m')));
+        name->setFocus();
+        name->end(false);
+        QTest::keyClicks(name, "xy");
+        QCOMPARE(name->text(), QString(97, QLatin1Char('m')));
+        setProgramDirectory({});
+        platform::setBeepHandler({});
     }
 
 private:
