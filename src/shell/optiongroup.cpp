@@ -7,7 +7,8 @@ OptionGroup::OptionGroup(QObject* parent) : QObject(parent) {}
 
 int OptionGroup::add(QRadioButton* button, std::function<void()> chosen) {
     const int index = static_cast<int>(m_members.size());
-    m_members.push_back({button, [chosen = std::move(chosen)](bool on) {
+    m_members.push_back({button,
+                         [chosen = std::move(chosen)](bool on) {
                              if (on) {
                                  chosen();
                              }
