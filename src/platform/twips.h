@@ -8,10 +8,18 @@
 
 constexpr int TwipsPerPixel = 15;
 
-constexpr int twips(int t) { return t / TwipsPerPixel; }
-constexpr int toTwips(int px) { return px * TwipsPerPixel; }
-inline QPoint twipsPoint(int left, int top) { return {twips(left), twips(top)}; }
-inline QSize twipsSize(int width, int height) { return {twips(width), twips(height)}; }
+constexpr int twips(int t) {
+    return t / TwipsPerPixel;
+}
+constexpr int toTwips(int px) {
+    return px * TwipsPerPixel;
+}
+inline QPoint twipsPoint(int left, int top) {
+    return {twips(left), twips(top)};
+}
+inline QSize twipsSize(int width, int height) {
+    return {twips(width), twips(height)};
+}
 inline QRect twipsRect(int left, int top, int width, int height) {
     return {twipsPoint(left, top), twipsSize(width, height)};
 }

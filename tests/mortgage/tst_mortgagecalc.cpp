@@ -8,8 +8,8 @@
 #include "mortgage/mortgagegraph.h"
 #include "mortgage/mortgagestate.h"
 #include "platform/barchart.h"
-#include "platform/filedialogs.h"
 #include "platform/beep.h"
+#include "platform/filedialogs.h"
 #include "platform/grid.h"
 #include "shell/graphsall.h"
 #include "shell/mdicontainer.h"
@@ -433,7 +433,8 @@ private slots:
         CapturedPrinter captured;
         respondType(QStringLiteral("InFName"), QStringLiteral("Car"), QStringLiteral("Acept"));
         click("MPrinter");
-        QVERIFY(captured.lines().contains(QString(31, ' ') + QStringLiteral(" Personal Loan Table")));
+        QVERIFY(
+            captured.lines().contains(QString(31, ' ') + QStringLiteral(" Personal Loan Table")));
         // Saving now writes a loan file.
         FileDialogs::setNextAnswer(dir().filePath("Car2.uld"));
         click("MSaveFile");

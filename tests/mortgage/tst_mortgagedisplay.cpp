@@ -1,11 +1,10 @@
 #include "core/dates.h"
+#include "core/formats.h"
 #include "core/programstate.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortgagedisplay.h"
 #include "mortgage/mortgagestate.h"
 #include "support/mortgagefixtures.h"
-
-#include "core/formats.h"
 
 #include <QTest>
 
