@@ -17,6 +17,11 @@ enum class WindowId {
     Trendmenu,
     FindCompoundCalc,
     GraphsAll,
+    // The windows of the Quantrel module, opened from its menu and from each other.
+    Averatios,
+    Dbase,
+    TrendGraph,
+    Extract,
 };
 
 class WindowRegistry {
