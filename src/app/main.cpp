@@ -1,18 +1,20 @@
 // Orvalen: a desktop personal-finance program.
 //
-// How the program is put together:
-//   src/platform/  adapters to the toolkit: grid, printer device, bar chart, file dialogs,
-//                  modal runner, clipboard, beep, dates, help viewer
-//   src/shell/     money and display formats, comma-separated records, the program-wide
-//                  state, entry fields, the message/question/file dialogs, the settings, the
-//                  main window and menu, the report frame, the result graph window
-//   src/mortgage/  the mortgage and loan calculator: model files (schedule, files, report)
-//                  and its windows
-//   src/app/       this file: builds the main window and registers every window the menu
-//                  opens, so the shell never depends on the calculators
-// Dependencies run one way: platform <- shell <- each calculator <- app. Windows pass data to
-// each other only through the program-wide state (shell/programstate.h and each
-// calculator's own state). Model code raises RunTimeFailure; only event handlers catch it.
+// How the program is put together (layers, lowest first; the build refuses an include
+// against them):
+//   src/core/      no widgets: money, tables, display formats, records and files, dates,
+//                  run-time failures, the program-wide state, the report page frame
+//   src/platform/  adapters to the toolkit: grid, printers, bar chart, file dialogs, modal
+//                  runner, clipboard, beep, help viewer
+//   src/shell/     text boxes and entry fields, option buttons, dialogs, settings, main
+//                  window and menu, report header, result graph window, calculator frame
+//   src/mortgage/, src/savings/, src/retirement/, src/trend/
+//                  the calculators and the Quantrel module: a model library (no widgets)
+//                  and a window library each
+//   src/app/       this file and start-up: builds the main window and registers every window
+//                  and graph caller, so the shell never depends on the calculators
+// Windows pass data to each other only through the program-wide state. Model code raises
+// RunTimeFailure; only event handlers catch, through guarded().
 
 #include "app/startup.h"
 
