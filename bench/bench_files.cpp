@@ -19,12 +19,13 @@
 
 namespace {
 
-// Peak resident memory of the process in KiB (VmHWM), after `reset` clears it.
-long peakKiB() {
+// A memory figure of the process in KiB from /proc/self/status ("VmHWM:" the peak resident
+// memory, "VmRSS:" the current).
+long statusKiB(const std::string& field) {
     std::ifstream status("/proc/self/status");
     std::string key;
     while (status >> key) {
-        if (key == "VmHWM:") {
+        if (key == field) {
             long kib = 0;
             status >> kib;
             return kib;
@@ -34,22 +35,9 @@ long peakKiB() {
     return -1;
 }
 
+// Sets the peak back to the current resident memory.
 void resetPeak() {
     std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-long currentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-        status.ignore(4096, '\n');
-    }
-    return -1;
 }
 
 struct HostileFile {
@@ -106,10 +94,10 @@ int main() {
         write(path, f);
         for (const auto& reader : readers) {
             resetProgram();
-            const long before = currentKiB();
+            const long before = statusKiB("VmRSS:");
             resetPeak();
             reader.open(path);
-            const long extra = peakKiB() - before;
+            const long extra = statusKiB("VmHWM:") - before;
             const Timing t = timeEach(20, 2, [&] { reader.open(path); });
             std::printf("%-24s %-9s %10.3f %10.3f %14ld\n", f.name, reader.what, t.medianMs,
                         t.minMs, extra);
