@@ -12,6 +12,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
+#include "shell/quickhelpbox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -80,6 +81,9 @@ void SavingsCalc::buildControls() {
     layout->setSpacing(4);
     layout->addLayout(top);
     layout->addWidget(resultsArea(), 1);
+    // The help opens with a table of five examples side by side, wider than the box: it scrolls
+    // sideways rather than breaking the table's lines (its explanations come in short lines).
+    helpBox()->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     tabChain({m_boxes[0], m_boxes[1], m_inMonthsYrs, m_boxes[2], m_boxes[3], m_boxes[4], m_boxes[5],
               calcButton()});

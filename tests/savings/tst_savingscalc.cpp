@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 namespace {
 QString rj(const QString& text, int width) {
@@ -364,6 +366,10 @@ private slots:
         QVERIFY(help->toPlainText().contains(QStringLiteral("$1,000.00 invested each year")));
         QCOMPARE(help->toPlainText().contains(QStringLiteral("As the program is very flexible")),
                  planningParagraphs);
+        // The table of examples stands whole: its heading is one line on the screen.
+        const QTextBlock heading = help->document()->firstBlock();
+        QVERIFY(heading.text().startsWith(QStringLiteral("  Example 1        ")));
+        QCOMPARE(heading.layout()->lineCount(), 1);
         QTest::keyClick(help, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), combo("InLumpInv"));
 
