@@ -2,6 +2,8 @@
 
 #include "mortgage/mortgagecalc.h"
 #include "platform/printerdevice.h"
+#include "savings/findcompoundcalc.h"
+#include "savings/savingscalc.h"
 #include "shell/graphdata.h"
 #include "shell/graphsall.h"
 #include "shell/windowregistry.h"
@@ -10,8 +12,13 @@
 
 void registerWindows() {
     windows().add(WindowId::MortgageCalc, [](QWidget* parent) { return new MortgageCalc(parent); });
+    windows().add(WindowId::SavingsCalc, [](QWidget* parent) { return new SavingsCalc(parent); });
+    windows().add(WindowId::FindCompoundCalc,
+                  [](QWidget* parent) { return new FindCompoundCalc(parent); });
     windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
     registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
+    registerGraphCaller(GraphCallerCode::Savings, SavingsCalc::graphCallerInfo());
+    registerGraphCaller(GraphCallerCode::CompoundGrowth, FindCompoundCalc::graphCallerInfo());
 }
 
 std::unique_ptr<MDIContainer> startOrvalen() {

@@ -82,6 +82,7 @@ void publishCompound(const CompoundResult& res) {
     p.ReportBlocks[i <= 12 ? 1 : 2] += res.reportLines;
     savings().InvestmentCount = res.row;
     p.ResultCount = res.investment;
+    p.GraphTitle = compoundGraphTitle();
 }
 
 GridSetup compoundGridSetup() {

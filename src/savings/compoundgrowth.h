@@ -7,7 +7,8 @@
 // formats everything and raises RunTimeFailure on any failure, before anything is stored;
 // publishCompound() then stores investment i: GraphValues(i, 5) = 100 g (percent, rounded to
 // currency), GraphLabels(i, 0) = the name, its report lines appended to ReportBlocks(1)
-// (investments 1..12) or (2) (13..22), InvestmentCount and ResultCount = i.
+// (investments 1..12) or (2) (13..22), InvestmentCount and ResultCount = i, and GraphTitle
+// "Annual compound growth comparisons", the title the graph window shows for these rows.
 
 #include "core/currency.h"
 #include "core/gridsetup.h"
@@ -63,5 +64,5 @@ CompoundGridUpdate compoundGridUpdate(const CompoundResult& result);
 
 // " Find Annual Compound Growth".
 QString compoundWindowCaption();
-// "Annual compound growth comparisons", set when the graph window is opened.
+// "Annual compound growth comparisons".
 QString compoundGraphTitle();

@@ -33,6 +33,27 @@ QString exampleTable() {
 
 const char* const Closing = "\n\n                                                  End";
 
+// The explanations are broken into lines of at most this many characters, so that the help box
+// shows them whole without wrapping the table of examples, whose lines are longer and stay
+// whole (the box scrolls sideways for them).
+constexpr qsizetype HelpColumns = 78;
+
+QString broken(const QString& text) {
+    QStringList lines;
+    for (QString line : text.split(u'\n')) {
+        while (line.size() > HelpColumns) {
+            const qsizetype cut = line.lastIndexOf(u' ', HelpColumns);
+            if (cut <= 0) {
+                break; // a word longer than a line stays whole
+            }
+            lines << line.left(cut);
+            line = line.mid(cut + 1);
+        }
+        lines << line;
+    }
+    return lines.join(u'\n');
+}
+
 } // namespace
 
 QString savingsHelpText(int calcMode, const QString& sym) {
@@ -87,7 +108,8 @@ QString savingsHelpText(int calcMode, const QString& sym) {
                                 "over 25 years. Enter as a lump sum each year and calculate for "
                                 "the remaining years (25, 24, ...1).\n");
     }
-    return parts.join(u'\n') + QString::fromLatin1(Closing);
+    const QString table = parts.takeFirst();
+    return table + u'\n' + broken(parts.join(u'\n')) + QString::fromLatin1(Closing);
 }
 
 QString compoundHelpText(const QString& sym) {

@@ -5,6 +5,9 @@
 #include <QString>
 
 // The savings help of planning mode (CalcMode 1) or comparison mode (2); lines end with "\n".
+// The table of worked examples comes first, its lines 115 characters long; every other line
+// holds at most 78 characters (the explanations are broken at blanks), so a box that does not
+// wrap shows the table as a table and the explanations whole.
 QString savingsHelpText(int calcMode, const QString& currencySymbol);
 
 // The compound growth finder's help; lines end with "\n".

@@ -30,7 +30,7 @@ void printPlanning(PrinterDevice& printer, const SavingsReportData& d) {
     const Table& rows = d.Rows ? *d.Rows : program().ResultTable;
     const QString& sym = d.CurrencySymbol;
     printer.printLine();
-    printer.printLineAt(25, QStringLiteral("Investment Growth Calculation"));
+    printer.printLineAt(25, savingsReportTitle(CalcModeFlag::SavingsPlanning));
     emptyLines(printer, 2);
 
     const std::pair<QString, QString> inputs[] = {
@@ -85,7 +85,7 @@ void printPlanning(PrinterDevice& printer, const SavingsReportData& d) {
 void printComparisons(PrinterDevice& printer, const SavingsReportData& d) {
     const QString rule(77, u'_');
     printer.printLine();
-    printer.printLineAt(30, QStringLiteral("Investment Growth Comparisons"));
+    printer.printLineAt(30, savingsReportTitle(CalcModeFlag::SavingsComparisons));
     emptyLines(printer, 2);
     printer.printLineAt(
         2, QStringLiteral(
@@ -107,6 +107,16 @@ void printComparisons(PrinterDevice& printer, const SavingsReportData& d) {
 }
 
 } // namespace
+
+QString savingsReportTitle(CalcModeFlag calcMode) {
+    return calcMode == CalcModeFlag::SavingsComparisons
+               ? QStringLiteral("Investment Growth Comparisons")
+               : QStringLiteral("Investment Growth Calculation");
+}
+
+QString compoundReportTitle() {
+    return QStringLiteral("Annual Compounding Comparisons");
+}
 
 SavingsReportData SavingsReportData::fromState(const QString& frequencyText) {
     const ProgramState& p = program();
@@ -139,7 +149,7 @@ CompoundReportData CompoundReportData::fromState() {
 
 void printCompoundReport(PrinterDevice& printer, const CompoundReportData& data) {
     printer.printLine(); // after the header line
-    printer.printLineAt(27, QStringLiteral("Annual Compounding Comparisons"));
+    printer.printLineAt(27, compoundReportTitle());
     emptyLines(printer, 2);
     printer.printLineAt(
         2, QStringLiteral(

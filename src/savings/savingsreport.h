@@ -10,6 +10,11 @@
 #include <QString>
 #include <cstdint>
 
+// The titles the reports print, which also name their documents: "Investment Growth
+// Calculation" (planning), "Investment Growth Comparisons", "Annual Compounding Comparisons".
+QString savingsReportTitle(CalcModeFlag calcMode);
+QString compoundReportTitle();
+
 struct SavingsReportData {
     SavingsInputs inputs;     // the entries, InMonthsYrs's text and CalcMode
     std::int16_t Periods = 0; // N of the last calculation

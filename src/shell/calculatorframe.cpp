@@ -16,6 +16,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -247,13 +248,22 @@ namespace {
 // The key rule of a list that takes no typing.
 class NoTyping : public QObject {
 public:
-    NoTyping(QComboBox* list, QWidget* enterTarget, std::function<void()> typed)
-        : QObject(list), m_enterTarget(enterTarget), m_typed(std::move(typed)) {
+    NoTyping(QComboBox* list, QWidget* enterTarget, std::function<void()> typed,
+             std::function<void()> left)
+        : QObject(list), m_enterTarget(enterTarget), m_typed(std::move(typed)),
+          m_left(std::move(left)) {
         list->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut && m_left) {
+            // Its own drop-down list taking the focus, or another window, is not leaving it.
+            const Qt::FocusReason reason = static_cast<QFocusEvent&>(*event).reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+                m_left();
+            }
+        }
         if (event->type() == QEvent::KeyPress) {
             auto& key = static_cast<QKeyEvent&>(*event);
             if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
@@ -272,11 +282,12 @@ protected:
 private:
     QWidget* m_enterTarget;
     std::function<void()> m_typed;
+    std::function<void()> m_left;
 };
 
 } // namespace
 
 void CalculatorFrame::listWithoutTyping(QComboBox* list, QWidget* enterTarget,
-                                        std::function<void()> typed) {
-    new NoTyping(list, enterTarget, std::move(typed));
+                                        std::function<void()> typed, std::function<void()> left) {
+    new NoTyping(list, enterTarget, std::move(typed), std::move(left));
 }

@@ -124,8 +124,10 @@ protected:
     CommandButton* commandButton(const QString& caption, const QString& name,
                                  std::function<void()> handler);
     // A list that takes no typing: a key that types beeps and runs `typed`; Enter moves the
-    // focus to `enterTarget`.
-    void listWithoutTyping(QComboBox* list, QWidget* enterTarget, std::function<void()> typed);
+    // focus to `enterTarget`; `left` (when given) runs when the focus leaves the list for
+    // another control of the window.
+    void listWithoutTyping(QComboBox* list, QWidget* enterTarget, std::function<void()> typed,
+                           std::function<void()> left = {});
     // The tab order: each widget after the one before it.
     void tabChain(std::initializer_list<QWidget*> widgets);
     // Entry boxes and lists in a fixed-pitch font, `widthTwips` wide.

@@ -219,7 +219,7 @@ void TestCompoundGrowth::graphWindowReadsInvestments() {
     QCOMPARE(comparisonLegend(2), QString());
     QCOMPARE(comparisonValue(2), 0.0);
     QCOMPARE(comparisonAxisTitle(), QStringLiteral("Gain %"));
-    QCOMPARE(compoundGraphTitle(), QStringLiteral("Annual compound growth comparisons"));
+    QCOMPARE(program().GraphTitle, QStringLiteral("Annual compound growth comparisons"));
 }
 
 void TestCompoundGrowth::thirteenthGoesToTheSecondBlock() {

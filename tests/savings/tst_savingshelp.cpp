@@ -17,6 +17,8 @@ private slots:
     void symbolPlacement();
     void planningOnlyParagraphs();
     void examplesStandUnderTheirHeadings();
+    void explanationsFitBesideTheTable_data();
+    void explanationsFitBesideTheTable();
     void compoundExamplesMatchTheCalculation_data();
     void compoundExamplesMatchTheCalculation();
 };
@@ -24,7 +26,8 @@ private slots:
 void TestSavingsHelp::symbolPlacement_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    const QString planning = savingsHelpText(1, QStringLiteral("DM"));
+    // The explanations of the savings help are broken into lines: read them as paragraphs.
+    const QString planning = savingsHelpText(1, QStringLiteral("DM")).replace(u'\n', u' ');
     const QString compound = compoundHelpText(QStringLiteral("DM"));
     QTest::newRow("example 1") << planning
                                << "Example 1: Shows the future value of DM1,000.00 invested each "
@@ -90,6 +93,29 @@ void TestSavingsHelp::examplesStandUnderTheirHeadings() {
             QVERIFY2(line[end - 1] != u' ' && (end == line.size() || line[end] == u' '),
                      qPrintable(line));
         }
+    }
+}
+
+void TestSavingsHelp::explanationsFitBesideTheTable_data() {
+    QTest::addColumn<int>("calcMode");
+    QTest::addColumn<QString>("symbol");
+    QTest::newRow("planning") << 1 << "$";
+    QTest::newRow("comparisons") << 2 << "$";
+    QTest::newRow("planning, a long symbol") << 1 << "EUR ";
+}
+
+// The table's lines stay whole; every other line holds at most 78 characters (symbolPlacement
+// reads the explanations back whole, so the lines are broken at blanks only).
+void TestSavingsHelp::explanationsFitBesideTheTable() {
+    QFETCH(int, calcMode);
+    QFETCH(QString, symbol);
+    const QString text = savingsHelpText(calcMode, symbol);
+    const QStringList lines = text.split(u'\n');
+    for (int i = 0; i < 8; ++i) {
+        QCOMPARE(lines[i].size(), qsizetype(115));
+    }
+    for (qsizetype i = 8; i < lines.size(); ++i) {
+        QVERIFY2(lines[i].size() <= 78, qPrintable(lines[i]));
     }
 }
 

@@ -1,0 +1,162 @@
+#include "savings/findcompoundcalc.h"
+
+#include "core/programstate.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "savings/compoundgrowth.h"
+#include "savings/savingsfields.h"
+#include "savings/savingshelp.h"
+#include "savings/savingsreport.h"
+#include "savings/savingsstate.h"
+#include "shell/commandbutton.h"
+#include "shell/dialogs.h"
+#include "shell/entryfield.h"
+#include "shell/textbox.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+GraphCallerInfo FindCompoundCalc::graphCallerInfo() {
+    return {.window = WindowId::FindCompoundCalc,
+            .prepare = {},
+            .comparison = [] { return true; },
+            .readsGraphValues = false};
+}
+
+FindCompoundCalc::FindCompoundCalc(QWidget* parent)
+    : CalculatorFrame({.prefix = QStringLiteral("F"),
+                       .window = WindowId::FindCompoundCalc,
+                       .graphCaller = GraphCallerCode::CompoundGrowth},
+                      parent) {
+    setObjectName(QStringLiteral("FindCompoundCalc"));
+    setFixedSize(twipsSize(9615, 6360));
+    buildControls();
+    Form_Load();
+}
+
+void FindCompoundCalc::buildControls() {
+    const std::vector<FieldEntry> fields = compoundFields();
+    const TextFieldEntry name = compoundNameField();
+    std::vector<std::pair<QString, QLineEdit*>> rows;
+    for (const FieldEntry& entry : fields) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(entry.field.name);
+        m_boxes.push_back(box);
+        rows.emplace_back(entry.caption, box);
+    }
+    m_namInv = new QLineEdit(this);
+    m_namInv->setObjectName(name.name);
+    rows.emplace_back(name.caption, m_namInv);
+
+    auto* inputs = new QGridLayout;
+    inputs->setVerticalSpacing(4);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        const auto& [caption, box] = rows[static_cast<std::size_t>(row)];
+        QLabel* label = captionLabel(QStringLiteral("Label%1").arg(row + 1), caption, 2300);
+        label->setBuddy(box);
+        inputs->addWidget(label, row, 0);
+        inputs->addWidget(box, row, 1);
+    }
+    entryLook({m_boxes[0], m_boxes[1], m_boxes[2]}, 2300);
+    entryLook({m_namInv}, 3600);
+    inputs->setColumnStretch(2, 1);
+
+    auto* buttons = new QVBoxLayout;
+    for (CommandButton* b : standardButtons()) {
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(inputs, 1);
+    top->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
+    layout->setSpacing(4);
+    layout->addLayout(top);
+    layout->addWidget(resultsArea(), 1);
+
+    tabChain({m_boxes[0], m_boxes[1], m_boxes[2], m_namInv, calcButton()});
+
+    // The name takes any key and is not emptied by the first one; every key clears the
+    // results (which keep the investment rows and the count).
+    TextBox::Rules rules;
+    rules.firstKeyEmpties = false;
+    rules.startEntry = [this] { ResetResults(); };
+    rules.acceptsKey = [this](QChar key, const QString&) { return NamInv_KeyPress(key); };
+    rules.enter = [this] { NamInv_Enter(); };
+    m_name = new TextBox(m_namInv, std::move(rules));
+}
+
+void FindCompoundCalc::Form_Load() {
+    ProgramState& p = program();
+    setMainCaption(compoundWindowCaption());
+    loadCompoundTables();
+    grid()->setup(compoundGridSetup());
+    const std::vector<FieldEntry> fields = compoundFields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        EntryField* field = addEntryField(m_boxes[i], fields[i].field);
+        field->setText(textAtLoad(fields[i], p.CurrencySymbol));
+    }
+    m_name->setText(compoundNameField().textAtLoad);
+    p.EditPending = 0;
+}
+
+bool FindCompoundCalc::NamInv_KeyPress(QChar key) {
+    const NameKey rule = nameKey(static_cast<std::int16_t>(key.unicode()));
+    if (rule.resetResults) {
+        ResetResults();
+    }
+    return rule.key != 0;
+}
+
+void FindCompoundCalc::NamInv_Enter() {
+    const NameKey rule = nameKey(13);
+    if (auto* target = findChild<QWidget*>(rule.focusTarget)) {
+        target->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void FindCompoundCalc::calculate() {
+    const CompoundInputs inputs = CompoundInputs::fromState(m_namInv->text());
+    if (const std::int16_t refusal = compoundRefusal(inputs); refusal != 0) {
+        showMessage(refusal);
+        return;
+    }
+    const CompoundResult result = calculateCompound(inputs);
+    const CompoundGridUpdate update = compoundGridUpdate(result);
+    Grid* g = grid();
+    if (update.emptyData) {
+        g->setRows(update.rows);
+        g->clearData();
+    }
+    g->setBlock(update.block);
+    publishCompound(result);
+    g->setCurrentCell(1, 0);
+}
+
+QString FindCompoundCalc::helpText() const {
+    return compoundHelpText(program().CurrencySymbol);
+}
+
+QString FindCompoundCalc::reportTitle() const {
+    return compoundReportTitle();
+}
+
+void FindCompoundCalc::printReport(PrinterDevice& printer) {
+    printCompoundReport(printer, CompoundReportData::fromState());
+}
+
+void FindCompoundCalc::releaseTables() {
+    releaseCompoundTables();
+}
+
+bool FindCompoundCalc::resetEmptiesGrid() const {
+    return compoundResultsReset().emptyGrid;
+}
+
+bool FindCompoundCalc::resetClearsResultCount() const {
+    return compoundResultsReset().clearResultCount;
+}
