@@ -2,6 +2,9 @@
 
 #include "mortgage/mortgagecalc.h"
 #include "platform/printerdevice.h"
+#include "retirement/capitalreqdcalc.h"
+#include "retirement/plan401kcalc.h"
+#include "retirement/retirecalc.h"
 #include "shell/graphdata.h"
 #include "shell/graphsall.h"
 #include "shell/windowregistry.h"
@@ -12,6 +15,16 @@ void registerWindows() {
     windows().add(WindowId::MortgageCalc, [](QWidget* parent) { return new MortgageCalc(parent); });
     windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
     registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
+    windows().add(WindowId::Plan401KCalc, [](QWidget* parent) { return new Plan401KCalc(parent); });
+    windows().add(WindowId::RetireCalc, [](QWidget* parent) { return new RetireCalc(parent); });
+    windows().add(WindowId::CapitalReqdCalc,
+                  [](QWidget* parent) { return new CapitalReqdCalc(parent); });
+    registerGraphCaller(GraphCallerCode::Plan401K, Plan401KCalc::graphCallerInfo());
+    for (GraphCallerCode code :
+         {GraphCallerCode::RetirementEndOfYear, GraphCallerCode::RetirementStartOfYear}) {
+        registerGraphCaller(code, RetireCalc::graphCallerInfo(code));
+    }
+    registerGraphCaller(GraphCallerCode::CapitalRequired, CapitalReqdCalc::graphCallerInfo());
 }
 
 std::unique_ptr<MDIContainer> startOrvalen() {
