@@ -47,11 +47,13 @@ void Plan401KCalc::buildControls() {
         const int column = i / 4;
         top->addWidget(caption, row, column, Qt::AlignBottom);
         top->addWidget(box, row + 1, column);
+        entryLook({box}, 2200);
+        if (!m_boxes.empty()) {
+            tabChain({m_boxes.back(), box});
+        }
         m_boxes.push_back(box);
     }
-    for (QLineEdit* box : m_boxes) {
-        entryLook({box}, 2200);
-    }
+    tabChain({m_boxes.back(), calcButton()});
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
     for (CommandButton* b : standardButtons()) {
@@ -75,11 +77,6 @@ void Plan401KCalc::Form_Load() {
     const std::vector<EntryFieldDef> fields = plan401kFields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         addEntryField(m_boxes[i], fields[i])->showValue();
-    }
-    std::vector<QWidget*> chain(m_boxes.begin(), m_boxes.end());
-    chain.push_back(calcButton());
-    for (std::size_t i = 1; i < chain.size(); ++i) {
-        setTabOrder(chain[i - 1], chain[i]);
     }
 }
 
