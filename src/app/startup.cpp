@@ -4,6 +4,9 @@
 #include "platform/printerdevice.h"
 #include "savings/findcompoundcalc.h"
 #include "savings/savingscalc.h"
+#include "retirement/capitalreqdcalc.h"
+#include "retirement/plan401kcalc.h"
+#include "retirement/retirecalc.h"
 #include "shell/graphdata.h"
 #include "shell/graphsall.h"
 #include "shell/windowregistry.h"
@@ -19,6 +22,16 @@ void registerWindows() {
     registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
     registerGraphCaller(GraphCallerCode::Savings, SavingsCalc::graphCallerInfo());
     registerGraphCaller(GraphCallerCode::CompoundGrowth, FindCompoundCalc::graphCallerInfo());
+    windows().add(WindowId::Plan401KCalc, [](QWidget* parent) { return new Plan401KCalc(parent); });
+    windows().add(WindowId::RetireCalc, [](QWidget* parent) { return new RetireCalc(parent); });
+    windows().add(WindowId::CapitalReqdCalc,
+                  [](QWidget* parent) { return new CapitalReqdCalc(parent); });
+    registerGraphCaller(GraphCallerCode::Plan401K, Plan401KCalc::graphCallerInfo());
+    for (GraphCallerCode code :
+         {GraphCallerCode::RetirementEndOfYear, GraphCallerCode::RetirementStartOfYear}) {
+        registerGraphCaller(code, RetireCalc::graphCallerInfo(code));
+    }
+    registerGraphCaller(GraphCallerCode::CapitalRequired, CapitalReqdCalc::graphCallerInfo());
 }
 
 std::unique_ptr<MDIContainer> startOrvalen() {

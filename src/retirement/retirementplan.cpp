@@ -1,5 +1,6 @@
 #include "retirement/retirementplan.h"
 
+#include "core/formats.h"
 #include "core/programstate.h"
 #include "core/runtimefailure.h"
 #include "retirement/retirementstate.h"
@@ -10,6 +11,14 @@ namespace {
 
 double fraction(Currency percent) {
     return percent.toDouble() / 100.0;
+}
+
+// A withdrawal as the grid and the report show it: in whole cents, rounded as the display
+// patterns round. The total withdrawn adds the withdrawals this way, so that it is the sum of
+// the column a user reads (the 0.0005 every percentage withdrawal carries for its display, or
+// the fractions of a cent of a raised amount, would otherwise add up to cents more or less).
+Currency shownCents(double amount) {
+    return Currency::fromDouble(readNumber(formatNumber(amount, u"###.00")));
 }
 
 RetirementResult refused(std::int16_t message) {
@@ -23,6 +32,7 @@ RetirementResult percentageTable(const RetirementInputs& in, double r) {
     const int T = checked::toInt16(in.Term.toDouble());
     const double w = fraction(in.RateDrawn);
     Currency V = in.Invest;
+    Currency withdrawn;
     for (int y = 1; y <= T; ++y) {
         const double v = V.toDouble();
         const Currency I = Currency::fromDouble(CutToCents(v * w));
@@ -33,7 +43,8 @@ RetirementResult percentageTable(const RetirementInputs& in, double r) {
         const double G = v * r;
         result.years.push_back({y, G, I.toDouble(), Vn});
         result.totalGrowth += G;
-        result.totalWithdrawn += I.toDouble();
+        withdrawn += shownCents(I.toDouble());
+        result.totalWithdrawn = withdrawn.toDouble();
         result.finalValue = Vn;
         V = Currency::fromDouble(Vn);
     }
@@ -64,6 +75,7 @@ RetirementResult fixedAmountTable(const RetirementInputs& in, float r) {
     if (A > V.toDouble()) {
         return refused(CannotCompleteMessage);
     }
+    Currency withdrawn;
     for (int y = 1;; ++y) {
         double yearGrowth = 0.0;
         double X = 0.0;
@@ -72,7 +84,8 @@ RetirementResult fixedAmountTable(const RetirementInputs& in, float r) {
         }
         result.years.push_back({y, yearGrowth, A, X});
         result.totalGrowth += yearGrowth;
-        result.totalWithdrawn += A;
+        withdrawn += shownCents(A);
+        result.totalWithdrawn = withdrawn.toDouble();
 
         // The raise makes next year's amounts larger; the capital left stays the year's end
         // value (counting the raise into it would withdraw money the account never held).
@@ -97,7 +110,8 @@ RetirementResult fixedAmountTable(const RetirementInputs& in, float r) {
         const double value = last - V.toDouble();
         result.years.push_back({y + 1, lastGrowth, R + lastGrowth, value});
         result.totalGrowth += lastGrowth;
-        result.totalWithdrawn += R + lastGrowth;
+        withdrawn += shownCents(R + lastGrowth);
+        result.totalWithdrawn = withdrawn.toDouble();
         result.finalValue = value;
         return result;
     }

@@ -57,6 +57,7 @@ struct RetirementResult {
     WithdrawalMode mode = WithdrawalMode::Percentage;
     std::vector<RetirementYear> years; // rows 1..c - 1
     double totalGrowth = 0.0;
+    // The sum of the withdrawals as the column shows them, in whole cents.
     double totalWithdrawn = 0.0;
     double finalValue = 0.0;
 

@@ -110,6 +110,20 @@ void printTotals(PrinterDevice& printer, const Table& results, int n, const QStr
 
 } // namespace
 
+QString plan401kReportTitle() {
+    return QStringLiteral("Investment Growth - 401K Plan");
+}
+
+QString retirementReportTitle() {
+    return QStringLiteral("Retirement Income Calculation");
+}
+
+QString capitalReportTitle(CalcModeFlag calcMode) {
+    return calcMode == CalcModeFlag::CapitalForIncome
+               ? QStringLiteral("Amount of Annual Income Required")
+               : QStringLiteral("Amount of Annual Investment Required");
+}
+
 Plan401KReportData Plan401KReportData::fromState() {
     const ProgramState& p = program();
     Plan401KReportData d;
@@ -127,7 +141,7 @@ void printPlan401KReport(PrinterDevice& printer, const Plan401KReportData& data)
     const QString heading =
         QStringLiteral(" Year   Annual Salary   Contributions   Interest/Growth    Current Value");
     const QString underline = u' ' + QString(71, u'_');
-    printOpening(printer, 25, QStringLiteral("Investment Growth - 401K Plan"),
+    printOpening(printer, 25, plan401kReportTitle(),
                  {{QStringLiteral("Current balance in your 401K account"), 52,
                    symbolAmount(sym, ev[1], u"##,,###.00", 14)},
                   {QStringLiteral("Your current annual salary"), 52,
@@ -192,8 +206,7 @@ void printRetirementReport(PrinterDevice& printer, const RetirementReportData& d
                               52, percentOf(ev[3], 14)});
         parameters.push_back({QStringLiteral("Time in Years"), 51, whole(ev[4], 14)});
     }
-    printOpening(printer, 27, QStringLiteral("Retirement Income Calculation"), parameters, heading,
-                 underline);
+    printOpening(printer, 27, retirementReportTitle(), parameters, heading, underline);
 
     ReportPager pager(printer, {heading}, underline, fixed ? 16 : 18, Restart);
     const int n = checked::toInt16(fixed ? readNumber(data.YearsText) : ev[4].toDouble());
@@ -223,9 +236,7 @@ void printCapitalReport(PrinterDevice& printer, const CapitalReportData& data) {
     const QString heading =
         QStringLiteral("Year        Annual Investment      Interest/Growth         Current Value");
     const QString underline = QString(72, u'_');
-    printOpening(printer, 22,
-                 income ? QStringLiteral("Amount of Annual Income Required")
-                        : QStringLiteral("Amount of Annual Investment Required"),
+    printOpening(printer, 22, capitalReportTitle(data.CalcMode),
                  {{income ? QStringLiteral("Amount of Income required on Retirement.")
                           : QStringLiteral("Amount of Capital required on Retirement."),
                    52, symbolAmount(sym, ev[1], u"##,,###.00", 14)},

@@ -13,6 +13,13 @@
 #include <array>
 #include <cstdint>
 
+// The titles of the three reports; the printout is named after them.
+QString plan401kReportTitle();
+QString retirementReportTitle();
+// "Amount of Annual Income Required" for option 1 (CalcMode 2), else "Amount of Annual
+// Investment Required".
+QString capitalReportTitle(CalcModeFlag calcMode);
+
 struct Plan401KReportData {
     std::array<Currency, 9> Entries; // EntryValues(1..8); index 0 unused
     QString CurrencySymbol;

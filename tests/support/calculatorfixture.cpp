@@ -12,11 +12,13 @@
 #include "shell/menumain.h"
 #include "shell/programdir.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 void CalculatorFixture::start() {
@@ -85,6 +87,32 @@ QString CalculatorFixture::label(const char* name) const {
 
 Grid* CalculatorFixture::grid(const char* name) const {
     return m_window->findChild<Grid*>(name);
+}
+
+void CalculatorFixture::choose(const char* name, ChooseBy how) const {
+    auto* option = m_window->findChild<QRadioButton*>(name);
+    [&] { QVERIFY2(option != nullptr, name); }();
+    switch (how) {
+    case ChooseBy::Mouse:
+        QTest::mouseClick(option, Qt::LeftButton);
+        break;
+    case ChooseBy::Keyboard: {
+        const QList<QRadioButton*> frame =
+            option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+        const qsizetype at = frame.indexOf(option);
+        QRadioButton* beside = frame.value(at > 0 ? at - 1 : at + 1);
+        beside->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(beside, at > 0 ? Qt::Key_Down : Qt::Key_Up);
+        break;
+    }
+    case ChooseBy::Accessibility: {
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(option);
+        [&] { QVERIFY(access != nullptr && access->actionInterface() != nullptr); }();
+        access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        break;
+    }
+    }
+    [&] { QVERIFY2(option->isChecked(), name); }();
 }
 
 void CalculatorFixture::pick(const char* name, const QString& text) const {

@@ -20,6 +20,9 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
+// How a test chooses an option button, as a user can.
+enum class ChooseBy { Mouse, Keyboard, Accessibility };
+
 class CalculatorFixture {
 public:
     // Call from the test's init() and cleanup().
@@ -43,6 +46,9 @@ public:
     QComboBox* combo(const char* name) const;
     QString label(const char* name) const;
     Grid* grid(const char* name) const;
+    // Chooses an option button: clicked; reached with an arrow key from the option beside it in
+    // its frame; or toggled by the accessibility action (screen readers, voice control).
+    void choose(const char* name, ChooseBy how) const;
     // Picks `text` from a list, as a click in its drop-down list does.
     void pick(const char* name, const QString& text) const;
     // Gives the focus to a box (a text box or the line edit of a list) and types `keys`.

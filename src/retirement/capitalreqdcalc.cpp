@@ -1,0 +1,156 @@
+#include "retirement/capitalreqdcalc.h"
+
+#include "core/programstate.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "retirement/capitaldisplay.h"
+#include "retirement/capitalrequired.h"
+#include "retirement/retirementhelp.h"
+#include "retirement/retirementreport.h"
+#include "retirement/retirementstate.h"
+#include "shell/commandbutton.h"
+#include "shell/dialogs.h"
+#include "shell/entryfield.h"
+#include "shell/optiongroup.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+GraphCallerInfo CapitalReqdCalc::graphCallerInfo() {
+    return {.window = WindowId::CapitalReqdCalc, .prepare = prepareEndOfYearValues};
+}
+
+CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
+    : CalculatorFrame({.prefix = QStringLiteral("C"),
+                       .window = WindowId::CapitalReqdCalc,
+                       .graphCaller = CapitalGraph},
+                      parent) {
+    setObjectName(QStringLiteral("CapitalReqdCalc"));
+    setFixedSize(twipsSize(9615, 6360));
+    buildControls();
+    Form_Load();
+}
+
+void CapitalReqdCalc::buildControls() {
+    m_inLumpInv = new QComboBox(this);
+    m_inRate = new QComboBox(this);
+    m_inTerm = new QComboBox(this);
+    entryLook({m_inLumpInv, m_inRate, m_inTerm}, 2200);
+    m_label5 = captionLabel(QStringLiteral("Label5"), {}, 3000);
+    // Each field under its caption: InLumpInv beside the option frame, the rate and the term
+    // below them.
+    struct Input {
+        QLabel* caption;
+        QComboBox* box;
+        int row;
+        int column;
+    };
+    const Input inputs[] = {{m_label5, m_inLumpInv, 0, 1},
+                            {captionLabel(QStringLiteral("Label2"),
+                                          QStringLiteral("Annual interest/growth rate (%)."), 3000),
+                             m_inRate, 2, 0},
+                            {captionLabel(QStringLiteral("Label3"),
+                                          QStringLiteral("At the end of how many years."), 3000),
+                             m_inTerm, 2, 1}};
+
+    const QStringList captions = capitalOptionCaptions();
+    QGroupBox* frame = optionFrame(QStringLiteral("Select Option"),
+                                   {{QStringLiteral("CRCapitalChoices0"), captions[0]},
+                                    {QStringLiteral("CRCapitalChoices1"), captions[1]}},
+                                   Qt::Vertical, m_choices);
+    frame->setObjectName(QStringLiteral("Frame1"));
+
+    // The buttons on the right, the grid (or the quick help) below.
+    auto* top = new QGridLayout;
+    top->setVerticalSpacing(4);
+    top->setHorizontalSpacing(twips(240));
+    top->addWidget(frame, 0, 0, 2, 1);
+    for (const Input& input : inputs) {
+        input.caption->setBuddy(input.box);
+        top->addWidget(input.caption, input.row, input.column, Qt::AlignBottom);
+        top->addWidget(input.box, input.row + 1, input.column);
+    }
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(2);
+    for (CommandButton* b : standardButtons()) {
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    top->addLayout(buttons, 0, 2, 4, 1);
+    top->setColumnStretch(1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
+    layout->setSpacing(4);
+    layout->addLayout(top);
+    layout->addWidget(resultsArea(), 1);
+
+    tabChain({m_inLumpInv, m_inRate, m_inTerm, calcButton()});
+}
+
+void CapitalReqdCalc::Form_Load() {
+    setMainCaption(capitalWindowCaption());
+    loadCapitalTables();
+    grid()->setup(capitalGridSetup());
+    const std::vector<EntryFieldDef> fields = capitalFields();
+    m_lumpInvField = addEntryField(m_inLumpInv, fields[0]);
+    m_rateField = addEntryField(m_inRate, fields[1]);
+    m_termField = addEntryField(m_inTerm, fields[2]);
+    m_rateField->setListItems(capitalRateList());
+    m_termField->setListItems(capitalTermList());
+    for (int i = 0; i < 2; ++i) {
+        options()->add(m_choices[static_cast<std::size_t>(i)],
+                       [this, i] { CRCapitalChoices_Click(i); });
+    }
+    options()->choose(0);
+}
+
+void CapitalReqdCalc::CRCapitalChoices_Click(int index) {
+    CRRunHelp();
+    ResetResults();
+    program().EditPending = 0;
+    CRChoseCalc(index);
+}
+
+void CapitalReqdCalc::CRChoseCalc(int option) {
+    const CapitalOptionTexts texts = ::CRChoseCalc(option, program().CurrencySymbol);
+    m_lumpInvField->setText(texts.lumpInvText);
+    m_lumpInvField->setListItems(texts.lumpInvList);
+    m_rateField->setText(texts.rateText);
+    m_termField->setText(texts.termText);
+    m_label5->setText(texts.lumpInvCaption);
+}
+
+void CapitalReqdCalc::calculate() {
+    const CapitalInputs inputs = CapitalInputs::fromState();
+    Grid* g = grid();
+    g->setRows(capitalGridRows(inputs));
+    g->clearData();
+    const CapitalResult result = calculateCapitalRequired(inputs);
+    if (result.message != NoRefusal) {
+        showMessage(result.message);
+        return;
+    }
+    g->setBlock(capitalGridBlock(result, program().CurrencySymbol));
+    publishCapitalRequired(result);
+}
+
+QString CapitalReqdCalc::helpText() const {
+    return ::CRRunHelp(options()->chosen() == 1 ? 1 : 0, program().CurrencySymbol);
+}
+
+QString CapitalReqdCalc::reportTitle() const {
+    return capitalReportTitle(program().CalcMode);
+}
+
+void CapitalReqdCalc::printReport(PrinterDevice& printer) {
+    printCapitalReport(printer, CapitalReportData::fromState());
+}
+
+void CapitalReqdCalc::releaseTables() {
+    releaseRetirementTables();
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The capital-required window: the equal annual saving that grows to the capital wanted at
+// retirement. The option buttons of "Select Option" say what InLumpInv holds: the capital
+// (option 0) or the yearly income wanted (option 1). Choosing an option always runs its
+// handler, also at load: the results are cleared and CRChoseCalc puts the option's values in
+// the fields. The graph shows the values at the end of each year (GraphCaller 5).
+
+#include "shell/calculatorframe.h"
+#include "shell/graphdata.h"
+
+class EntryField;
+
+class CapitalReqdCalc : public CalculatorFrame {
+    Q_OBJECT
+public:
+    explicit CapitalReqdCalc(QWidget* parent = nullptr);
+
+    // What the graph window needs of this calculator (GraphCaller 5).
+    static GraphCallerInfo graphCallerInfo();
+
+    // Applies option `option` (0 capital, 1 income) to the fields.
+    void CRChoseCalc(int option);
+    // Writes the quick-help text of the chosen option, when the help is shown.
+    void CRRunHelp() { refreshHelp(); }
+
+    // The five standard buttons.
+    void CCalc_Click() { Calculate_Click(); }
+    void CGraphs_Click() { ShowGraph_Click(); }
+    void CPrinter_Click() { ToPrinter_Click(); }
+    void CHelp_Click() { QuickHelp_Click(); }
+    void CExit_Click() { Exit_Click(); }
+
+protected:
+    void calculate() override;
+    QString helpText() const override;
+    QString reportTitle() const override;
+    void printReport(PrinterDevice& printer) override;
+    void releaseTables() override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void CRCapitalChoices_Click(int index);
+
+    QComboBox* m_inLumpInv;
+    QComboBox* m_inRate;
+    QComboBox* m_inTerm;
+    QLabel* m_label5;
+    std::vector<QRadioButton*> m_choices;
+    EntryField* m_lumpInvField = nullptr;
+    EntryField* m_rateField = nullptr;
+    EntryField* m_termField = nullptr;
+};

@@ -1,0 +1,111 @@
+#include "retirement/plan401kcalc.h"
+
+#include "core/programstate.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "retirement/plan401k.h"
+#include "retirement/plan401kdisplay.h"
+#include "retirement/retirementhelp.h"
+#include "retirement/retirementreport.h"
+#include "retirement/retirementstate.h"
+#include "shell/commandbutton.h"
+#include "shell/dialogs.h"
+#include "shell/entryfield.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+GraphCallerInfo Plan401KCalc::graphCallerInfo() {
+    return {.window = WindowId::Plan401KCalc, .prepare = prepareEndOfYearValues};
+}
+
+Plan401KCalc::Plan401KCalc(QWidget* parent)
+    : CalculatorFrame({.prefix = QStringLiteral("K"),
+                       .window = WindowId::Plan401KCalc,
+                       .graphCaller = Plan401KGraph},
+                      parent) {
+    setObjectName(QStringLiteral("Plan401KCalc"));
+    setFixedSize(twipsSize(9615, 6360));
+    buildControls();
+    Form_Load();
+}
+
+void Plan401KCalc::buildControls() {
+    // Two columns of four fields, each under its caption; the buttons on the right; the grid
+    // (or the quick help) below.
+    const QStringList captions = plan401kFieldLabels();
+    auto* top = new QGridLayout;
+    top->setVerticalSpacing(4);
+    top->setHorizontalSpacing(twips(240));
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* box = new QLineEdit(this);
+        QLabel* caption = captionLabel(QStringLiteral("Label%1").arg(i + 1), captions[i], 3000);
+        caption->setBuddy(box);
+        const int row = (i % 4) * 2;
+        const int column = i / 4;
+        top->addWidget(caption, row, column, Qt::AlignBottom);
+        top->addWidget(box, row + 1, column);
+        entryLook({box}, 2200);
+        if (!m_boxes.empty()) {
+            tabChain({m_boxes.back(), box});
+        }
+        m_boxes.push_back(box);
+    }
+    tabChain({m_boxes.back(), calcButton()});
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(2);
+    for (CommandButton* b : standardButtons()) {
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    top->addLayout(buttons, 0, 2, 8, 1);
+    top->setColumnStretch(1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
+    layout->setSpacing(4);
+    layout->addLayout(top);
+    layout->addWidget(resultsArea(), 1);
+}
+
+void Plan401KCalc::Form_Load() {
+    loadPlan401KTables();
+    setMainCaption(plan401kWindowCaption());
+    grid()->setup(plan401kGridSetup());
+    const std::vector<EntryFieldDef> fields = plan401kFields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        addEntryField(m_boxes[i], fields[i])->showValue();
+    }
+}
+
+void Plan401KCalc::calculate() {
+    const Plan401KInputs inputs = Plan401KInputs::fromState();
+    Grid* g = grid();
+    g->setRows(plan401kGridRows(inputs));
+    g->clearData();
+    const Plan401KResult result = calculatePlan401K(inputs);
+    if (result.message != NoRefusal) {
+        showMessage(result.message);
+        return;
+    }
+    g->setBlock(plan401kGridBlock(result, program().CurrencySymbol));
+    publishPlan401K(result);
+}
+
+QString Plan401KCalc::helpText() const {
+    return plan401kHelpText();
+}
+
+QString Plan401KCalc::reportTitle() const {
+    return plan401kReportTitle();
+}
+
+void Plan401KCalc::printReport(PrinterDevice& printer) {
+    printPlan401KReport(printer, Plan401KReportData::fromState());
+}
+
+void Plan401KCalc::releaseTables() {
+    releaseRetirementTables();
+}

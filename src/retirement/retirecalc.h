@@ -1,0 +1,59 @@
+#pragma once
+// The retirement window: a capital sum lived on in one of two withdrawal modes, chosen by the
+// option buttons Option1 (a percentage of the value, for a number of years) and Option2 (a
+// monthly amount raised each year, until the capital is gone or 50 years have passed).
+// Choosing a mode always runs its handler, also at load: the results are cleared, and
+// InRateDrawn and InTerm take the mode's captions, lists, starting values, key filter, display
+// form and limit. The graph shows the values at the end of each year (percentage, GraphCaller
+// 2) or at the start of each year (fixed amount, GraphCaller 3).
+
+#include "retirement/retirementplan.h"
+#include "shell/calculatorframe.h"
+#include "shell/graphdata.h"
+
+class EntryField;
+
+class RetireCalc : public CalculatorFrame {
+    Q_OBJECT
+public:
+    explicit RetireCalc(QWidget* parent = nullptr);
+
+    // What the graph window needs of this calculator as GraphCaller 2 or 3.
+    static GraphCallerInfo graphCallerInfo(GraphCallerCode code);
+
+    // The five standard buttons.
+    void RCalc_Click() { Calculate_Click(); }
+    void RGraphs_Click() { ShowGraph_Click(); }
+    void RPrinter_Click() { ToPrinter_Click(); }
+    void RHelp_Click() { QuickHelp_Click(); }
+    void RExit_Click() { Exit_Click(); }
+
+protected:
+    void calculate() override;
+    QString helpText() const override;
+    QString reportTitle() const override;
+    void printReport(PrinterDevice& printer) override;
+    void releaseTables() override;
+    // The last calculation set it (2 or 3).
+    GraphCallerCode graphCallerCode() const override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void Option1_Click();
+    void Option2_Click();
+    void SetWithdrawalMode(WithdrawalMode mode);
+    WithdrawalMode chosenMode() const;
+
+    QComboBox* m_inInvest;
+    QComboBox* m_inRate;
+    QComboBox* m_inRateDrawn;
+    QComboBox* m_inTerm;
+    QRadioButton* m_option1;
+    QRadioButton* m_option2;
+    QLabel* m_label4;
+    QLabel* m_label3;
+    EntryField* m_investField = nullptr;
+    EntryField* m_rateDrawnField = nullptr;
+    EntryField* m_termField = nullptr;
+};
