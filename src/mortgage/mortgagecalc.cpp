@@ -37,12 +37,11 @@ GraphCallerInfo MortgageCalc::graphCallerInfo() {
 }
 
 MortgageCalc::MortgageCalc(QWidget* parent)
-    : CalculatorFrame({.prefix = QStringLiteral("M"),
+    : CalculatorFrame({.name = QStringLiteral("MortgageCalc"),
+                       .prefix = QStringLiteral("M"),
                        .window = WindowId::MortgageCalc,
                        .graphCaller = GraphCallerCode::Mortgage},
                       parent) {
-    setObjectName(QStringLiteral("MortgageCalc"));
-    setFixedSize(twipsSize(9615, 6360));
     buildControls();
     Form_Load();
 }

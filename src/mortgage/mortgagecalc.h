@@ -17,25 +17,15 @@ struct MortgageCaptions;
 
 class MortgageCalc : public CalculatorFrame {
     Q_OBJECT
+    CALCULATOR_HANDLERS(M)
+
 public:
     explicit MortgageCalc(QWidget* parent = nullptr);
 
     // What the graph window needs of this calculator (GraphCaller 4).
     static GraphCallerInfo graphCallerInfo();
 
-    // The five standard buttons.
-    void MCalc_Click() { Calculate_Click(); }
-    void MGraphs_Click() { ShowGraph_Click(); }
-    void MPrinter_Click() { ToPrinter_Click(); }
-    void MHelp_Click() { QuickHelp_Click(); }
-    void MExit_Click() { Exit_Click(); }
-
 protected:
-    void calculate() override;
-    QString helpText() const override;
-    QString reportTitle() const override;
-    void printReport(PrinterDevice& printer) override;
-    void releaseTables() override;
     void clearOwnResults() override;
 
 private:

@@ -25,12 +25,11 @@ GraphCallerInfo CapitalReqdCalc::graphCallerInfo() {
 }
 
 CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
-    : CalculatorFrame({.prefix = QStringLiteral("C"),
+    : CalculatorFrame({.name = QStringLiteral("CapitalReqdCalc"),
+                       .prefix = QStringLiteral("C"),
                        .window = WindowId::CapitalReqdCalc,
                        .graphCaller = CapitalGraph},
                       parent) {
-    setObjectName(QStringLiteral("CapitalReqdCalc"));
-    setFixedSize(twipsSize(9615, 6360));
     buildControls();
     Form_Load();
 }

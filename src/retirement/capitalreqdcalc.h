@@ -12,6 +12,8 @@ class EntryField;
 
 class CapitalReqdCalc : public CalculatorFrame {
     Q_OBJECT
+    CALCULATOR_HANDLERS(C)
+
 public:
     explicit CapitalReqdCalc(QWidget* parent = nullptr);
 
@@ -22,20 +24,6 @@ public:
     void CRChoseCalc(int option);
     // Writes the quick-help text of the chosen option, when the help is shown.
     void CRRunHelp() { refreshHelp(); }
-
-    // The five standard buttons.
-    void CCalc_Click() { Calculate_Click(); }
-    void CGraphs_Click() { ShowGraph_Click(); }
-    void CPrinter_Click() { ToPrinter_Click(); }
-    void CHelp_Click() { QuickHelp_Click(); }
-    void CExit_Click() { Exit_Click(); }
-
-protected:
-    void calculate() override;
-    QString helpText() const override;
-    QString reportTitle() const override;
-    void printReport(PrinterDevice& printer) override;
-    void releaseTables() override;
 
 private:
     void buildControls();

@@ -22,12 +22,11 @@ GraphCallerInfo Plan401KCalc::graphCallerInfo() {
 }
 
 Plan401KCalc::Plan401KCalc(QWidget* parent)
-    : CalculatorFrame({.prefix = QStringLiteral("K"),
+    : CalculatorFrame({.name = QStringLiteral("Plan401KCalc"),
+                       .prefix = QStringLiteral("K"),
                        .window = WindowId::Plan401KCalc,
                        .graphCaller = Plan401KGraph},
                       parent) {
-    setObjectName(QStringLiteral("Plan401KCalc"));
-    setFixedSize(twipsSize(9615, 6360));
     buildControls();
     Form_Load();
 }

@@ -10,25 +10,13 @@ class EntryField;
 
 class Plan401KCalc : public CalculatorFrame {
     Q_OBJECT
+    CALCULATOR_HANDLERS(K)
+
 public:
     explicit Plan401KCalc(QWidget* parent = nullptr);
 
     // What the graph window needs of this calculator (GraphCaller 7).
     static GraphCallerInfo graphCallerInfo();
-
-    // The five standard buttons.
-    void KCalc_Click() { Calculate_Click(); }
-    void KGraphs_Click() { ShowGraph_Click(); }
-    void KPrinter_Click() { ToPrinter_Click(); }
-    void KHelp_Click() { QuickHelp_Click(); }
-    void KExit_Click() { Exit_Click(); }
-
-protected:
-    void calculate() override;
-    QString helpText() const override;
-    QString reportTitle() const override;
-    void printReport(PrinterDevice& printer) override;
-    void releaseTables() override;
 
 private:
     void buildControls();

@@ -26,12 +26,11 @@ GraphCallerInfo RetireCalc::graphCallerInfo(GraphCallerCode code) {
 }
 
 RetireCalc::RetireCalc(QWidget* parent)
-    : CalculatorFrame({.prefix = QStringLiteral("R"),
+    : CalculatorFrame({.name = QStringLiteral("RetireCalc"),
+                       .prefix = QStringLiteral("R"),
                        .window = WindowId::RetireCalc,
                        .graphCaller = RetireEndOfYearGraph},
                       parent) {
-    setObjectName(QStringLiteral("RetireCalc"));
-    setFixedSize(twipsSize(9615, 6360));
     buildControls();
     Form_Load();
 }

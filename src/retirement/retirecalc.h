@@ -15,25 +15,15 @@ class EntryField;
 
 class RetireCalc : public CalculatorFrame {
     Q_OBJECT
+    CALCULATOR_HANDLERS(R)
+
 public:
     explicit RetireCalc(QWidget* parent = nullptr);
 
     // What the graph window needs of this calculator as GraphCaller 2 or 3.
     static GraphCallerInfo graphCallerInfo(GraphCallerCode code);
 
-    // The five standard buttons.
-    void RCalc_Click() { Calculate_Click(); }
-    void RGraphs_Click() { ShowGraph_Click(); }
-    void RPrinter_Click() { ToPrinter_Click(); }
-    void RHelp_Click() { QuickHelp_Click(); }
-    void RExit_Click() { Exit_Click(); }
-
 protected:
-    void calculate() override;
-    QString helpText() const override;
-    QString reportTitle() const override;
-    void printReport(PrinterDevice& printer) override;
-    void releaseTables() override;
     // The last calculation set it (2 or 3).
     GraphCallerCode graphCallerCode() const override;
 

@@ -26,12 +26,11 @@ GraphCallerInfo FindCompoundCalc::graphCallerInfo() {
 }
 
 FindCompoundCalc::FindCompoundCalc(QWidget* parent)
-    : CalculatorFrame({.prefix = QStringLiteral("F"),
+    : CalculatorFrame({.name = QStringLiteral("FindCompoundCalc"),
+                       .prefix = QStringLiteral("F"),
                        .window = WindowId::FindCompoundCalc,
                        .graphCaller = GraphCallerCode::CompoundGrowth},
                       parent) {
-    setObjectName(QStringLiteral("FindCompoundCalc"));
-    setFixedSize(twipsSize(9615, 6360));
     buildControls();
     Form_Load();
 }

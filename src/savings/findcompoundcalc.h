@@ -12,25 +12,15 @@ class TextBox;
 
 class FindCompoundCalc : public CalculatorFrame {
     Q_OBJECT
+    CALCULATOR_HANDLERS(F)
+
 public:
     explicit FindCompoundCalc(QWidget* parent = nullptr);
 
     // What the graph window needs of this calculator (GraphCaller 6): a comparison chart.
     static GraphCallerInfo graphCallerInfo();
 
-    // The five standard buttons.
-    void FCalc_Click() { Calculate_Click(); }
-    void FGraphs_Click() { ShowGraph_Click(); }
-    void FPrinter_Click() { ToPrinter_Click(); }
-    void FHelp_Click() { QuickHelp_Click(); }
-    void FExit_Click() { Exit_Click(); }
-
 protected:
-    void calculate() override;
-    QString helpText() const override;
-    QString reportTitle() const override;
-    void printReport(PrinterDevice& printer) override;
-    void releaseTables() override;
     bool resetEmptiesGrid() const override;
     bool resetClearsResultCount() const override;
 

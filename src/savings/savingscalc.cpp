@@ -27,12 +27,11 @@ GraphCallerInfo SavingsCalc::graphCallerInfo() {
 }
 
 SavingsCalc::SavingsCalc(QWidget* parent)
-    : CalculatorFrame({.prefix = QStringLiteral("S"),
+    : CalculatorFrame({.name = QStringLiteral("SavingsCalc"),
+                       .prefix = QStringLiteral("S"),
                        .window = WindowId::SavingsCalc,
                        .graphCaller = GraphCallerCode::Savings},
                       parent) {
-    setObjectName(QStringLiteral("SavingsCalc"));
-    setFixedSize(twipsSize(9615, 6360));
     buildControls();
     Form_Load();
 }

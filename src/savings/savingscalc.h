@@ -10,6 +10,8 @@ class QComboBox;
 
 class SavingsCalc : public CalculatorFrame {
     Q_OBJECT
+    CALCULATOR_HANDLERS(S)
+
 public:
     explicit SavingsCalc(QWidget* parent = nullptr);
 
@@ -17,19 +19,7 @@ public:
     // planning mode, a comparison chart in comparison mode.
     static GraphCallerInfo graphCallerInfo();
 
-    // The five standard buttons.
-    void SCalc_Click() { Calculate_Click(); }
-    void SGraphs_Click() { ShowGraph_Click(); }
-    void SPrinter_Click() { ToPrinter_Click(); }
-    void SHelp_Click() { QuickHelp_Click(); }
-    void SExit_Click() { Exit_Click(); }
-
 protected:
-    void calculate() override;
-    QString helpText() const override;
-    QString reportTitle() const override;
-    void printReport(PrinterDevice& printer) override;
-    void releaseTables() override;
     bool resetEmptiesGrid() const override;
     bool resetClearsResultCount() const override;
 

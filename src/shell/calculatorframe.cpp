@@ -45,6 +45,9 @@ CalculatorFrame::CalculatorFrame(CalculatorInfo info, QWidget* parent)
       m_exit(new CommandButton(QStringLiteral("E&xit to Menu"), m_info.prefix + "Exit", this)),
       m_grid(new Grid), m_helpBox(new QuickHelpBox(m_info.prefix + "TextBox", nullptr)),
       m_results(new QStackedWidget(this)), m_options(new OptionGroup(this)) {
+    // Every calculator window has the same place and size in the main window.
+    setObjectName(m_info.name);
+    setFixedSize(twipsSize(9615, 6360));
     m_grid->setObjectName(m_info.prefix + "Grid");
     // The help box takes exactly the grid's place: nothing else on the window moves.
     m_results->addWidget(m_grid);

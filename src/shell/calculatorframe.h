@@ -45,10 +45,41 @@ class QuickHelpBox;
 struct EntryFieldDef;
 
 struct CalculatorInfo {
+    QString name;                                        // the window's name ("MortgageCalc")
     QString prefix;                                      // "M", "S", "K", "R", "C", "F"
     WindowId window = WindowId::MenuMain;                // the window the registry knows it by
     GraphCallerCode graphCaller = GraphCallerCode::None; // GraphCaller of "&Show Graph"
 };
+
+// In a calculator's class: the documented names of its five standard handlers (MCalc_Click,
+// MGraphs_Click, MPrinter_Click, MHelp_Click, MExit_Click for prefix M), each a call into the
+// frame's shared step, and the steps every calculator supplies.
+#define CALCULATOR_HANDLERS(P)                                                                     \
+public:                                                                                            \
+    void P##Calc_Click() {                                                                         \
+        Calculate_Click();                                                                         \
+    }                                                                                              \
+    void P##Graphs_Click() {                                                                       \
+        ShowGraph_Click();                                                                         \
+    }                                                                                              \
+    void P##Printer_Click() {                                                                      \
+        ToPrinter_Click();                                                                         \
+    }                                                                                              \
+    void P##Help_Click() {                                                                         \
+        QuickHelp_Click();                                                                         \
+    }                                                                                              \
+    void P##Exit_Click() {                                                                         \
+        Exit_Click();                                                                              \
+    }                                                                                              \
+                                                                                                   \
+protected:                                                                                         \
+    void calculate() override;                                                                     \
+    QString helpText() const override;                                                             \
+    QString reportTitle() const override;                                                          \
+    void printReport(PrinterDevice& printer) override;                                             \
+    void releaseTables() override;                                                                 \
+                                                                                                   \
+private:
 
 class CalculatorFrame : public ChildWindow {
     Q_OBJECT
