@@ -129,25 +129,12 @@ void MortgageCalc::buildControls() {
         resultGrid->addWidget(results[row].label, row, 1);
     }
     top->addLayout(resultGrid, 0, 2, 5, 1);
-    auto* rightButtons = new QVBoxLayout;
-    for (CommandButton* b : standardButtons()) {
-        rightButtons->addWidget(b);
-    }
-    rightButtons->addWidget(showPayments);
-    rightButtons->addStretch();
-    top->addLayout(rightButtons, 0, 3, 5, 1);
-
     auto* rowButtons = new QHBoxLayout;
     for (QWidget* b : std::initializer_list<QWidget*>{m_addPrePay, m_dateNumber, m_showIRF,
                                                       m_loadFile, m_saveFile}) {
         rowButtons->addWidget(b);
     }
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
-    layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addLayout(rowButtons);
-    layout->addWidget(resultsArea(), 1);
+    standardLayout(top, {showPayments}, rowButtons);
 
     tabChain({m_inPrincipal, m_inRate, m_inTerm, m_comperiod, m_freqPmt, calcButton()});
 

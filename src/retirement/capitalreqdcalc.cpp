@@ -73,20 +73,8 @@ void CapitalReqdCalc::buildControls() {
         top->addWidget(input.caption, input.row, input.column, Qt::AlignBottom);
         top->addWidget(input.box, input.row + 1, input.column);
     }
-    auto* buttons = new QVBoxLayout;
-    buttons->setSpacing(2);
-    for (CommandButton* b : standardButtons()) {
-        buttons->addWidget(b);
-    }
-    buttons->addStretch();
-    top->addLayout(buttons, 0, 2, 4, 1);
     top->setColumnStretch(1, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
-    layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addWidget(resultsArea(), 1);
+    standardLayout(top);
 
     tabChain({m_inLumpInv, m_inRate, m_inTerm, calcButton()});
 }

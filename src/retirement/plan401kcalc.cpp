@@ -53,20 +53,8 @@ void Plan401KCalc::buildControls() {
         m_boxes.push_back(box);
     }
     tabChain({m_boxes.back(), calcButton()});
-    auto* buttons = new QVBoxLayout;
-    buttons->setSpacing(2);
-    for (CommandButton* b : standardButtons()) {
-        buttons->addWidget(b);
-    }
-    buttons->addStretch();
-    top->addLayout(buttons, 0, 2, 8, 1);
     top->setColumnStretch(1, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
-    layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addWidget(resultsArea(), 1);
+    standardLayout(top);
 }
 
 void Plan401KCalc::Form_Load() {

@@ -78,20 +78,8 @@ void RetireCalc::buildControls() {
     modeColumn->addWidget(choices);
     modeColumn->addStretch();
     top->addLayout(modeColumn, 0, 2, 4, 1);
-    auto* buttons = new QVBoxLayout;
-    buttons->setSpacing(2);
-    for (CommandButton* b : standardButtons()) {
-        buttons->addWidget(b);
-    }
-    buttons->addStretch();
-    top->addLayout(buttons, 0, 3, 4, 1);
     top->setColumnStretch(2, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
-    layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addWidget(resultsArea(), 1);
+    standardLayout(top);
 
     tabChain({m_inInvest, m_inRate, m_inRateDrawn, m_inTerm, calcButton()});
 }

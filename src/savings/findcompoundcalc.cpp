@@ -62,20 +62,7 @@ void FindCompoundCalc::buildControls() {
     entryLook({m_namInv}, 3600);
     inputs->setColumnStretch(2, 1);
 
-    auto* buttons = new QVBoxLayout;
-    for (CommandButton* b : standardButtons()) {
-        buttons->addWidget(b);
-    }
-    buttons->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addLayout(inputs, 1);
-    top->addLayout(buttons);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
-    layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addWidget(resultsArea(), 1);
+    standardLayout(inputs);
 
     tabChain({m_boxes[0], m_boxes[1], m_boxes[2], m_namInv, calcButton()});
 

@@ -66,20 +66,7 @@ void SavingsCalc::buildControls() {
     }
     inputs->setColumnStretch(2, 1);
 
-    auto* buttons = new QVBoxLayout;
-    for (CommandButton* b : standardButtons()) {
-        buttons->addWidget(b);
-    }
-    buttons->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addLayout(inputs, 1);
-    top->addLayout(buttons);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
-    layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addWidget(resultsArea(), 1);
+    standardLayout(inputs);
     // The help opens with a table of five examples side by side, wider than the box: it scrolls
     // sideways rather than breaking the table's lines (its explanations come in short lines).
     helpBox()->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -294,3 +294,28 @@ void CalculatorFrame::listWithoutTyping(QComboBox* list, QWidget* enterTarget,
                                         std::function<void()> typed, std::function<void()> left) {
     new NoTyping(list, enterTarget, std::move(typed), std::move(left));
 }
+
+void CalculatorFrame::standardLayout(QLayout* fields, std::initializer_list<QWidget*> underButtons,
+                                     QLayout* belowTop) {
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(2);
+    for (CommandButton* b : standardButtons()) {
+        buttons->addWidget(b);
+    }
+    for (QWidget* w : underButtons) {
+        buttons->addWidget(w);
+    }
+    buttons->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(fields, 1);
+    top->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
+    layout->setSpacing(4);
+    layout->addLayout(top);
+    if (belowTop != nullptr) {
+        layout->addLayout(belowTop);
+    }
+    layout->addWidget(resultsArea(), 1);
+}

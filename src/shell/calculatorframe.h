@@ -39,6 +39,7 @@ class QComboBox;
 class QGroupBox;
 class QRadioButton;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QStackedWidget;
 class QuickHelpBox;
@@ -151,6 +152,11 @@ protected:
     // for `characters`, and a small caption label of `widthTwips` that wraps.
     QLabel* resultLabel(const QString& name, int characters = 15);
     QLabel* captionLabel(const QString& name, const QString& text, int widthTwips = 1800);
+    // The layout every calculator window has: `fields` (its entry fields and captions) at the
+    // top left, the five standard buttons with `underButtons` below them at the top right,
+    // `belowTop` across the window under both, and the results area filling the rest.
+    void standardLayout(QLayout* fields, std::initializer_list<QWidget*> underButtons = {},
+                        QLayout* belowTop = nullptr);
     // A command button of the calculator's own that runs `handler` when pressed.
     CommandButton* commandButton(const QString& caption, const QString& name,
                                  std::function<void()> handler);
