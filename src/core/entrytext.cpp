@@ -5,6 +5,37 @@
 
 #include <algorithm>
 
+EntryFieldDef moneyField(const QString& name, int index, const QString& enterTarget, int width) {
+    return {.name = name,
+            .index = index,
+            .kind = FieldKind::Money,
+            .pattern = QStringLiteral("####,,###.00"),
+            .width = width,
+            .enterTarget = enterTarget};
+}
+
+EntryFieldDef percentField(const QString& name, int index, const QString& enterTarget, int width) {
+    return {.name = name,
+            .index = index,
+            .kind = FieldKind::Percent,
+            .pattern = QStringLiteral("###.00"),
+            .width = width,
+            .enterTarget = enterTarget};
+}
+
+EntryFieldDef yearsField(const QString& name, int index, const QString& enterTarget, int width,
+                         int limit, std::int16_t limitMessage) {
+    return {.name = name,
+            .index = index,
+            .kind = FieldKind::Years,
+            .decimals = 0,
+            .pattern = QStringLiteral("###"),
+            .width = width,
+            .limit = limit,
+            .limitMessage = limitMessage,
+            .enterTarget = enterTarget};
+}
+
 QString entryDisplayText(const EntryFieldDef& field, Currency value,
                          const QString& currencySymbol) {
     const double shown = value.toDouble() * field.displayFactor;

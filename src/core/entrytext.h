@@ -29,6 +29,19 @@ struct EntryFieldDef {
     bool allowsMinus = false;      // "-" empties the field, starts an entry and is typed
 };
 
+// The field kinds the calculators use, with their usual filter, places, pattern and width; a
+// calculator sets what differs on the returned description.
+// A money field: decimal filter, 2 places, "####,,###.00", the currency symbol inside `width`.
+EntryFieldDef moneyField(const QString& name, int index, const QString& enterTarget,
+                         int width = 13);
+// A percent field: decimal filter, 2 places, "###.00" in `width`, "%" after it.
+EntryFieldDef percentField(const QString& name, int index, const QString& enterTarget,
+                           int width = 14);
+// A years field: whole-number filter, "###" in `width`, with an upper limit and its message
+// where `limit` is above 0.
+EntryFieldDef yearsField(const QString& name, int index, const QString& enterTarget, int width,
+                         int limit = 0, std::int16_t limitMessage = 0);
+
 // The display form of `value` in the field.
 QString entryDisplayText(const EntryFieldDef& field, Currency value, const QString& currencySymbol);
 

@@ -175,12 +175,7 @@ void applyMortgageDisplay(const MortgageDisplay& display) {
 }
 
 EntryFieldDef principalField() {
-    return {.name = QStringLiteral("InPrincipal"),
-            .index = 1,
-            .kind = FieldKind::Money,
-            .pattern = QStringLiteral("####,,###.00"),
-            .width = 16,
-            .enterTarget = QStringLiteral("InRate")};
+    return moneyField(QStringLiteral("InPrincipal"), 1, QStringLiteral("InRate"), 16);
 }
 
 EntryFieldDef rateField() {
@@ -195,16 +190,11 @@ EntryFieldDef rateField() {
 
 EntryFieldDef termField(MortgageModeFlag mortgageMode) {
     const bool loan = mortgageMode == MortgageModeFlag::Loan;
-    return {.name = QStringLiteral("InTerm"),
-            .index = 3,
-            .kind = FieldKind::Years,
-            .decimals = 0,
-            .pattern = QStringLiteral("###"),
-            .width = 16,
-            .limit = loan ? 480 : 40,
-            .limitMessage = 5,
-            .displayFactor = loan ? 12 : 1,
-            .enterTarget = QStringLiteral("Comperiod")};
+    EntryFieldDef field = yearsField(QStringLiteral("InTerm"), 3, QStringLiteral("Comperiod"), 16,
+                                     loan ? 480 : 40, 5);
+    // A loan's term is typed and shown in months and stored in years.
+    field.displayFactor = loan ? 12 : 1;
+    return field;
 }
 
 MortgageModeTexts mortgageModeTexts(MortgageModeFlag mortgageMode) {

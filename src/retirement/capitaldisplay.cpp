@@ -2,18 +2,7 @@
 
 #include "core/formats.h"
 #include "core/programstate.h"
-
-namespace {
-
-QString money(double value) {
-    return formatNumber(value, u"####,,###.00");
-}
-
-QString total(const QString& symbol, double value) {
-    return symbol + formatNumber(value, u"####,,##0.00");
-}
-
-} // namespace
+#include "retirement/yeartable.h"
 
 QString capitalWindowCaption() {
     return QStringLiteral(" Capital Required");
@@ -25,27 +14,9 @@ QStringList capitalOptionCaptions() {
 }
 
 std::vector<EntryFieldDef> capitalFields() {
-    return {EntryFieldDef{.name = QStringLiteral("InLumpInv"),
-                          .index = 1,
-                          .kind = FieldKind::Money,
-                          .pattern = QStringLiteral("####,,###.00"),
-                          .width = 13,
-                          .enterTarget = QStringLiteral("InRate")},
-            EntryFieldDef{.name = QStringLiteral("InRate"),
-                          .index = 2,
-                          .kind = FieldKind::Percent,
-                          .pattern = QStringLiteral("###.00"),
-                          .width = 14,
-                          .enterTarget = QStringLiteral("InTerm")},
-            EntryFieldDef{.name = QStringLiteral("InTerm"),
-                          .index = 3,
-                          .kind = FieldKind::Years,
-                          .decimals = 0,
-                          .pattern = QStringLiteral("###"),
-                          .width = 17,
-                          .limit = 50,
-                          .limitMessage = 4,
-                          .enterTarget = QStringLiteral("CCalc")}};
+    return {moneyField(QStringLiteral("InLumpInv"), 1, QStringLiteral("InRate")),
+            percentField(QStringLiteral("InRate"), 2, QStringLiteral("InTerm")),
+            yearsField(QStringLiteral("InTerm"), 3, QStringLiteral("CCalc"), 17, 50, 4)};
 }
 
 QStringList capitalRateList() {
@@ -100,14 +71,10 @@ GridSetup capitalGridSetup() {
 }
 
 GridBlock capitalGridBlock(const CapitalResult& result, const QString& currencySymbol) {
-    GridBlock block;
+    std::vector<YearAmounts> years;
     for (const CapitalYear& y : result.years) {
-        block.rows.push_back(
-            {QString::number(y.year), money(y.saving), money(y.shownGrowth), money(y.value)});
+        years.push_back({y.year, {y.saving, y.shownGrowth, y.value}});
     }
-    block.rows.push_back(QStringList(4, QString()));
-    block.rows.push_back({QStringLiteral("Total:"), total(currencySymbol, result.totalSaved),
-                          total(currencySymbol, result.totalGrowth),
-                          total(currencySymbol, result.finalValue)});
-    return block;
+    return yearTable(years, {result.totalSaved, result.totalGrowth, result.finalValue},
+                     currencySymbol);
 }

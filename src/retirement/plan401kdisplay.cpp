@@ -1,35 +1,14 @@
 #include "retirement/plan401kdisplay.h"
 
 #include "core/formats.h"
+#include "retirement/yeartable.h"
 
 namespace {
 
-QString money(double value) {
-    return formatNumber(value, u"####,,###.00");
-}
-
-QString total(const QString& symbol, double value) {
-    return symbol + formatNumber(value, u"####,,##0.00");
-}
-
-EntryFieldDef moneyField(const char* name, int index, const char* next) {
-    return {.name = QString::fromLatin1(name),
-            .index = index,
-            .kind = FieldKind::Money,
-            .pattern = QStringLiteral("####,,###.00"),
-            .width = 13,
-            .enterTarget = QString::fromLatin1(next),
-            .deleteEmpties = true};
-}
-
-EntryFieldDef percentField(const char* name, int index, const char* next) {
-    return {.name = QString::fromLatin1(name),
-            .index = index,
-            .kind = FieldKind::Percent,
-            .pattern = QStringLiteral("###.00"),
-            .width = 14,
-            .enterTarget = QString::fromLatin1(next),
-            .deleteEmpties = true};
+// Every field of this window empties itself at the Delete key.
+EntryFieldDef emptiedAtDelete(EntryFieldDef field) {
+    field.deleteEmpties = true;
+    return field;
 }
 
 } // namespace
@@ -39,23 +18,21 @@ QString plan401kWindowCaption() {
 }
 
 std::vector<EntryFieldDef> plan401kFields() {
-    return {moneyField("InCurrBal", 1, "InCurrSal"),
-            moneyField("InCurrSal", 2, "InCntrbRate"),
-            percentField("InCntrbRate", 3, "InCompRate"),
-            percentField("InCompRate", 4, "InAnnSalRaise"),
-            percentField("InAnnSalRaise", 5, "InRetnRate"),
-            percentField("InRetnRate", 6, "InInflRate"),
-            percentField("InInflRate", 7, "InNumYears"),
-            EntryFieldDef{.name = QStringLiteral("InNumYears"),
-                          .index = 8,
-                          .kind = FieldKind::Years,
-                          .decimals = 0,
-                          .pattern = QStringLiteral("###"),
-                          .width = 15,
-                          .limit = 50,
-                          .limitMessage = 4,
-                          .enterTarget = QStringLiteral("KCalc"),
-                          .deleteEmpties = true}};
+    return {
+        emptiedAtDelete(moneyField(QStringLiteral("InCurrBal"), 1, QStringLiteral("InCurrSal"))),
+        emptiedAtDelete(moneyField(QStringLiteral("InCurrSal"), 2, QStringLiteral("InCntrbRate"))),
+        emptiedAtDelete(
+            percentField(QStringLiteral("InCntrbRate"), 3, QStringLiteral("InCompRate"))),
+        emptiedAtDelete(
+            percentField(QStringLiteral("InCompRate"), 4, QStringLiteral("InAnnSalRaise"))),
+        emptiedAtDelete(
+            percentField(QStringLiteral("InAnnSalRaise"), 5, QStringLiteral("InRetnRate"))),
+        emptiedAtDelete(
+            percentField(QStringLiteral("InRetnRate"), 6, QStringLiteral("InInflRate"))),
+        emptiedAtDelete(
+            percentField(QStringLiteral("InInflRate"), 7, QStringLiteral("InNumYears"))),
+        emptiedAtDelete(
+            yearsField(QStringLiteral("InNumYears"), 8, QStringLiteral("KCalc"), 15, 50, 4))};
 }
 
 QStringList plan401kFieldLabels() {
@@ -90,12 +67,14 @@ GridBlock plan401kGridBlock(const Plan401KResult& result, const QString& currenc
                               formatNumber(result.startBalance, u"####,,###.00")});
     }
     for (const Plan401KYear& y : result.years) {
-        block.rows.push_back({QString::number(y.year), money(y.salary), money(y.contribution),
-                              money(y.growth.toDouble()), money(y.value)});
+        block.rows.push_back({QString::number(y.year), yearAmount(y.salary),
+                              yearAmount(y.contribution), yearAmount(y.growth.toDouble()),
+                              yearAmount(y.value)});
     }
     block.rows.push_back(QStringList(5, QString()));
-    block.rows.push_back(
-        {QStringLiteral("Total:"), QString(), total(currencySymbol, result.totalContributions),
-         total(currencySymbol, result.totalGrowth()), total(currencySymbol, result.finalValue)});
+    block.rows.push_back({QStringLiteral("Total:"), QString(),
+                          yearTotal(currencySymbol, result.totalContributions),
+                          yearTotal(currencySymbol, result.totalGrowth()),
+                          yearTotal(currencySymbol, result.finalValue)});
     return block;
 }

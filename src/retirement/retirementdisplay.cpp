@@ -2,34 +2,9 @@
 
 #include "core/formats.h"
 #include "core/programstate.h"
+#include "retirement/yeartable.h"
 
 namespace {
-
-QString money(double value) {
-    return formatNumber(value, u"####,,###.00");
-}
-
-QString total(const QString& symbol, double value) {
-    return symbol + formatNumber(value, u"####,,##0.00");
-}
-
-EntryFieldDef moneyField(const QString& name, int index, const QString& next) {
-    return {.name = name,
-            .index = index,
-            .kind = FieldKind::Money,
-            .pattern = QStringLiteral("####,,###.00"),
-            .width = 13,
-            .enterTarget = next};
-}
-
-EntryFieldDef percentField(const QString& name, int index, int width, const QString& next) {
-    return {.name = name,
-            .index = index,
-            .kind = FieldKind::Percent,
-            .pattern = QStringLiteral("###.00"),
-            .width = width,
-            .enterTarget = next};
-}
 
 const QString InInvest = QStringLiteral("InInvest");
 const QString InRate = QStringLiteral("InRate");
@@ -47,29 +22,21 @@ EntryFieldDef retireInvestField() {
 }
 
 EntryFieldDef retireRateField() {
-    return percentField(InRate, 2, 14, InRateDrawn);
+    return percentField(InRate, 2, InRateDrawn);
 }
 
 EntryFieldDef retireRateDrawnField(WithdrawalMode mode) {
     if (mode == WithdrawalMode::FixedAmount) {
         return moneyField(InRateDrawn, 3, InTerm);
     }
-    return percentField(InRateDrawn, 3, 14, InTerm);
+    return percentField(InRateDrawn, 3, InTerm);
 }
 
 EntryFieldDef retireTermField(WithdrawalMode mode) {
     if (mode == WithdrawalMode::FixedAmount) {
-        return percentField(InTerm, 4, 15, QStringLiteral("RCalc"));
+        return percentField(InTerm, 4, QStringLiteral("RCalc"), 15);
     }
-    return {.name = InTerm,
-            .index = 4,
-            .kind = FieldKind::Years,
-            .decimals = 0,
-            .pattern = QStringLiteral("###"),
-            .width = 17,
-            .limit = 50,
-            .limitMessage = 4,
-            .enterTarget = QStringLiteral("RCalc")};
+    return yearsField(InTerm, 4, QStringLiteral("RCalc"), 17, 50, 4);
 }
 
 QStringList retireInvestList() {
@@ -133,14 +100,10 @@ GridSetup retireGridSetup() {
 }
 
 GridBlock retireGridBlock(const RetirementResult& result, const QString& currencySymbol) {
-    GridBlock block;
+    std::vector<YearAmounts> years;
     for (const RetirementYear& y : result.years) {
-        block.rows.push_back(
-            {QString::number(y.year), money(y.growth), money(y.withdrawn), money(y.value)});
+        years.push_back({y.year, {y.growth, y.withdrawn, y.value}});
     }
-    block.rows.push_back(QStringList(4, QString()));
-    block.rows.push_back({QStringLiteral("Total:"), total(currencySymbol, result.totalGrowth),
-                          total(currencySymbol, result.totalWithdrawn),
-                          total(currencySymbol, result.finalValue)});
-    return block;
+    return yearTable(years, {result.totalGrowth, result.totalWithdrawn, result.finalValue},
+                     currencySymbol);
 }

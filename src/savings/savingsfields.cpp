@@ -12,14 +12,12 @@ QStringList presets(std::initializer_list<const char*> values) {
     return list;
 }
 
-EntryFieldDef percentField(const char* name, int index, const char* enterTarget, bool allowsMinus) {
-    return EntryFieldDef{.name = QString::fromLatin1(name),
-                         .index = index,
-                         .kind = FieldKind::Percent,
-                         .pattern = QStringLiteral("###.00"),
-                         .width = 14,
-                         .enterTarget = QString::fromLatin1(enterTarget),
-                         .allowsMinus = allowsMinus};
+// A percent field where a minus starts a negative entry.
+EntryFieldDef signedPercentField(const char* name, int index, const char* enterTarget) {
+    EntryFieldDef field =
+        percentField(QString::fromLatin1(name), index, QString::fromLatin1(enterTarget));
+    field.allowsMinus = true;
+    return field;
 }
 
 } // namespace
@@ -46,35 +44,22 @@ std::vector<FieldEntry> savingsFields() {
          .caption = QStringLiteral(" Amount of  lump sum             invested at start."),
          .list = presets({"10000", "15000", "20000", "25000", "30000", "35000"}),
          .widthAtLoad = 15},
-        {.field = EntryFieldDef{.name = QStringLiteral("InInvest"),
-                                .index = 2,
-                                .kind = FieldKind::Money,
-                                .pattern = QStringLiteral("####,,###.00"),
-                                .width = 13,
-                                .enterTarget = QStringLiteral("InMonthsYrs")},
+        {.field = moneyField(QStringLiteral("InInvest"), 2, QStringLiteral("InMonthsYrs")),
          .caption = QStringLiteral(" Amount invested at each       contribution period."),
          .list = presets({"100", "300", "1200"}),
          .atLoad = Currency::fromWhole(1200)},
-        {.field = percentField("InRate", 4, "InIncrRate", false),
+        {.field = percentField(QStringLiteral("InRate"), 4, QStringLiteral("InIncrRate")),
          .caption = QStringLiteral(" Annual interest/growth          rate (%)."),
          .list = presets({"10", "12.5", "15", "17.5", "20"}),
          .atLoad = Currency::fromWhole(20)},
-        {.field = percentField("InIncrRate", 5, "inInflatRate", true),
+        {.field = signedPercentField("InIncrRate", 5, "inInflatRate"),
          .caption = QStringLiteral(" Increase the annual               investment rate(%) by"),
          .list = presets({"3", "4", "5", "6", "7"})},
-        {.field = percentField("inInflatRate", 6, "InTerm", true),
+        {.field = signedPercentField("inInflatRate", 6, "InTerm"),
          .caption =
              QStringLiteral(" Adjust current value for          annual inflation rate(%).     "),
          .list = presets({"3", "4", "5", "6", "7"})},
-        {.field = EntryFieldDef{.name = QStringLiteral("InTerm"),
-                                .index = 7,
-                                .kind = FieldKind::Years,
-                                .decimals = 0,
-                                .pattern = QStringLiteral("###"),
-                                .width = 17,
-                                .limit = 40,
-                                .limitMessage = 5,
-                                .enterTarget = QStringLiteral("SCalc")},
+        {.field = yearsField(QStringLiteral("InTerm"), 7, QStringLiteral("SCalc"), 17, 40, 5),
          .caption = QStringLiteral(" Number of years invested."),
          .list = presets({"5", "10", "15", "20", "25", "30"}),
          .atLoad = Currency::fromWhole(25)},
@@ -89,21 +74,11 @@ TextFieldEntry savingsFrequencyField() {
 
 std::vector<FieldEntry> compoundFields() {
     return {
-        {.field = EntryFieldDef{.name = QStringLiteral("InCost"),
-                                .index = 1,
-                                .kind = FieldKind::Money,
-                                .pattern = QStringLiteral("####,,###.00"),
-                                .width = 16,
-                                .enterTarget = QStringLiteral("InValNow")},
+        {.field = moneyField(QStringLiteral("InCost"), 1, QStringLiteral("InValNow"), 16),
          .caption = QStringLiteral(" Purchase cost of your       investment."),
          .atLoad = Currency::fromWhole(10000),
          .fixedLoadText = QStringLiteral("      $10,000.00")},
-        {.field = EntryFieldDef{.name = QStringLiteral("InValNow"),
-                                .index = 2,
-                                .kind = FieldKind::Money,
-                                .pattern = QStringLiteral("####,,###.00"),
-                                .width = 16,
-                                .enterTarget = QStringLiteral("InTerm")},
+        {.field = moneyField(QStringLiteral("InValNow"), 2, QStringLiteral("InTerm"), 16),
          .caption = QStringLiteral(" Present or future                value.    "),
          .atLoad = Currency::fromWhole(20000),
          .fixedLoadText = QStringLiteral("      $20,000.00")},
