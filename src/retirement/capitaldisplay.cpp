@@ -71,10 +71,6 @@ GridSetup capitalGridSetup() {
 }
 
 GridBlock capitalGridBlock(const CapitalResult& result, const QString& currencySymbol) {
-    std::vector<YearAmounts> years;
-    for (const CapitalYear& y : result.years) {
-        years.push_back({y.year, {y.saving, y.shownGrowth, y.value}});
-    }
-    return yearTable(years, {result.totalSaved, result.totalGrowth, result.finalValue},
-                     currencySymbol);
+    return yearTable(capitalYears(result),
+                     {result.totalSaved, result.totalGrowth, result.finalValue}, currencySymbol);
 }

@@ -50,21 +50,19 @@ CapitalResult calculateCapitalRequired(const CapitalInputs& in) {
     return result;
 }
 
+std::vector<YearAmounts> capitalYears(const CapitalResult& result) {
+    std::vector<YearAmounts> years;
+    for (const CapitalYear& y : result.years) {
+        years.push_back({y.year, {y.saving, y.shownGrowth, y.value}});
+    }
+    return years;
+}
+
 void publishCapitalRequired(const CapitalResult& result) {
     ProgramState& p = program();
-    Table& rt = p.ResultTable;
-    rt.clear();
-    for (const CapitalYear& row : result.years) {
-        rt.at(row.year, 1) = static_cast<double>(row.year);
-        rt.at(row.year, 2) = row.saving;
-        rt.at(row.year, 3) = row.shownGrowth;
-        rt.at(row.year, 4) = row.value;
-    }
     const int totals = result.n + 1;
-    rt.at(totals, 1) = static_cast<double>(totals);
-    rt.at(totals, 2) = result.totalSaved;
-    rt.at(totals, 3) = result.totalGrowth;
-    rt.at(totals, 4) = result.finalValue;
+    publishYearTable(capitalYears(result), totals, totals,
+                     {result.totalSaved, result.totalGrowth, result.finalValue});
     p.ResultCount = result.n;
     p.GraphTitle = QStringLiteral("Investment value at end of each Year");
 }

@@ -6,6 +6,7 @@
 
 #include "core/currency.h"
 #include "core/modes.h"
+#include "retirement/yeartable.h"
 
 #include <cstdint>
 #include <vector>
@@ -46,6 +47,9 @@ int capitalGridRows(const CapitalInputs& inputs);
 
 // Raises RunTimeFailure for a rate of 0 or a term of 0 (division by zero), and on overflow.
 CapitalResult calculateCapitalRequired(const CapitalInputs& inputs);
+
+// The year rows of a result: the saving, the growth shown and the value of each year.
+std::vector<YearAmounts> capitalYears(const CapitalResult& result);
 
 // Writes a result where the graph window (caller 5) and the report read it: ResultTable rows
 // 1..n (year, saving, shown growth, value in columns 1..4) and the totals row n + 1 (n + 1,

@@ -100,10 +100,7 @@ GridSetup retireGridSetup() {
 }
 
 GridBlock retireGridBlock(const RetirementResult& result, const QString& currencySymbol) {
-    std::vector<YearAmounts> years;
-    for (const RetirementYear& y : result.years) {
-        years.push_back({y.year, {y.growth, y.withdrawn, y.value}});
-    }
-    return yearTable(years, {result.totalGrowth, result.totalWithdrawn, result.finalValue},
+    return yearTable(retirementYears(result),
+                     {result.totalGrowth, result.totalWithdrawn, result.finalValue},
                      currencySymbol);
 }

@@ -156,21 +156,19 @@ int retirementGridRows(const RetirementResult& result) {
     return c + 4 <= 25 ? 25 : c + 3;
 }
 
+std::vector<YearAmounts> retirementYears(const RetirementResult& result) {
+    std::vector<YearAmounts> years;
+    for (const RetirementYear& y : result.years) {
+        years.push_back({y.year, {y.growth, y.withdrawn, y.value}});
+    }
+    return years;
+}
+
 void publishRetirement(const RetirementResult& result) {
     ProgramState& p = program();
-    Table& rt = p.ResultTable;
-    rt.clear();
-    for (const RetirementYear& row : result.years) {
-        rt.at(row.year, 1) = static_cast<double>(row.year);
-        rt.at(row.year, 2) = row.growth;
-        rt.at(row.year, 3) = row.withdrawn;
-        rt.at(row.year, 4) = row.value;
-    }
     const int c = result.c();
-    rt.at(c, 1) = static_cast<double>(c - 1);
-    rt.at(c, 2) = result.totalGrowth;
-    rt.at(c, 3) = result.totalWithdrawn;
-    rt.at(c, 4) = result.finalValue;
+    publishYearTable(retirementYears(result), c, c - 1,
+                     {result.totalGrowth, result.totalWithdrawn, result.finalValue});
     p.ResultCount = checked::toInt16(c - 1);
     if (result.mode == WithdrawalMode::FixedAmount) {
         p.GraphCaller = RetireStartOfYearGraph;

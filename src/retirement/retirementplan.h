@@ -15,6 +15,7 @@
 
 #include "core/currency.h"
 #include "core/modes.h"
+#include "retirement/yeartable.h"
 
 #include <cstdint>
 #include <vector>
@@ -70,6 +71,9 @@ RetirementResult calculateRetirement(const RetirementInputs& inputs);
 
 // The grid's row count (the heading row included): 25 while the totals fit, else c + 3.
 int retirementGridRows(const RetirementResult& result);
+
+// The year rows of a result: the growth, the amount withdrawn and the value of each year.
+std::vector<YearAmounts> retirementYears(const RetirementResult& result);
 
 // Writes a result where the graph window and the report read it: ResultTable rows 1..c - 1
 // (year, growth, withdrawn, value in columns 1..4) and the totals row c (c - 1, total growth,

@@ -27,16 +27,6 @@ struct Column {
     int width;
 };
 
-void at(PrinterDevice& printer, int column, const QString& text) {
-    printer.tab(column);
-    printer.print(text);
-}
-
-void lineAt(PrinterDevice& printer, int column, const QString& text) {
-    printer.tab(column);
-    printer.printLine(text);
-}
-
 QString amount(double value) {
     return formatNumber(value, u"####,,###.00");
 }
@@ -63,20 +53,20 @@ void printOpening(PrinterDevice& printer, int titleTab, const QString& title,
                   const std::vector<Parameter>& parameters, const QString& heading,
                   const QString& underline) {
     printer.printLine();
-    lineAt(printer, titleTab, title);
+    printer.printLineAt(titleTab, title);
     printer.printLine();
     printer.printLine();
     for (std::size_t i = 0; i < parameters.size(); ++i) {
         if (i > 0) {
             printer.printLine();
         }
-        at(printer, 2, parameters[i].label);
-        lineAt(printer, parameters[i].tab, parameters[i].value);
+        printer.printAt(2, parameters[i].label);
+        printer.printLineAt(parameters[i].tab, parameters[i].value);
     }
     printer.printLine();
     printer.printLine();
-    lineAt(printer, 2, heading);
-    lineAt(printer, 2, underline);
+    printer.printLineAt(2, heading);
+    printer.printLineAt(2, underline);
     printer.printLine();
 }
 
@@ -87,7 +77,7 @@ void printRows(PrinterDevice& printer, ReportPager& pager, const Table& results,
         for (const Column& c : columns) {
             const double value = results.at(y, c.source).toDouble();
             const QString text = c.source == 1 ? formatNumber(value, u"###") : amount(value);
-            at(printer, c.tab, RightJustify(text, c.width));
+            printer.printAt(c.tab, RightJustify(text, c.width));
         }
         printer.endLine();
         pager.rowPrinted();
@@ -97,12 +87,12 @@ void printRows(PrinterDevice& printer, ReportPager& pager, const Table& results,
 // The underline, an empty line and the totals of row n + 1 in `columns`, then the end.
 void printTotals(PrinterDevice& printer, const Table& results, int n, const QString& underline,
                  const std::vector<Column>& columns, const QString& symbol) {
-    lineAt(printer, 2, underline);
+    printer.printLineAt(2, underline);
     printer.printLine();
-    at(printer, 2, QStringLiteral("Total:"));
+    printer.printAt(2, QStringLiteral("Total:"));
     for (const Column& c : columns) {
         const double value = results.at(n + 1, c.source).toDouble();
-        at(printer, c.tab, RightJustify(symbol + amount(value), c.width));
+        printer.printAt(c.tab, RightJustify(symbol + amount(value), c.width));
     }
     printer.endLine();
     EndReport(printer);
@@ -162,7 +152,7 @@ void printPlan401KReport(PrinterDevice& printer, const Plan401KReportData& data)
     ReportPager pager(printer, {heading}, underline, 26, Restart);
     const double balance = results.at(0, 4).toDouble();
     if (balance > 1.0) {
-        lineAt(printer, 61, RightJustify(amount(balance), 13));
+        printer.printLineAt(61, RightJustify(amount(balance), 13));
         pager.rowPrinted();
     }
     const int n = checked::toInt16(ev[8].toDouble());

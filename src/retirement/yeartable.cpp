@@ -1,6 +1,7 @@
 #include "retirement/yeartable.h"
 
 #include "core/formats.h"
+#include "core/programstate.h"
 
 QString yearAmount(double value) {
     return formatNumber(value, u"####,,###.00");
@@ -22,4 +23,20 @@ GridBlock yearTable(const std::vector<YearAmounts>& years, const std::array<doub
                           yearTotal(currencySymbol, totals[1]),
                           yearTotal(currencySymbol, totals[2])});
     return block;
+}
+
+void publishYearTable(const std::vector<YearAmounts>& years, int totalsRow, double totalsLabel,
+                      const std::array<double, 3>& totals) {
+    Table& rt = program().ResultTable;
+    rt.clear();
+    for (const YearAmounts& y : years) {
+        rt.at(y.year, 1) = static_cast<double>(y.year);
+        for (int c = 0; c < 3; ++c) {
+            rt.at(y.year, 2 + c) = y.amounts[static_cast<std::size_t>(c)];
+        }
+    }
+    rt.at(totalsRow, 1) = totalsLabel;
+    for (int c = 0; c < 3; ++c) {
+        rt.at(totalsRow, 2 + c) = totals[static_cast<std::size_t>(c)];
+    }
 }
