@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     in.FreqPmt = QStringLiteral("      1 Week");
     in.CalcMode = CalcModeFlag::EveryPayment;
     in.Days = daysInYearRow(1);
-    const MortgageResult result = calculateMortgage(in);
+    MortgageResult result = calculateMortgage(in);
+    publishMortgage(result);
     program().ResultCount = result.ResultCount;
     program().GraphCaller = GraphCallerCode::Mortgage;
     program().GraphTitle = QStringLiteral("Mortgage balance at start of each Year");

@@ -177,14 +177,13 @@ int main(int argc, char** argv) {
         ProgramState& p = program();
         clearMortgageResults();
         const MortgageInputs in = MortgageInputs::fromState(Monthly, Monthly);
-        const MortgageResult r = calculateMortgage(in);
+        MortgageResult r = calculateMortgage(in);
+        publishMortgage(r);
         applyMortgageDisplay(
             mortgageDisplay(r, p.ResultTable, mortgage().MortPrePayments, p.CurrencySymbol));
         const MortgageCaptions c = mortgageCaptions(r, p.CurrencySymbol);
-        MortgageReportData data = MortgageReportData::fromState();
+        MortgageReportData data = MortgageReportData::fromState(in);
         data.TermText = termText(p.EntryValues[3], p.MortgageMode);
-        data.ComperiodText = Monthly;
-        data.FreqPmtText = Monthly;
         data.setCaptions(c);
         size_t pages = 0;
         qsizetype lines = 0;

@@ -57,17 +57,6 @@ int periodCount(PaymentGroup group, double T) {
     return 0;
 }
 
-void ensureTables() {
-    ProgramState& p = program();
-    if (p.ResultTable.rows() != 2101 || p.ResultTable.columns() != 8) {
-        p.ResultTable = Table(2101, 8);
-    }
-    MortgageState& ms = mortgage();
-    if (ms.MortYearTotals.rows() != 46 || ms.MortYearTotals.columns() != 7) {
-        ms.MortYearTotals = CurrencyTable(46, 7);
-    }
-}
-
 Currency addToCurrency(Currency total, double value) {
     return Currency::fromDouble(total.toDouble() + value);
 }
@@ -138,6 +127,9 @@ MortgageInputs MortgageInputs::fromState(const QString& comperiod, const QString
         in.PrePayments = ms.MortPrePayments;
     }
     in.PrePayCount = ms.PrePayCount;
+    in.PaymentStartText = p.PaymentStartDate;
+    in.DaysInYearChoice = ms.DaysInYearChoice;
+    in.PrePayYears = ms.PrePayYears;
     return in;
 }
 
@@ -181,14 +173,8 @@ void calculateMortgage(const MortgageInputs& inputs, MortgageResult& result) {
     result.PrePayCount = inputs.PrePayCount;
     result.DaysInYear = inputs.Days.DaysInYear;
 
-    ensureTables();
-    ProgramState& p = program();
-    MortgageState& ms = mortgage();
-    ms.MortYearTotals.clear();
-    // Rows left from an earlier, longer schedule would otherwise be read as part of this one.
-    p.ResultTable.clear();
-    Table& rt = p.ResultTable;
-    CurrencyTable& totals = ms.MortYearTotals;
+    Table& rt = result.schedule;
+    CurrencyTable& totals = result.yearTotals;
 
     const double P = inputs.Principal.toDouble();
     const double R = inputs.Rate.toDouble();
@@ -302,8 +288,6 @@ void calculateMortgage(const MortgageInputs& inputs, MortgageResult& result) {
     const double years = static_cast<double>(last) / F;
     result.YearsToFinalPayment = checked::toSingle(years);
     result.yearsOrMonths = inputs.MortgageMode == MortgageModeFlag::Loan ? years * 12.0 : years;
-    ms.PaymentsPerYear = static_cast<std::int16_t>(F);
-    ms.YearsToFinalPayment = result.YearsToFinalPayment;
     result.NY = checked::toInt32(years + 0.49);
     result.stage = MortgageResult::Schedule;
 
@@ -359,4 +343,16 @@ void calculateMortgage(const MortgageInputs& inputs, MortgageResult& result) {
             std::max<std::int16_t>(1, checked::toInt16(result.YearsToFinalPayment));
     }
     result.stage = MortgageResult::Complete;
+}
+
+void publishMortgage(MortgageResult& result) {
+    program().ResultTable = std::move(result.schedule);
+    MortgageState& ms = mortgage();
+    ms.MortYearTotals = std::move(result.yearTotals);
+    result.schedule = Table(ScheduleTableRows, ScheduleTableColumns);
+    result.yearTotals = CurrencyTable(YearTotalRows, YearTotalColumns);
+    if (result.stage >= MortgageResult::Schedule) {
+        ms.PaymentsPerYear = result.frequency.F;
+        ms.YearsToFinalPayment = result.YearsToFinalPayment;
+    }
 }

@@ -3,12 +3,12 @@
 // the amortisation schedule payment by payment with the yearly additional payments, payment
 // dates, the final payment adjustment, and the year totals with the annual rows.
 //
-// calculateMortgage() writes the schedule into program().ResultTable (rows 1..last, columns:
+// calculateMortgage() writes the schedule into the result's own table (rows 1..last, columns:
 // 0 year number (every payment, dates off), 1 payment number / year number, 2 interest,
 // 3 principal, 4 balance, 5 cumulative interest, 6 cumulative principal, 7 date (dates on))
-// and the year totals into mortgage().MortYearTotals, and sets mortgage().PaymentsPerYear and
-// mortgage().YearsToFinalPayment. It raises RunTimeFailure on any failure; what it wrote
-// before the failure stays in the tables.
+// and the year totals into the result's year totals. It raises RunTimeFailure on any failure;
+// what it wrote before the failure stays in the result. publishMortgage() then makes them the
+// program-wide ResultTable and MortYearTotals.
 
 #include "core/currency.h"
 #include "core/modes.h"
@@ -55,9 +55,15 @@ struct MortgageInputs {
     DaysInYearRow Days;
     CurrencyTable PrePayments = CurrencyTable(46, 3); // MortPrePayments
     std::int16_t PrePayCount = 0;
+    // What the files keep besides: the first-payment date as the text it was typed as, the
+    // row of the days-in-year table and the years of planned additional payments.
+    QString PaymentStartText;
+    std::int16_t DaysInYearChoice = 1;
+    std::int16_t PrePayYears = 0;
 
-    // Everything from program(), mortgage() and the two list texts. PaymentStartDate is
-    // parsed from program().PaymentStartDate (left invalid when it is not a date).
+    // The one reader of the calculator's state: everything from program(), mortgage() and the
+    // two list texts. PaymentStartDate is parsed from program().PaymentStartDate (left invalid
+    // when it is not a date). The file and the report take what they need from it.
     static MortgageInputs fromState(const QString& comperiod, const QString& freqPmt);
 };
 
@@ -72,6 +78,13 @@ struct AppliedPrePayment {
     Currency amount;
     int payment = 0; // the payment it was added to
 };
+
+// The schedule table: rows 0..2100 (row k = payment k, or year k with annual rows), columns
+// 0..7; the year totals: rows 0..45, columns 0..6.
+inline constexpr int ScheduleTableRows = 2101;
+inline constexpr int ScheduleTableColumns = 8;
+inline constexpr int YearTotalRows = 46;
+inline constexpr int YearTotalColumns = 7;
 
 struct MortgageResult {
     // How far the calculation got: the summary captions of a stage can be shown even when a
@@ -113,12 +126,23 @@ struct MortgageResult {
     double TP = 0.0;                  // total paid
     double S = 0.0;                   // savings (0 below 10)
     std::int16_t ResultCount = 0;
+
+    // The schedule (what ResultTable holds after publishMortgage) and the year totals
+    // (MortYearTotals).
+    Table schedule = Table(ScheduleTableRows, ScheduleTableColumns);
+    CurrencyTable yearTotals = CurrencyTable(YearTotalRows, YearTotalColumns);
 };
 
 // Runs the whole calculation (the steps after reading the inputs), filling `result` as it goes
-// so that a caller can show what was reached before a RunTimeFailure.
+// so that a caller can show what was reached before a RunTimeFailure. Nothing program-wide is
+// touched: publishMortgage() does that.
 void calculateMortgage(const MortgageInputs& inputs, MortgageResult& result);
 MortgageResult calculateMortgage(const MortgageInputs& inputs);
+
+// Publishes a result where the graph window, the report and the files read it: the schedule
+// becomes ResultTable and the year totals MortYearTotals (the result keeps empty tables), and
+// with a schedule reached, PaymentsPerYear and YearsToFinalPayment are set.
+void publishMortgage(MortgageResult& result);
 
 // The date of payment k (1-based) from the first-payment date `start`.
 QDate paymentDate(const QDate& start, PaymentKind kind, int k);

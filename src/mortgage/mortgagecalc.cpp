@@ -219,6 +219,7 @@ void MortgageCalc::calculate() {
     const bool complete = quietly([&] { calculateMortgage(inputs, result); });
     // The figures reached before a failure stay shown.
     showCaptions(mortgageCaptions(result, p.CurrencySymbol));
+    publishMortgage(result);
     if (!complete) {
         showMessage(3);
         return;
@@ -248,10 +249,9 @@ QString MortgageCalc::reportTitle() const {
 }
 
 void MortgageCalc::printReport(PrinterDevice& printer) {
-    MortgageReportData data = MortgageReportData::fromState();
+    MortgageReportData data = MortgageReportData::fromState(
+        MortgageInputs::fromState(m_comperiod->currentText(), m_freqPmt->currentText()));
     data.TermText = m_inTerm->currentText();
-    data.ComperiodText = m_comperiod->currentText();
-    data.FreqPmtText = m_freqPmt->currentText();
     data.setCaptions({m_inDays->text(), m_periodicR->text(), m_numPmtsYear->text(),
                       m_endMortYear->text(), m_inMonthPI->text(), m_allPayments->text(),
                       m_totSavd->text()});
@@ -311,8 +311,8 @@ void MortgageCalc::MSaveFile_Click() {
         showMessage(15);
     } else {
         const std::int16_t mode = mortgageFileMode(program().MortgageMode, true);
-        const MortgageFileData data =
-            mortgageFileDataFromState(m_comperiod->currentText(), m_freqPmt->currentText());
+        const MortgageFileData data = mortgageFileData(
+            MortgageInputs::fromState(m_comperiod->currentText(), m_freqPmt->currentText()));
         saveThroughDialog(
             mode, lastMortgageFileName(program().MortgageMode),
             [&](const QString& path) { return saveMortgageFile(path, data); }, mode == 6 ? 37 : 38);

@@ -31,26 +31,24 @@ QString& lastMortgageFileName(MortgageModeFlag mortgageMode) {
     return mortgageMode == MortgageModeFlag::Loan ? m.LoanFileName : m.MortgageFileName;
 }
 
-MortgageFileData mortgageFileDataFromState(const QString& comperiod, const QString& freqPmt) {
-    const ProgramState& p = program();
-    const MortgageState& m = mortgage();
+MortgageFileData mortgageFileData(const MortgageInputs& in) {
     MortgageFileData d;
-    d.Principal = p.EntryValues[1];
-    d.Rate = p.EntryValues[2];
-    d.Term = p.EntryValues[3];
-    d.Comperiod = comperiod;
-    d.FreqPmt = freqPmt;
-    d.PaymentStartDate = p.PaymentStartDate;
-    d.ShowPaymentDates = m.ShowPaymentDates;
-    d.DaysInYearChoice = m.DaysInYearChoice;
-    d.CalcMode = p.CalcMode;
-    d.PrePayYears = m.PrePayYears;
-    d.PrePayCount = m.PrePayCount;
-    d.MortgageMode = p.MortgageMode;
-    d.DaysInYear = m.DaysInYear;
+    d.Principal = in.Principal;
+    d.Rate = in.Rate;
+    d.Term = in.Term;
+    d.Comperiod = in.Comperiod;
+    d.FreqPmt = in.FreqPmt;
+    d.PaymentStartDate = in.PaymentStartText;
+    d.ShowPaymentDates = in.ShowPaymentDates;
+    d.DaysInYearChoice = in.DaysInYearChoice;
+    d.CalcMode = in.CalcMode;
+    d.PrePayYears = in.PrePayYears;
+    d.PrePayCount = in.PrePayCount;
+    d.MortgageMode = in.MortgageMode;
+    d.DaysInYear = in.Days.DaysInYear;
     checkRange(d.PrePayYears, 0, MaxPrePayYears, "years of additional payments");
     for (int y = 1; y <= d.PrePayYears; ++y) {
-        d.PrePayments.emplace_back(m.MortPrePayments.at(y, 1), m.MortPrePayments.at(y, 2));
+        d.PrePayments.emplace_back(in.PrePayments.at(y, 1), in.PrePayments.at(y, 2));
     }
     return d;
 }

@@ -7,6 +7,7 @@
 
 #include "core/currency.h"
 #include "core/modes.h"
+#include "mortgage/amortization.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -38,9 +39,9 @@ struct MortgageFileData {
     std::vector<std::pair<Currency, Currency>> PrePayments;
 };
 
-// The current state: EntryValues 1..3, PaymentStartDate, CalcMode, MortgageMode from
-// program(); the rest from mortgage(); the two list texts from the window.
-MortgageFileData mortgageFileDataFromState(const QString& comperiod, const QString& freqPmt);
+// What a file keeps of the calculator's inputs. Raises RunTimeFailure when PrePayYears is
+// outside 0..45.
+MortgageFileData mortgageFileData(const MortgageInputs& inputs);
 
 // Writes the file's records. Raises RunTimeFailure when PrePayYears is outside 0..45 or does
 // not match the payments given; returns false when the device fails.

@@ -79,15 +79,17 @@ QString symbolMoney(const QString& symbol, double value, QStringView pattern, in
 
 } // namespace
 
-MortgageReportData MortgageReportData::fromState() {
+MortgageReportData MortgageReportData::fromState(const MortgageInputs& inputs) {
     const ProgramState& p = program();
     const MortgageState& m = mortgage();
     MortgageReportData d;
-    d.MortgageMode = p.MortgageMode;
-    d.CalcMode = p.CalcMode;
-    d.ShowPaymentDates = m.ShowPaymentDates;
-    d.Principal = p.EntryValues.size() > 2 ? p.EntryValues[1] : Currency();
-    d.Rate = p.EntryValues.size() > 2 ? p.EntryValues[2] : Currency();
+    d.MortgageMode = inputs.MortgageMode;
+    d.CalcMode = inputs.CalcMode;
+    d.ShowPaymentDates = inputs.ShowPaymentDates;
+    d.Principal = inputs.Principal;
+    d.Rate = inputs.Rate;
+    d.ComperiodText = inputs.Comperiod;
+    d.FreqPmtText = inputs.FreqPmt;
     d.ResultCount = p.ResultCount;
     d.YearsToFinalPayment = m.YearsToFinalPayment;
     d.ListedPrePayCount = m.ListedPrePayCount;

@@ -7,6 +7,7 @@
 #include "core/modes.h"
 #include "core/printerdevice.h"
 #include "core/table.h"
+#include "mortgage/amortization.h"
 #include "mortgage/mortgagedisplay.h"
 
 #include <QString>
@@ -38,10 +39,11 @@ struct MortgageReportData {
     // The schedule; null means program().ResultTable.
     const Table* Schedule = nullptr;
 
-    // Fills everything that is program-wide (modes, ResultCount, YearsToFinalPayment,
-    // ListedPrePayCount, ReportBlocks(1), CurrencySymbol, EntryValues 1 and 2); the window adds
-    // its control texts and captions.
-    static MortgageReportData fromState();
+    // The inputs (modes, principal, rate, list texts) from `inputs`, the rest of what was
+    // calculated (ResultCount, YearsToFinalPayment, ListedPrePayCount, ReportBlocks(1)) and
+    // CurrencySymbol from the program-wide state; the window adds InTerm's text and the
+    // captions.
+    static MortgageReportData fromState(const MortgageInputs& inputs);
 
     // Takes the seven summary captions as the window shows them.
     void setCaptions(const MortgageCaptions& captions);

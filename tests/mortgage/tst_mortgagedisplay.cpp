@@ -137,7 +137,7 @@ void TestMortgageDisplay::captions() {
     MortgageInputs in = defaults(freq);
     in.Days = daysInYearRow(days);
     in.MortgageMode = static_cast<MortgageModeFlag>(mode);
-    const MortgageCaptions c = mortgageCaptions(calculateMortgage(in), QStringLiteral("$"));
+    const MortgageCaptions c = mortgageCaptions(calculatedMortgage(in), QStringLiteral("$"));
     const QStringList got{c.InDays,      c.PeriodicR,   c.NumPmtsYear, c.InMonthPI,
                           c.EndMortYear, c.AllPayments, c.TotSavd};
     for (int i = 0; i < captions.size(); ++i) {
@@ -159,7 +159,7 @@ void TestMortgageDisplay::captionsOfAFailedStage() {
 }
 
 void TestMortgageDisplay::everyPaymentRows() {
-    const MortgageDisplay d = display(calculateMortgage(defaults()));
+    const MortgageDisplay d = display(calculatedMortgage(defaults()));
     QCOMPARE(d.rows.size(), std::size_t(300));
     QCOMPARE(d.gridRows, 304);
     QCOMPARE(d.ResultCount, std::int16_t(301));
@@ -182,7 +182,7 @@ void TestMortgageDisplay::annualRows() {
     in.Term =
         commitEntry(termField(MortgageModeFlag::Loan), QStringLiteral("50"), QStringLiteral("$"))
             .value;
-    const MortgageDisplay d = display(calculateMortgage(in));
+    const MortgageDisplay d = display(calculatedMortgage(in));
     QCOMPARE(d.rows.size(), std::size_t(5));
     QCOMPARE(d.rows[0][0], QStringLiteral("   1"));
     QCOMPARE(d.rows[4][0], QStringLiteral("   5"));
@@ -197,7 +197,7 @@ void TestMortgageDisplay::dateRows() {
     MortgageInputs in = defaults();
     in.ShowPaymentDates = 1;
     in.PaymentStartDate = QDate(2024, 1, 31);
-    const MortgageDisplay d = display(calculateMortgage(in));
+    const MortgageDisplay d = display(calculatedMortgage(in));
     QCOMPARE(d.column0Heading, QStringLiteral(" Payment  Date"));
     QCOMPARE(d.rows[1][0], Dates::toShortDate(QDate(2024, 2, 29)));
 }
@@ -209,7 +209,7 @@ void TestMortgageDisplay::prePayListing() {
     in.PrePayments.at(5, 2) = Currency::fromDouble(1500.25);
     in.PrePayments.at(30, 2) = Currency::fromWhole(700); // after the payoff
     in.PrePayCount = 3;
-    const MortgageDisplay d = display(calculateMortgage(in));
+    const MortgageDisplay d = display(calculatedMortgage(in));
     QCOMPARE(d.gridRows, d.ScheduleRows + 4 + 3 + 4);
     QCOMPARE(d.prePayHeadingRow, d.ScheduleRows + 4);
     QCOMPARE(d.prePayHeading[0], QStringLiteral("Additional "));
@@ -230,7 +230,7 @@ void TestMortgageDisplay::prePayListing() {
 void TestMortgageDisplay::noListingWithoutPlannedPayments() {
     // Amounts left in the table after "&Erase all" recount (PrePayCount 0) are not listed.
     MortgageInputs in = defaults();
-    const MortgageDisplay d = display(calculateMortgage(in));
+    const MortgageDisplay d = display(calculatedMortgage(in));
     QCOMPARE(d.prePayHeadingRow, 0);
     QCOMPARE(d.prePayReportText, QString());
 }
@@ -241,7 +241,7 @@ void TestMortgageDisplay::noHeadingWhenNothingWasApplied() {
     MortgageInputs in = defaults();
     in.PrePayments.at(2, 2) = Currency::fromWhole(1000000);
     in.PrePayCount = 1;
-    const MortgageDisplay d = display(calculateMortgage(in));
+    const MortgageDisplay d = display(calculatedMortgage(in));
     QCOMPARE(d.prePayHeadingRow, 0);
     QCOMPARE(d.prePayRows.size(), std::size_t(0));
     QCOMPARE(d.prePayReportText, QString());
@@ -251,7 +251,7 @@ void TestMortgageDisplay::noHeadingWhenNothingWasApplied() {
 void TestMortgageDisplay::largeAmountsShowWhole() {
     MortgageInputs in = defaults();
     in.Principal = Currency::fromWhole(1000000);
-    const MortgageResult r = calculateMortgage(in);
+    const MortgageResult r = calculatedMortgage(in);
     const MortgageCaptions c = mortgageCaptions(r, QStringLiteral("$"));
     QCOMPARE(c.AllPayments, QStringLiteral("$") + formatNumber(r.TP, u"###,,###.00"));
     QVERIFY(c.AllPayments.startsWith(QStringLiteral("$2,752,581.")));
@@ -265,7 +265,7 @@ void TestMortgageDisplay::applyStoresProgramValues() {
     MortgageInputs in = defaults();
     in.PrePayments.at(2, 2) = Currency::fromWhole(5000);
     in.PrePayCount = 1;
-    applyMortgageDisplay(display(calculateMortgage(in)));
+    applyMortgageDisplay(display(calculatedMortgage(in)));
     QCOMPARE(mortgage().ScheduleRows, std::int16_t(251));
     QCOMPARE(mortgage().ListedPrePayCount, std::int16_t(1));
     QCOMPARE(program().ResultCount, std::int16_t(252));

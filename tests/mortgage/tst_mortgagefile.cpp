@@ -22,7 +22,7 @@ MortgageFileData defaultsFromState() {
     for (int y = 1; y <= 25; ++y) {
         mortgage().MortPrePayments.at(y, 1) = Currency::fromWhole(y);
     }
-    return mortgageFileDataFromState(Monthly, QStringLiteral(" Biweekly(Acc)"));
+    return mortgageFileData(MortgageInputs::fromState(Monthly, QStringLiteral(" Biweekly(Acc)")));
 }
 
 QByteArray written(const MortgageFileData& data) {
@@ -124,7 +124,8 @@ void TestMortgageFile::failedWrites() {
     QVERIFY_THROWS_EXCEPTION(RunTimeFailure, writeMortgageFile(buffer, tooMany));
 
     mortgage().PrePayYears = 46;
-    QVERIFY_THROWS_EXCEPTION(RunTimeFailure, mortgageFileDataFromState(Monthly, Monthly));
+    QVERIFY_THROWS_EXCEPTION(RunTimeFailure,
+                             mortgageFileData(MortgageInputs::fromState(Monthly, Monthly)));
 }
 
 void TestMortgageFile::failedSaveKeepsOldFile() {

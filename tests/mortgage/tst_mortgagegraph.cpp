@@ -36,7 +36,7 @@ private slots:
 
 void TestMortgageGraph::annualAndEveryPaymentAgree() {
     program().CalcMode = CalcModeFlag::AnnualRows;
-    calculateMortgage(defaults(CalcModeFlag::AnnualRows));
+    calculatedMortgage(defaults(CalcModeFlag::AnnualRows));
     QCOMPARE(PrepareMortgageGraph(), 25);
     QCOMPARE(point(1), Currency::fromWhole(100000));
     QCOMPARE(program().GraphValues.at(1, 1), Currency::fromWhole(1));
@@ -53,7 +53,7 @@ void TestMortgageGraph::annualAndEveryPaymentAgree() {
     QCOMPARE(annual.back(), Currency());
 
     program().CalcMode = CalcModeFlag::EveryPayment;
-    calculateMortgage(defaults(CalcModeFlag::EveryPayment));
+    calculatedMortgage(defaults(CalcModeFlag::EveryPayment));
     QCOMPARE(PrepareMortgageGraph(), 25);
     for (int k = 1; k <= 26; ++k) {
         QCOMPARE(point(k), annual[static_cast<std::size_t>(k - 1)]);
@@ -72,7 +72,7 @@ void TestMortgageGraph::earlyPayoffShortensTheGraph() {
     MortgageInputs in = defaults(static_cast<CalcModeFlag>(calcMode));
     in.PrePayments.at(2, 2) = Currency::fromWhole(5000);
     in.PrePayCount = 1;
-    calculateMortgage(in);
+    calculatedMortgage(in);
     // 251 payments: 20.92 years.
     QCOMPARE(PrepareMortgageGraph(), 21);
     QCOMPARE(point(22), Currency());

@@ -7,6 +7,7 @@
 #include "shell/reportframe.h"
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"
+#include "support/mortgagefixtures.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -29,14 +30,12 @@ MortgageReportData calculated(std::int16_t calcMode, std::vector<std::pair<int, 
     mortgage().PrePayCount = static_cast<std::int16_t>(prePays.size());
     clearMortgageResults();
     const MortgageInputs in = MortgageInputs::fromState(Monthly, Monthly);
-    const MortgageResult r = calculateMortgage(in);
+    const MortgageResult r = calculatedMortgage(in);
     applyMortgageDisplay(
         mortgageDisplay(r, p.ResultTable, mortgage().MortPrePayments, p.CurrencySymbol));
     const MortgageCaptions c = mortgageCaptions(r, p.CurrencySymbol);
-    MortgageReportData d = MortgageReportData::fromState();
+    MortgageReportData d = MortgageReportData::fromState(in);
     d.TermText = termText(p.EntryValues[3], p.MortgageMode);
-    d.ComperiodText = Monthly;
-    d.FreqPmtText = Monthly;
     d.setCaptions(c);
     return d;
 }

@@ -202,7 +202,7 @@ void TestGraphsAll::mortgageSchedule() {
         in.PrePayments.at(2, 2) = Currency::fromWhole(prePayment);
         in.PrePayCount = 1;
     }
-    const MortgageResult result = calculateMortgage(in);
+    const MortgageResult result = calculatedMortgage(in);
     program().ResultCount = result.ResultCount;
     program().GraphCaller = GraphCallerCode::Mortgage;
 
@@ -211,11 +211,11 @@ void TestGraphsAll::mortgageSchedule() {
     {
         MortgageInputs annual = in;
         annual.CalcMode = CalcModeFlag::AnnualRows;
-        calculateMortgage(annual);
+        calculatedMortgage(annual);
         for (int k = 1; k < points; ++k) {
             yearEnd.push_back(program().ResultTable.at(k, 4).toCurrency().toDouble());
         }
-        calculateMortgage(in);
+        calculatedMortgage(in);
     }
 
     QVERIFY(open() != nullptr);
@@ -538,7 +538,7 @@ void TestGraphsAll::exitShowsTheCaller() {
     program().CalcMode = CalcModeFlag::AnnualRows;
     if (caller == 4) {
         program().ResultCount =
-            calculateMortgage(mortgageDefaults(CalcModeFlag::AnnualRows)).ResultCount;
+            calculatedMortgage(mortgageDefaults(CalcModeFlag::AnnualRows)).ResultCount;
     } else if (caller == 6) {
         fillComparison({"a", "b"});
     } else {

@@ -19,3 +19,10 @@ inline MortgageInputs defaultMortgage(CalcModeFlag calcMode = CalcModeFlag::Ever
     in.Days = daysInYearRow(1);
     return in;
 }
+
+// Calculates and publishes the result, as the window's Calculate does.
+inline MortgageResult calculatedMortgage(const MortgageInputs& inputs) {
+    MortgageResult result = calculateMortgage(inputs);
+    publishMortgage(result);
+    return result;
+}
