@@ -5,6 +5,8 @@
 #include "shell/graphdata.h"
 #include "shell/graphsall.h"
 #include "shell/windowregistry.h"
+#include "trend/averatios.h"
+#include "trend/trendmenu.h"
 
 #include <QApplication>
 
@@ -12,6 +14,8 @@ void registerWindows() {
     windows().add(WindowId::MortgageCalc, [](QWidget* parent) { return new MortgageCalc(parent); });
     windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
     registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
+    windows().add(WindowId::Trendmenu, [](QWidget* parent) { return new Trendmenu(parent); });
+    windows().add(WindowId::Averatios, [](QWidget* parent) { return new Averatios(parent); });
 }
 
 std::unique_ptr<MDIContainer> startOrvalen() {
