@@ -6,6 +6,9 @@
 #include "shell/graphsall.h"
 #include "shell/windowregistry.h"
 #include "trend/averatios.h"
+#include "trend/dbase.h"
+#include "trend/extract.h"
+#include "trend/trendgraph.h"
 #include "trend/trendmenu.h"
 
 #include <QApplication>
@@ -16,6 +19,9 @@ void registerWindows() {
     registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
     windows().add(WindowId::Trendmenu, [](QWidget* parent) { return new Trendmenu(parent); });
     windows().add(WindowId::Averatios, [](QWidget* parent) { return new Averatios(parent); });
+    windows().add(WindowId::Dbase, [](QWidget* parent) { return new Dbase(parent); });
+    windows().add(WindowId::TrendGraph, [](QWidget* parent) { return new TrendGraph(parent); });
+    windows().add(WindowId::Extract, [](QWidget* parent) { return new Extract(parent); });
 }
 
 std::unique_ptr<MDIContainer> startOrvalen() {

@@ -164,6 +164,20 @@ void Averatios::Form_Load() {
     refresh();
 }
 
+bool Averatios::showComputed() {
+    // A window loaded now computes as it loads; one loaded before computes again.
+    const bool loaded = windows().loaded(WindowId::Averatios) != nullptr;
+    auto* ratios = qobject_cast<Averatios*>(windows().show(WindowId::Averatios));
+    if (ratios != nullptr && loaded) {
+        ratios->refresh();
+    }
+    return ratios != nullptr;
+}
+
+void Averatios::clear() {
+    apply(ClearTrendResults());
+}
+
 void Averatios::refresh() {
     AveratiosUpdate results;
     // The texts written before a failure (the title) are shown all the same.

@@ -19,8 +19,14 @@ class Averatios : public ChildWindow {
 public:
     explicit Averatios(QWidget* parent = nullptr);
 
+    // Shows the window, loading it when it is not loaded; the window then shows the results
+    // for the database in memory, computed once. False when the window cannot be shown.
+    static bool showComputed();
+
     // ComputeTrendResults then SetPeriodCaptions, for the database in memory.
     void refresh();
+    // ClearTrendResults: blank figures.
+    void clear();
 
 private:
     void buildControls();

@@ -148,15 +148,8 @@ void Trendmenu::Saveafile_Click() {
 
 void Trendmenu::ShowRatios_Click() {
     MDIContainer::setCaption(QStringLiteral(" Averages and Ratios"));
-    // A window loaded now computes as it loads; one loaded before computes again.
-    const bool loaded = windows().loaded(WindowId::Averatios) != nullptr;
-    auto* ratios = qobject_cast<Averatios*>(windows().show(WindowId::Averatios));
-    if (ratios == nullptr) {
-        return;
-    }
-    hide();
-    if (loaded) {
-        ratios->refresh();
+    if (Averatios::showComputed()) {
+        hide();
     }
 }
 

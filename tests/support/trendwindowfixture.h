@@ -7,6 +7,7 @@
 #include "support/calculatorfixture.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QTest>
 #include <QWidget>
 
@@ -23,6 +24,16 @@ public:
     QString database(const QString& name, const QByteArray& bytes) const {
         [&] { QVERIFY(dir().write(name, bytes)); }();
         return dir().filePath(name);
+    }
+    // `count` weekly records, the newest of 16 March 2001, each valued its record number.
+    static QByteArray numberedDatabase(int count, const QByteArray& title = "Numbered") {
+        QByteArray bytes = QByteArray::number(count) + ",0,\"" + title + "\",10\r\n";
+        for (int r = 1; r <= count; ++r) {
+            const QDate date = QDate(2001, 3, 16).addDays(-7 * (r - 1));
+            bytes += QByteArray::number(r) + ",#" + date.toString(Qt::ISODate).toLatin1() + "#," +
+                     QByteArray::number(r) + "\r\n";
+        }
+        return bytes;
     }
     QString sampleCopy() const {
         [&] { QVERIFY(dir().copyIn(samplePath())); }();
