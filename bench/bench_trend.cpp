@@ -4,8 +4,8 @@
 //       showing them (offscreen);
 //   (b) opening the file with its records out of order, sorting it and filling the editor's
 //       grid through the real window;
-//   (c) one page of the trend graph: the 26 bars given to the chart and drawn, alone and with
-//       the repaint that follows.
+//   (c) one page of the trend graph: the 26 bars given to the chart and drawn, alone and as the
+//       user sees it, laid out and painted.
 
 #include "benchtiming.h"
 #include "core/programstate.h"
@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <cstdio>
 
 namespace {
@@ -103,6 +104,10 @@ int main(int argc, char** argv) {
     openTrendDatabase(sorted);
     TrendGraph graph;
     graph.show();
+    // Painting starts once the window is exposed.
+    for (int i = 0; i < 200 && !(graph.windowHandle() && graph.windowHandle()->isExposed()); ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
     QPushButton* back = graph.findChild<QPushButton*>("Prev");
     QPushButton* forward = graph.findChild<QPushButton*>("Forward");
     bool older = true;
@@ -114,11 +119,14 @@ int main(int argc, char** argv) {
     const Timing page = timeEach(200, 4, turn);
     row("(c) trend graph page", page, "< 20 ms",
         QStringLiteral("records %1..%2").arg(graph.page().start).arg(graph.page().end));
+    // As the user sees it: the events that follow (the chart's layout, the items of the
+    // previous drawing deleted) and the window painted.
     const Timing painted = timeEach(100, 4, [&] {
         turn();
+        QCoreApplication::processEvents();
         graph.repaint();
     });
-    row("(c) trend graph page with its repaint", painted, "< 20 ms",
+    row("(c) trend graph page, laid out and painted", painted, "< 20 ms",
         QStringLiteral("records %1..%2").arg(graph.page().start).arg(graph.page().end));
     return 0;
 }
