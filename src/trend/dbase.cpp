@@ -309,8 +309,8 @@ void Dbase::InDatext_LostFocus(int box) {
     if (!m_yearBoxes[box]->entryStarted()) {
         return;
     }
-    // A number no year can hold: the box shows the year kept.
-    if (!guarded(7, [&] {
+    // A number no year can hold: "Wrong or missing entry", and the box shows the year kept.
+    if (!guarded(3, [&] {
             m_yearBoxes[box]->setText(commitEarningsYear(box + 1, m_inDatext[box]->text()));
         })) {
         m_yearBoxes[box]->setText(editorHeader().years[static_cast<std::size_t>(box)]);
@@ -321,7 +321,7 @@ void Dbase::InEarnTxt_LostFocus(int box) {
     if (!m_earningsBoxes[box]->entryStarted()) {
         return;
     }
-    if (!guarded(7, [&] {
+    if (!guarded(3, [&] {
             m_earningsBoxes[box]->setText(commitEarnings(box + 1, m_inEarnTxt[box]->text()));
         })) {
         m_earningsBoxes[box]->setText(editorHeader().earnings[static_cast<std::size_t>(box)]);

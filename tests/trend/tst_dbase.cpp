@@ -196,6 +196,12 @@ private slots:
         QCOMPARE(line("TEFName")->text(), QString());
         type("TEFName", QStringLiteral("12"));
 
+        // A year no number can hold is refused; the box shows the year kept.
+        type("InDatext2", QString(400, u'9'));
+        QCOMPARE(messageShownBy([&] { leaveTo("InValue"); }),
+                 QStringLiteral("Wrong or missing entry, try again."));
+        QCOMPARE(line("InDatext2")->text(), QString());
+
         // Earnings rows: Enter walks year, earnings, next year; a row with a year alone is
         // dropped when the editor is left.
         type("InDatext0", QStringLiteral("2000"));
