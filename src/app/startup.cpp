@@ -10,6 +10,11 @@
 #include "shell/graphdata.h"
 #include "shell/graphsall.h"
 #include "shell/windowregistry.h"
+#include "trend/averatios.h"
+#include "trend/dbase.h"
+#include "trend/extract.h"
+#include "trend/trendgraph.h"
+#include "trend/trendmenu.h"
 
 #include <QApplication>
 
@@ -32,6 +37,11 @@ void registerWindows() {
         registerGraphCaller(code, RetireCalc::graphCallerInfo(code));
     }
     registerGraphCaller(GraphCallerCode::CapitalRequired, CapitalReqdCalc::graphCallerInfo());
+    windows().add(WindowId::Trendmenu, [](QWidget* parent) { return new Trendmenu(parent); });
+    windows().add(WindowId::Averatios, [](QWidget* parent) { return new Averatios(parent); });
+    windows().add(WindowId::Dbase, [](QWidget* parent) { return new Dbase(parent); });
+    windows().add(WindowId::TrendGraph, [](QWidget* parent) { return new TrendGraph(parent); });
+    windows().add(WindowId::Extract, [](QWidget* parent) { return new Extract(parent); });
 }
 
 std::unique_ptr<MDIContainer> startOrvalen() {

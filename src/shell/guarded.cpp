@@ -11,17 +11,23 @@ constexpr std::int16_t UnknownError = 7;
 
 bool guarded(std::int16_t messageNumber, const std::function<void()>& body) {
     std::int16_t shown = 0;
+    // A failure that names its message always gives its detail, an empty one included, so the
+    // message never shows the detail of an earlier one; the handler's message keeps
+    // MessageDetail as it is.
     QString detail;
     try {
         body();
         return true;
     } catch (const RunTimeFailure& failure) {
-        shown = failure.messageNumber() != 0 ? failure.messageNumber() : messageNumber;
-        detail = failure.detail();
+        const bool own = failure.messageNumber() != 0;
+        shown = own ? failure.messageNumber() : messageNumber;
+        if (own) {
+            detail = failure.detail().isNull() ? QStringLiteral("") : failure.detail();
+        }
     } catch (...) {
         shown = UnknownError;
     }
-    showMessage(shown, detail.isEmpty() ? QString() : detail);
+    showMessage(shown, detail);
     return false;
 }
 

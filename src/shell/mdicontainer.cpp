@@ -7,6 +7,8 @@
 #include "shell/placement.h"
 #include "shell/windowregistry.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QStatusBar>
 
@@ -43,6 +45,29 @@ MDIContainer* MDIContainer::instance() {
 
 void MDIContainer::showPrintoutPath(const QString& path) {
     statusBar()->showMessage(QStringLiteral("Printed to %1").arg(path));
+}
+
+void MDIContainer::setCaption(const QString& caption) {
+    if (theMainWindow != nullptr) {
+        theMainWindow->setWindowTitle(caption);
+    }
+}
+
+void MDIContainer::closeEvent(QCloseEvent* event) {
+    for (QObject* child : m_client->children()) {
+        auto* window = qobject_cast<QWidget*>(child);
+        if (window == nullptr) {
+            continue;
+        }
+        // Asked, not closed: a window that agrees stays as it is until the program ends.
+        QCloseEvent ask;
+        QCoreApplication::sendEvent(window, &ask);
+        if (!ask.isAccepted()) {
+            event->ignore();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MDIContainer::resizeEvent(QResizeEvent* event) {

@@ -21,8 +21,14 @@ public:
     // Shows where a printout went when it was written to a file.
     void showPrintoutPath(const QString& path);
 
+    // The main window's caption; nothing happens before the main window exists.
+    static void setCaption(const QString& caption);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The close box: every window loaded in the client area is asked first, and one that
+    // refuses to close (the Quantrel menu keeping unsaved records) keeps the program open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void MDIForm_Resize();

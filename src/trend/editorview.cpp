@@ -105,39 +105,38 @@ QDate ProposeNextDate() {
     TrendState& t = trend();
     t.NextDate = Dates::today();
     if (t.RecordCount > 0) {
-        try {
-            t.NextDate = Dates::addDays(recordDate(t.TrendRecords.at(1, RecordDate)), 7);
-        } catch (const RunTimeFailure&) {
-            // A record whose date cannot be read proposes today.
+        // A record whose date cannot be read proposes today.
+        if (const std::optional<QDate> newest = readRecordDate(t.TrendRecords.at(1, RecordDate))) {
+            t.NextDate = Dates::addDays(*newest, 7);
         }
     }
     return t.NextDate;
 }
 
-EditorView RefreshEditor() {
+void RefreshEditor(EditorView& v) {
     TrendState& t = trend();
-    EditorView v;
     v.header = editorHeader();
     ProposeNextDate();
     renumberTrendRecords();
-    v.grid = editorGridSetup(t.RecordCount);
-    v.rows.firstRow = 1;
-    for (int b = 1; b <= t.RecordCount; ++b) {
-        try {
-            v.rows.rows.push_back(
-                {RightJustify(formatNumber(static_cast<double>(b), u"####"), 6),
-                 Dates::toShortDate(recordDate(t.TrendRecords.at(b, RecordDate))),
-                 RightJustify(
-                     formatNumber(recordValue(t.TrendRecords.at(b, RecordValue)), u"####,,###.00"),
-                     13)});
-        } catch (const RunTimeFailure&) {
-            v.message = 7;
-            break;
-        }
-    }
     v.inNew = QStringLiteral("New");
     v.inDate = Dates::toShortDate(t.NextDate);
-    v.inValue = QString();
+    v.inValue = QStringLiteral("");
+    v.grid = editorGridSetup(t.RecordCount);
+    v.rows.firstRow = 1;
+    v.rows.rows.clear();
+    for (int b = 1; b <= t.RecordCount; ++b) {
+        v.rows.rows.push_back(
+            {RightJustify(formatNumber(static_cast<double>(b), u"####"), 6),
+             Dates::toShortDate(recordDate(t.TrendRecords.at(b, RecordDate))),
+             RightJustify(
+                 formatNumber(recordValue(t.TrendRecords.at(b, RecordValue)), u"####,,###.00"),
+                 13)});
+    }
+}
+
+EditorView RefreshEditor() {
+    EditorView v;
+    RefreshEditor(v);
     return v;
 }
 

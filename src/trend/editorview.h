@@ -58,19 +58,21 @@ GridSetup editorGridSetup(int recordCount);
 // no record (or its date cannot be read).
 QDate ProposeNextDate();
 
-// RefreshEditor: the header boxes, the grid (the records renumbered; number "####" in 6,
-// date in short-date form, value "####,,###.00" in 13) and the entry row: InNew "New", InDate
-// the proposed date, InValue empty. A record that cannot be shown ends the grid there with
-// message 7.
+// RefreshEditor: the header boxes, the entry row (InNew "New", InDate the proposed date,
+// InValue empty) and the grid (the records renumbered; number "####" in 6, date in short-date
+// form, value "####,,###.00" in 13).
 struct EditorView {
     EditorHeader header;
-    GridSetup grid;
-    GridBlock rows;
     QString inNew;
     QString inDate;
     QString inValue;
-    std::int16_t message = 0;
+    GridSetup grid;
+    GridBlock rows;
 };
+// Fills `view` in that order. A record that cannot be shown ends the grid there: RunTimeFailure,
+// with `view` holding everything before that record, so the window shows the grid as far as it
+// goes.
+void RefreshEditor(EditorView& view);
 EditorView RefreshEditor();
 
 // The window's fixed captions and button captions, by control name, and its main window

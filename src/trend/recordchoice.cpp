@@ -1,6 +1,5 @@
 #include "trend/recordchoice.h"
 
-#include "core/dates.h"
 #include "core/formats.h"
 #include "core/runtimefailure.h"
 #include "trend/trendrecords.h"
@@ -88,12 +87,7 @@ EditorOutcome recordChosen() {
     case 1: {
         o.buttonsVisible = false;
         o.inNew = RightJustify(formatNumber(static_cast<double>(s), u"####"), 4);
-        const Cell& date = t.TrendRecords.at(s, RecordDate);
-        try {
-            o.inDate = Dates::toShortDate(recordDate(date));
-        } catch (const RunTimeFailure&) {
-            o.inDate = fieldText(date);
-        }
+        o.inDate = shownRecordDate(t.TrendRecords.at(s, RecordDate));
         o.inValue = fieldText(t.TrendRecords.at(s, RecordValue));
         return o;
     }

@@ -39,7 +39,8 @@ void recNumCancelled();
 // After the dialog closed: nothing for no record; message 16 (and the edit mode ends) for a
 // number above RecordCount. A correction hides the buttons and shows the record in the entry
 // row (its number "####" in 4, its date, its value); an insertion hides them, shows "Insert"
-// and an empty date box that takes the focus; a deletion deletes at once (DeleteRec).
+// and an empty date box that takes the focus; a deletion deletes at once (DeleteRec, which may
+// raise RunTimeFailure).
 EditorOutcome recordChosen();
 
 // A click on a grid row: ClickedRecord becomes the number in the row's first column (0 for an

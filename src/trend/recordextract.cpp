@@ -72,26 +72,22 @@ std::int16_t extractRecords() {
     if (t.HighRecord < t.LowRecord) {
         return 47;
     }
-    std::int16_t message = 0;
-    try {
-        Table scratch(MenuRecordCapacity + 1, 3);
-        int g = 0;
-        for (int i = 1; i <= t.RecordCount; ++i) {
-            if (i >= t.LowRecord && i <= t.HighRecord) {
-                ++g;
-                scratch.at(g, RecordNumber) = Cell(static_cast<double>(g));
-                scratch.at(g, RecordDate) = t.TrendRecords.at(i, RecordDate);
-                scratch.at(g, RecordValue) = t.TrendRecords.at(i, RecordValue);
-            }
-        }
-        t.TrendRecords = std::move(scratch);
-        t.RecordCount = static_cast<std::int16_t>(g);
-    } catch (const RunTimeFailure&) {
-        message = 7;
-    }
+    // The new name comes first: it is the extract's even when the extraction fails.
     t.DatabaseTitle = QStringLiteral("Extracted");
     program().TrendFileName = QStringLiteral("Extract.orv");
-    return message;
+    Table scratch(MenuRecordCapacity + 1, 3);
+    int g = 0;
+    for (int i = 1; i <= t.RecordCount; ++i) {
+        if (i >= t.LowRecord && i <= t.HighRecord) {
+            ++g;
+            scratch.at(g, RecordNumber) = Cell(static_cast<double>(g));
+            scratch.at(g, RecordDate) = t.TrendRecords.at(i, RecordDate);
+            scratch.at(g, RecordValue) = t.TrendRecords.at(i, RecordValue);
+        }
+    }
+    t.TrendRecords = std::move(scratch);
+    t.RecordCount = static_cast<std::int16_t>(g);
+    return 0;
 }
 
 QString extractHelpText() {

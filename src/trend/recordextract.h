@@ -33,9 +33,10 @@ RecordNumberEntry lowRecordEntered(const QString& text);
 RecordNumberEntry highRecordEntered(const QString& text, const QString& lowText);
 
 // "&Extract Records": 47 when the high record is below the low one (nothing changes). Else
-// TrendRecords becomes rows 0..1002 holding the records low..high renumbered from 1, the title
-// "Extracted" and TrendFileName "Extract.orv"; 7 when that failed (the title and the file name
-// are set all the same). The dialog closes unless the message is 47.
+// the title "Extracted", TrendFileName "Extract.orv", and TrendRecords becomes rows 0..1002
+// holding the records low..high renumbered from 1; 0 is returned. A failure while extracting
+// raises RunTimeFailure with the records unchanged and the new title and file name set. The
+// dialog closes unless the message is 47.
 std::int16_t extractRecords();
 
 // The help of "Quick &Help": paragraphs separated by empty lines.

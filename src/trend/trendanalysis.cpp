@@ -9,12 +9,19 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <optional>
 
 namespace {
 
 // The periods of the moving averages, then all values.
 constexpr std::array<int, 7> Periods = {2, 4, 6, 8, 26, 52, 104};
+
+// "Check data values for this error: " and a detail.
+constexpr std::int16_t CheckDataValues = 27;
+
+// Amounts hold less than 922,337,203,685,477.5807.
+constexpr double LargestChange = 9.0e14;
 
 // A value that was never computed shows as an empty text.
 QString shown(std::optional<double> value, QStringView pattern) {
@@ -47,12 +54,33 @@ struct Figures {
     QString verdict;
 };
 
-// Raises RunTimeFailure; `detail` holds the text of the value being summed when it fails.
-Figures compute(const TrendInputs& in, QString& detail) {
+// "Check data values for this error: " and the value being summed, or nothing once the sums
+// are done.
+[[noreturn]] void fail(const QString& detail = QStringLiteral("")) {
+    throw RunTimeFailure(CheckDataValues, detail);
+}
+
+double valueOf(const Cell& cell) {
+    if (const std::optional<double> value = readRecordValue(cell)) {
+        return *value;
+    }
+    fail(fieldText(cell));
+}
+
+double divided(double numerator, double denominator) {
+    const double quotient = denominator != 0.0 ? numerator / denominator : 0.0;
+    if (denominator == 0.0 || !std::isfinite(quotient)) {
+        fail();
+    }
+    return quotient;
+}
+
+// Raises RunTimeFailure with message 27 and the text of the value being summed (empty once the
+// sums are done).
+Figures compute(const TrendInputs& in) {
     const int n = static_cast<int>(in.values.size());
     Figures f;
-    detail = fieldText(in.values.front());
-    f.last = recordValue(in.values.front());
+    f.last = valueOf(in.values.front());
     f.high = f.last;
     f.low = f.last;
     std::array<double, 7> sums{};
@@ -60,9 +88,11 @@ Figures compute(const TrendInputs& in, QString& detail) {
     double total = 0.0;
     for (int c = 1; c <= n; ++c) {
         const Cell& cell = in.values[static_cast<std::size_t>(c - 1)];
-        detail = fieldText(cell);
-        const double value = recordValue(cell);
-        sum = checked::finite(sum + value);
+        const double value = valueOf(cell);
+        sum += value;
+        if (!std::isfinite(sum)) {
+            fail(fieldText(cell));
+        }
         f.high = std::max(f.high, value);
         f.low = std::min(f.low, value);
         for (std::size_t k = 0; k < Periods.size(); ++k) {
@@ -74,24 +104,27 @@ Figures compute(const TrendInputs& in, QString& detail) {
             total = sum;
         }
     }
-    detail.clear();
     for (std::size_t k = 0; k < Periods.size(); ++k) {
-        f.periodAverages[k] = checked::divide(sums[k], Periods[k]);
+        f.periodAverages[k] = divided(sums[k], Periods[k]);
     }
-    f.average = checked::divide(total, n);
-    f.highLow = checked::divide(f.high, f.low) - 1.0;
-    f.lastHigh = checked::divide(f.last, f.high) - 1.0;
-    f.lastLow = checked::divide(f.last, f.low) - 1.0;
+    f.average = divided(total, n);
+    f.highLow = divided(f.high, f.low) - 1.0;
+    f.lastHigh = divided(f.last, f.high) - 1.0;
+    f.lastLow = divided(f.last, f.low) - 1.0;
     const double e1 = in.earnings[0];
     if (e1 != 0.0) {
-        const double pe = checked::divide(f.last, e1);
+        const double pe = divided(f.last, e1);
         f.pe = pe;
-        f.pot = checked::divide(pe - static_cast<double>(in.factor), pe) * -1.0;
+        f.pot = divided(pe - static_cast<double>(in.factor), pe) * -1.0;
     }
     const int changes = std::min(in.earningsCount, 5) - 1;
     for (int j = 1; j <= changes; ++j) {
         const auto row = static_cast<std::size_t>(j - 1);
-        const double change = checked::divide(in.earnings[row], in.earnings[row + 1]) - 1.0;
+        const double change = divided(in.earnings[row], in.earnings[row + 1]) - 1.0;
+        // Rounded to four decimals as an amount: a change beyond an amount's range cannot be.
+        if (!(std::fabs(change) < LargestChange)) {
+            fail();
+        }
         f.changes[row] = Currency::fromDouble(change).toDouble();
     }
     const double a2 = f.periodAverages[0];
@@ -147,23 +180,16 @@ TrendInputs TrendInputs::fromState() {
     return in;
 }
 
-AveratiosUpdate ComputeTrendResults(const TrendInputs& in) {
-    AveratiosUpdate u;
+void ComputeTrendResults(const TrendInputs& in, AveratiosUpdate& u) {
     const int n = static_cast<int>(in.values.size());
     if (n <= 1) {
         u.set(QStringLiteral("Label2"), in.title);
-        return u;
+        return;
     }
     u.potentialColour = LabelColour::WindowText;
     u.set(QStringLiteral("Label2"), in.title);
 
-    Figures f;
-    try {
-        f = compute(in, u.detail);
-    } catch (const RunTimeFailure&) {
-        u.message = 27;
-        return u;
-    }
+    const Figures f = compute(in);
 
     for (std::size_t k = 0; k < Periods.size(); ++k) {
         u.set(AverageLabels[k], formatNumber(f.periodAverages[k], Money) + u' ');
@@ -227,15 +253,20 @@ AveratiosUpdate ComputeTrendResults(const TrendInputs& in) {
             u.set(QString::fromLatin1(control), QString());
         }
     }
+}
+
+AveratiosUpdate ComputeTrendResults(const TrendInputs& inputs) {
+    AveratiosUpdate u;
+    ComputeTrendResults(inputs, u);
     return u;
 }
 
-AveratiosUpdate ComputeTrendResults() {
+void ComputeTrendResults(AveratiosUpdate& update) {
     ProgramState& p = program();
     if (p.ReportBlocks.size() > 1) {
         p.ReportBlocks[1].clear();
     }
-    return ComputeTrendResults(TrendInputs::fromState());
+    ComputeTrendResults(TrendInputs::fromState(), update);
 }
 
 AveratiosUpdate ClearTrendResults(int recordCount, const QString& currencySymbol) {

@@ -22,13 +22,10 @@ struct LabelText {
 enum class LabelColour { Unchanged, WindowText, Red };
 
 // Texts to write into the averages window, in the order they are written. Fields not named
-// keep what they show. A failed computation carries message 27 and its detail; the texts
-// written before the failure are still in `texts`.
+// keep what they show.
 struct AveratiosUpdate {
     std::vector<LabelText> texts;
     LabelColour potentialColour = LabelColour::Unchanged;
-    std::int16_t message = 0;
-    QString detail;
 
     // The last text written to `control`, or a null text when it is not written.
     QString text(const QString& control) const;
@@ -66,14 +63,17 @@ struct TrendInputs {
     static TrendInputs fromState();
 };
 
-// Computes every result and returns the texts of the averages window. With fewer than two
-// records only the title is written. A value that is not a number, or a division that cannot
-// be made (a low or high of 0, a last value of 0 with earnings, an earlier year's earnings of
-// 0), stops the computation with message 27: the detail is the text of the value of the
-// record being summed, empty when the failure came after the sums.
+// Computes every result into `update`, the texts of the averages window in the order they are
+// written. With fewer than two records only the title is written. A value that is not a
+// number, or a division that cannot be made (a low or high of 0, a last value of 0 with
+// earnings, an earlier year's earnings of 0), stops the computation: RunTimeFailure with
+// message 27, whose detail is the text of the value of the record being summed, empty when the
+// failure came after the sums. The texts written before the failure (the title) stay in
+// `update`.
+void ComputeTrendResults(const TrendInputs& inputs, AveratiosUpdate& update);
 AveratiosUpdate ComputeTrendResults(const TrendInputs& inputs);
 // The same from the state; also empties ReportBlocks(1).
-AveratiosUpdate ComputeTrendResults();
+void ComputeTrendResults(AveratiosUpdate& update);
 
 // Blank figures: every result field empty (with the trailing spaces of the computed texts),
 // the latest earnings the currency symbol alone, the count caption `recordCount` +

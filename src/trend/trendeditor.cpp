@@ -14,21 +14,17 @@
 
 namespace {
 
-// Ends a correction, insertion or deletion: adding mode, the hidden buttons shown again, the
-// records sorted and the editor refreshed.
+// "Wrong Value entry: " and the value.
+constexpr std::int16_t WrongValue = 19;
+
+// Ends a correction or insertion: adding mode, the hidden buttons shown again, the records
+// sorted and the editor refreshed. A sort that fails raises RunTimeFailure (message 23) after
+// the edit has ended.
 EditorOutcome endEdit(EditorOutcome outcome) {
-    TrendState& t = trend();
-    t.EditMode = 0;
-    t.SelectedRecord = 0;
+    editAbandoned();
     outcome.buttonsVisible = true;
     outcome.refresh = true;
-    try {
-        SortTrendRecords();
-    } catch (const RunTimeFailure&) {
-        if (outcome.message == 0) {
-            outcome.message = 23;
-        }
-    }
+    SortTrendRecords();
     return outcome;
 }
 
@@ -65,10 +61,8 @@ EditorOutcome addRecord(const QDate& date, double value) {
     t.TrendModified = 1;
     if (t.RecordCount >= 1) {
         const Cell& newest = t.TrendRecords.at(1, RecordValue);
-        try {
-            recordValue(newest);
-        } catch (const RunTimeFailure&) {
-            return message(19, fieldText(newest));
+        if (!readRecordValue(newest)) {
+            throw RunTimeFailure(WrongValue, fieldText(newest));
         }
     }
     putRecord(0, date, value);
@@ -131,41 +125,42 @@ EditorOutcome addRecordClicked(const QString& dateText, const QString& valueText
         o.inDate = Dates::toShortDate(t.NextDate);
         return t.EditMode == 1 || t.EditMode == 2 ? endEdit(o) : o;
     }
-    try {
-        switch (t.EditMode) {
-        case 1:
-            return correctRecord(*date, value);
-        case 2:
-            return insertRecord(*date, value);
-        default:
-            return addRecord(*date, value);
-        }
-    } catch (const RunTimeFailure&) {
-        return endEdit(message(30));
+    switch (t.EditMode) {
+    case 1:
+        return correctRecord(*date, value);
+    case 2:
+        return insertRecord(*date, value);
+    default:
+        return addRecord(*date, value);
     }
+}
+
+EditorOutcome editAbandoned() {
+    TrendState& t = trend();
+    t.EditMode = 0;
+    t.SelectedRecord = 0;
+    EditorOutcome o;
+    o.buttonsVisible = true;
+    o.refresh = true;
+    return o;
 }
 
 EditorOutcome DeleteRec() {
     TrendState& t = trend();
     const int s = t.SelectedRecord;
-    Cell previous;
-    if (s >= 1 && s <= t.RecordCount) {
-        previous = t.TrendRecords.at(s, RecordDate);
-        t.TrendRecords.at(s, RecordDate) = Cell(DeletionDate);
-    }
     t.EditMode = 0;
     t.SelectedRecord = 0;
+    // Every date is read before the record is marked: a database that cannot be sorted keeps
+    // all its records.
+    for (int r = 1; r <= t.RecordCount; ++r) {
+        recordDate(t.TrendRecords.at(r, RecordDate));
+    }
+    if (s >= 1 && s <= t.RecordCount) {
+        t.TrendRecords.at(s, RecordDate) = Cell(DeletionDate);
+    }
+    SortTrendRecords();
     EditorOutcome o;
     o.refresh = true;
-    try {
-        SortTrendRecords();
-    } catch (const RunTimeFailure&) {
-        // The records were not moved: the mark comes off again.
-        if (s >= 1 && s <= t.RecordCount) {
-            t.TrendRecords.at(s, RecordDate) = previous;
-        }
-        o.message = 7;
-    }
     return o;
 }
 

@@ -32,15 +32,23 @@ int recordCapacity();
 
 // "&Add Record" with the entry row's texts: adds a new record 1 (EditMode 0), or completes a
 // correction (1) or an insertion (2). Messages: 20 for an empty or zero value (nothing
-// changes); 19 when the value of record 1 is not a number; 30 for a date the program does not
+// changes); 19 when the typed value is beyond a number; 30 for a date the program does not
 // accept (the box goes back to the proposed date; a correction or insertion ends); 10 with
 // record 1's date when a corrected or inserted date is later than it (the edit ends); 48 when
-// the database is full (nothing is written); 23 when the sort fails. Adding sets
-// TrendModified to 1; correcting and inserting leave it.
+// the database is full (nothing is written). Adding sets TrendModified to 1; correcting and
+// inserting leave it. Raises RunTimeFailure with message 19 and the value when the value of
+// record 1 is not a number (nothing is added), with message 23 when the sort that ends a
+// correction or insertion fails (the edit has ended), and plain for any other failure; after a
+// failure the window ends the edit with editAbandoned().
 EditorOutcome addRecordClicked(const QString& dateText, const QString& valueText);
 
+// After a failure while adding, correcting or inserting: adding mode again, the hidden buttons
+// shown, the editor refreshed.
+EditorOutcome editAbandoned();
+
 // DeleteRec: marks record SelectedRecord with the deletion date and sorts, which drops it and
-// renumbers the others. Message 7 when it fails.
+// renumbers the others; EditMode and SelectedRecord become 0. Raises RunTimeFailure, with every
+// record kept, when a record's date cannot be read.
 EditorOutcome DeleteRec();
 
 // CompactEarnings: EarningsFactor becomes the number in TEFName (kept when the text is not a

@@ -139,15 +139,11 @@ void applyTrendFileData(const TrendFileData& data, const QString& path) {
     program().TrendFileName = QFileInfo(path).fileName();
 }
 
-std::int16_t openTrendDatabase(const QString& path) {
-    TrendFileData data;
-    try {
-        data = loadTrendFile(path);
-    } catch (const RunTimeFailure&) {
-        return 13;
-    }
+void openTrendDatabase(const QString& path) {
+    // The whole file is read and checked before the database in memory changes.
+    const TrendFileData data = loadTrendFile(path);
     applyTrendFileData(data, path);
-    return 0;
+    trend().TrendModified = 0;
 }
 
 std::int16_t saveRefusal() {
@@ -158,12 +154,8 @@ std::int16_t saveTrendDatabase(const QString& path) {
     if (const std::int16_t refusal = saveRefusal()) {
         return refusal;
     }
-    try {
-        if (!saveTrendFile(path, trendFileDataFromState())) {
-            return 25;
-        }
-    } catch (const RunTimeFailure&) {
-        return 25;
+    if (!saveTrendFile(path, trendFileDataFromState())) {
+        throw RunTimeFailure("trend file cannot be written");
     }
     program().TrendFileName = QFileInfo(path).fileName();
     trend().TrendModified = 0;

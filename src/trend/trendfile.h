@@ -53,12 +53,15 @@ TrendFileData loadTrendFile(const QString& path);
 // short name of `path`.
 void applyTrendFileData(const TrendFileData& data, const QString& path);
 
-// "&Open a File from Disk" after the file dialog: reads `path` and applies it. Returns 13 when
-// the file cannot be read (the database is then unchanged), else 0.
-std::int16_t openTrendDatabase(const QString& path);
+// "&Open a File from Disk" after the file dialog: reads `path` and makes it the database in
+// memory, which is then the file's (TrendModified 0). Raises RunTimeFailure when the file
+// cannot be read; the database in memory is then unchanged.
+void openTrendDatabase(const QString& path);
 
 // "&Save a File to Disk": 15 when there are no records (the dialog is not shown, so callers ask
-// this first through saveRefusal()); 25 when the file cannot be written (TrendModified keeps
-// its value); else 0, with TrendFileName the short name of `path` and TrendModified 0.
+// this first through saveRefusal()); else writes `path` and returns 0, with TrendFileName the
+// short name of `path` and TrendModified 0. Raises RunTimeFailure when the file cannot be
+// written (a date that cannot be stored, a failing disk): an old file stays whole, and
+// TrendModified and TrendFileName keep their values.
 std::int16_t saveRefusal();
 std::int16_t saveTrendDatabase(const QString& path);

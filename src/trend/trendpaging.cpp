@@ -4,6 +4,11 @@
 #include "trend/trendrecords.h"
 #include "trend/trendstate.h"
 
+namespace {
+// "Cannot complete graph, check data values for this error: " and the value.
+constexpr std::int16_t CannotCompleteGraph = 36;
+} // namespace
+
 TrendGraphOpening openTrendGraph(int recordCount) {
     TrendGraphOpening o;
     if (recordCount <= 0) {
@@ -74,15 +79,13 @@ TrendBars trendBars(const TrendPage& page) {
             continue;
         }
         const Cell& value = t.TrendRecords.at(r, RecordValue);
-        try {
-            const QDate date = recordDate(t.TrendRecords.at(r, RecordDate));
-            bars.values.push_back(recordValue(value));
-            bars.labels << date.toString(QStringLiteral("d-M-yy"));
-        } catch (const RunTimeFailure&) {
-            bars.message = 36;
-            bars.detail = fieldText(value);
-            return bars;
+        const std::optional<QDate> date = readRecordDate(t.TrendRecords.at(r, RecordDate));
+        const std::optional<double> number = readRecordValue(value);
+        if (!date || !number) {
+            throw RunTimeFailure(CannotCompleteGraph, fieldText(value));
         }
+        bars.values.push_back(*number);
+        bars.labels << date->toString(QStringLiteral("d-M-yy"));
     }
     while (static_cast<int>(bars.values.size()) < page.points) {
         bars.labels << QString();

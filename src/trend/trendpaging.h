@@ -43,12 +43,11 @@ PageTurn pageBack(const TrendPage& page, int recordCount);
 PageTurn pageForward(const TrendPage& page);
 
 // The bars of a page, from its oldest record (left) to its newest: labels "d-m-yy" and the
-// data values. A bar beyond the records is empty (no label, value 0).
+// data values. A bar beyond the records is empty (no label, value 0). A record that cannot be
+// drawn raises RunTimeFailure with message 36 and the text of its data value.
 struct TrendBars {
     QStringList labels;
     std::vector<double> values;
-    std::int16_t message = 0; // 36 when a record cannot be drawn
-    QString detail;           // the text of that record's data value
 };
 TrendBars trendBars(const TrendPage& page);
 

@@ -6,31 +6,55 @@
 #include "trend/trendstate.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <vector>
+
+namespace {
+// "Cannot sort file."
+constexpr std::int16_t CannotSort = 23;
+} // namespace
 
 bool acceptableRecordDate(const QDate& date) {
     return date.isValid() && date > DeletionDate && date.year() <= 9999;
 }
 
-QDate recordDate(const Cell& field) {
+std::optional<QDate> readRecordDate(const Cell& field) {
     if (field.isDate()) {
         const QDate date = field.toDate();
-        if (!date.isValid()) {
-            throw RunTimeFailure("invalid record date");
-        }
-        return date;
+        return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
     }
     if (field.isText()) {
-        if (const std::optional<QDate> date = Dates::parse(field.toText())) {
-            return *date;
-        }
+        return Dates::parse(field.toText());
+    }
+    return std::nullopt;
+}
+
+QDate recordDate(const Cell& field) {
+    if (const std::optional<QDate> date = readRecordDate(field)) {
+        return *date;
     }
     throw RunTimeFailure("record date is not a date");
 }
 
+std::optional<double> readRecordValue(const Cell& field) {
+    if (field.isDate()) {
+        return std::nullopt;
+    }
+    const double value = field.toDouble();
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
 double recordValue(const Cell& field) {
-    return checked::finite(field.toDouble());
+    if (const std::optional<double> value = readRecordValue(field)) {
+        return *value;
+    }
+    throw RunTimeFailure("record value is not a number");
+}
+
+QString shownRecordDate(const Cell& field) {
+    const std::optional<QDate> date = readRecordDate(field);
+    return date ? Dates::toShortDate(*date) : fieldText(field);
 }
 
 QString fieldText(const Cell& field) {
@@ -61,7 +85,11 @@ void SortTrendRecords() {
     // Every date is read before a row moves, so a date that cannot be read changes nothing.
     std::vector<QDate> dates(static_cast<std::size_t>(n));
     for (int r = 1; r <= n; ++r) {
-        dates[static_cast<std::size_t>(r - 1)] = recordDate(t.TrendRecords.at(r, RecordDate));
+        const std::optional<QDate> date = readRecordDate(t.TrendRecords.at(r, RecordDate));
+        if (!date) {
+            throw RunTimeFailure(CannotSort);
+        }
+        dates[static_cast<std::size_t>(r - 1)] = *date;
     }
     // A stable sort, so that records of the same date keep their order: an inserted record goes
     // after the records already there of its date.
@@ -96,10 +124,6 @@ std::int16_t sortDatabase() {
     if (trend().RecordCount == 0) {
         return 28;
     }
-    try {
-        SortTrendRecords();
-    } catch (const RunTimeFailure&) {
-        return 23;
-    }
+    SortTrendRecords();
     return 0;
 }

@@ -8,18 +8,27 @@
 #include <QDate>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // Whether the program accepts `date` for a record: a real date after the deletion date with a
 // four-digit year, so that it can be written to a file and sorts before a deleted record.
 bool acceptableRecordDate(const QDate& date);
 
 // The date of a record's date field: a date as it stands, a text read in the short-date form.
-// Raises RunTimeFailure for an empty field or a text that is not a date.
+// Nothing for an empty field or a text that is not a date.
+std::optional<QDate> readRecordDate(const Cell& field);
+// The same; raises RunTimeFailure where readRecordDate() gives nothing.
 QDate recordDate(const Cell& field);
 
-// The data value of a record's value field. Raises RunTimeFailure when it is not a finite
-// number (a date in the field, an overflow).
+// The data value of a record's value field; nothing when it is not a finite number (a date in
+// the field, an overflow).
+std::optional<double> readRecordValue(const Cell& field);
+// The same; raises RunTimeFailure where readRecordValue() gives nothing.
 double recordValue(const Cell& field);
+
+// The date of a record as the windows and the report show it: in short-date form, or the
+// field's own text when it holds no date.
+QString shownRecordDate(const Cell& field);
 
 // The text of a field for messages: numbers as plain decimal text, dates in short-date form.
 QString fieldText(const Cell& field);
@@ -33,8 +42,10 @@ void renumberTrendRecords();
 
 // Sorts rows 1..RecordCount newest first; records of the same date keep their order. Then
 // renumbers, and drops the last record when it carries the deletion date. Raises
-// RunTimeFailure, changing nothing, when a date cannot be read.
+// RunTimeFailure with message 23 ("Cannot sort file."), changing nothing, when a date cannot be
+// read.
 void SortTrendRecords();
 
-// "Sort &Database" on the module menu: 28 without records, 23 when the sort failed, else 0.
+// "Sort &Database" on the module menu: 28 without records (nothing is sorted), else 0 after
+// SortTrendRecords().
 std::int16_t sortDatabase();

@@ -1,6 +1,5 @@
 #include "trend/trendreport.h"
 
-#include "core/dates.h"
 #include "core/formats.h"
 #include "core/programstate.h"
 #include "core/reportpage.h"
@@ -35,14 +34,8 @@ TrendReportData TrendReportData::fromState() {
     TrendReportData d;
     d.title = t.DatabaseTitle;
     for (int r = 1; r <= t.RecordCount; ++r) {
-        const Cell& date = t.TrendRecords.at(r, RecordDate);
-        QString dateText;
-        try {
-            dateText = Dates::toShortDate(recordDate(date));
-        } catch (const RunTimeFailure&) {
-            dateText = fieldText(date);
-        }
-        d.records.push_back({r, dateText, recordValue(t.TrendRecords.at(r, RecordValue))});
+        d.records.push_back({r, shownRecordDate(t.TrendRecords.at(r, RecordDate)),
+                             recordValue(t.TrendRecords.at(r, RecordValue))});
     }
     for (int i = 1; i <= MaxEarningsRows && i < t.EarningsTable.rows(); ++i) {
         d.earnings[static_cast<std::size_t>(i - 1)] = {t.EarningsTable.at(i, EarningsYear),

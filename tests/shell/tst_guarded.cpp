@@ -52,6 +52,20 @@ private slots:
         QCOMPARE(shownDialogs().back().labels.value(0), QString());
     }
 
+    // "Check data values for this error: " with nothing after it: an earlier detail is not
+    // shown again. The handler's own message leaves MessageDetail alone.
+    void ownMessageWithAnEmptyDetail() {
+        ModalGuard guard;
+        program().MessageDetail = QStringLiteral("an earlier value");
+        respondClick(QStringLiteral("AMsgExit"));
+        QVERIFY(!guarded(3, [] { throw RunTimeFailure(27, QString()); }));
+        QCOMPARE(program().MessageDetail, QString());
+        program().MessageDetail = QStringLiteral("kept");
+        respondClick(QStringLiteral("AMsgExit"));
+        QVERIFY(!guarded(3, [] { throw RunTimeFailure("division by zero"); }));
+        QCOMPARE(program().MessageDetail, QStringLiteral("kept"));
+    }
+
     void completeBodyShowsNothing() {
         ModalGuard guard;
         QVERIFY(guarded(3, [] {}));

@@ -11,6 +11,7 @@
 #include "shell/mdicontainer.h"
 #include "shell/menumain.h"
 #include "shell/programdir.h"
+#include "trend/trendstate.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -26,6 +27,7 @@ void CalculatorFixture::start() {
     resetMortgage();
     resetSavings();
     resetRetirement();
+    resetTrend();
     m_dir = std::make_unique<TempProgramDir>();
     setProgramDirectory(m_dir->path());
     windows().clear();
@@ -58,6 +60,12 @@ QWidget* CalculatorFixture::open(const char* menuButton, WindowId window) {
     QTest::mouseClick(MenuMain::instance()->findChild<QPushButton*>(menuButton), Qt::LeftButton);
     m_window = windows().loaded(window);
     [&] { QVERIFY2(m_window != nullptr, menuButton); }();
+    return m_window;
+}
+
+QWidget* CalculatorFixture::switchTo(WindowId window) {
+    m_window = windows().loaded(window);
+    [&] { QVERIFY2(m_window != nullptr, "the window is not loaded"); }();
     return m_window;
 }
 

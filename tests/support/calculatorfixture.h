@@ -36,6 +36,10 @@ public:
         return qobject_cast<W*>(open(menuButton, window));
     }
     QWidget* window() const { return m_window; }
+    // The helpers drive the loaded window `window` from now on (nullptr, with the test failed,
+    // when none is loaded).
+    QWidget* switchTo(WindowId window);
+    template <class W> W* switchTo(WindowId window) { return qobject_cast<W*>(switchTo(window)); }
     MDIContainer* mainWindow() const { return m_main.get(); }
     TempProgramDir& dir() const { return *m_dir; }
 

@@ -3,6 +3,7 @@
 
 #include "core/dates.h"
 #include "core/programstate.h"
+#include "support/caughtfailure.h"
 #include "support/trendfixtures.h"
 #include "trend/editorview.h"
 #include "trend/recordchoice.h"
@@ -125,10 +126,38 @@ private slots:
     void newestValueNotANumber() {
         fiveRecords();
         trend().TrendRecords.at(1, RecordValue) = Cell(QDate(2001, 1, 1));
-        const EditorOutcome o = addRecordClicked(shortDate(2001, 3, 23), QStringLiteral("5"));
-        QCOMPARE(int(o.message), 19);
-        QCOMPARE(o.detail, shortDate(2001, 1, 1));
+        const CaughtFailure failure =
+            failureOf([] { addRecordClicked(shortDate(2001, 3, 23), QStringLiteral("5")); });
+        QCOMPARE(failure.message, 19);
+        QCOMPARE(failure.detail, shortDate(2001, 1, 1));
         QCOMPARE(int(trend().RecordCount), 5);
+    }
+
+    // A date that cannot be read: a deletion keeps every record, a correction ends with the
+    // sort's message 23, and the window then ends the edit.
+    void failuresKeepTheRecords() {
+        fiveRecords();
+        trend().TrendRecords.at(4, RecordDate) = Cell(QStringLiteral("not a date"));
+        recNumOptionChosen(2);
+        recNumAccepted(QStringLiteral("2"));
+        QVERIFY(failureOf([] { recordChosen(); }).raised);
+        QCOMPARE(trendValues(), (std::vector<double>{10, 20, 30, 40, 50}));
+        QCOMPARE(dateOf(2), QDate(2001, 3, 9));
+        QCOMPARE(int(trend().EditMode), 0);
+
+        choose(0, QStringLiteral("2"));
+        const CaughtFailure failure =
+            failureOf([] { addRecordClicked(shortDate(2001, 3, 10), QStringLiteral("21")); });
+        QCOMPARE(failure.message, 23);
+        QCOMPARE(int(trend().EditMode), 0);
+        QCOMPARE(trendValues(), (std::vector<double>{10, 21, 30, 40, 50}));
+
+        choose(1, QStringLiteral("1"));
+        const EditorOutcome o = editAbandoned();
+        QCOMPARE(int(trend().EditMode), 0);
+        QCOMPARE(int(trend().SelectedRecord), 0);
+        QVERIFY(o.refresh);
+        QCOMPARE(o.buttonsVisible, std::optional<bool>(true));
     }
 
     // Nothing is written past the table: additions stop at 1000 records, what a file holds.

@@ -1,6 +1,7 @@
 // Reading record fields, the entry row's value rule and the sort of the records.
 
 #include "core/dates.h"
+#include "support/caughtfailure.h"
 #include "support/trendfixtures.h"
 #include "trend/trendrecords.h"
 #include "trend/trendstate.h"
@@ -61,8 +62,12 @@ private slots:
         QFETCH(QDate, date);
         if (date.isValid()) {
             QCOMPARE(recordDate(field), date);
+            QCOMPARE(shownRecordDate(field), Dates::toShortDate(date));
         } else {
             QVERIFY_THROWS_EXCEPTION(RunTimeFailure, recordDate(field));
+            QVERIFY(!readRecordDate(field).has_value());
+            // Shown as it stands.
+            QCOMPARE(shownRecordDate(field), fieldText(field));
         }
     }
 
@@ -137,7 +142,9 @@ private slots:
         setUpTrend(weeklyRecords(4, QDate(2001, 1, 5), {1, 2, 3, 4}));
         trend().TrendRecords.at(1, RecordDate) = Cell(QDate(1999, 1, 1));
         trend().TrendRecords.at(3, RecordDate) = Cell(QStringLiteral("not a date"));
-        QCOMPARE(int(sortDatabase()), 23);
+        const CaughtFailure failure = failureOf([] { sortDatabase(); });
+        QVERIFY(failure.raised);
+        QCOMPARE(failure.message, 23);
         QCOMPARE(trendValues(), (std::vector<double>{1, 2, 3, 4}));
         QCOMPARE(recordDate(trend().TrendRecords.at(1, RecordDate)), QDate(1999, 1, 1));
     }

@@ -1,0 +1,200 @@
+#include "trend/trendmenu.h"
+
+#include "core/programstate.h"
+#include "platform/twips.h"
+#include "shell/busypointer.h"
+#include "shell/commandbutton.h"
+#include "shell/dialogs.h"
+#include "shell/guarded.h"
+#include "shell/mdicontainer.h"
+#include "shell/windowregistry.h"
+#include "trend/averatios.h"
+#include "trend/trendfile.h"
+#include "trend/trendpaging.h"
+#include "trend/trendrecords.h"
+#include "trend/trendstate.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+namespace {
+
+struct MenuButton {
+    const char* name;
+    const char* caption;
+    void (Trendmenu::*click)();
+};
+
+// The file dialog's modes of trend databases.
+constexpr std::int16_t OpenTrendFile = 1;
+constexpr std::int16_t SaveTrendFile = 2;
+// " Bad Filename. Must be in the form MYFILE.ORV"
+constexpr std::int16_t BadTrendFileName = 25;
+
+constexpr int ButtonTops[] = {1440, 2050, 2650, 3250};
+constexpr int ButtonLefts[] = {1260, 5040};
+
+} // namespace
+
+Trendmenu::Trendmenu(QWidget* parent)
+    : ChildWindow(parent), m_label2(new QLabel(QStringLiteral("Orvalen"), this)),
+      m_infoLabel(new QLabel(this)) {
+    setObjectName(QStringLiteral("Trendmenu"));
+    resize(twipsSize(9615, 6300));
+
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    QFont titleFont(QStringLiteral("MS Serif"), 24, QFont::Bold);
+    titleFont.setStyleHint(QFont::Serif);
+    m_label2->setFont(titleFont);
+    m_label2->setAlignment(Qt::AlignCenter);
+    m_label2->setGeometry(twipsRect(1260, 200, 6810, 700));
+
+    m_infoLabel->setObjectName(QStringLiteral("InfoLabel"));
+    m_infoLabel->setAlignment(Qt::AlignCenter);
+    m_infoLabel->setGeometry(twipsRect(1260, 900, 6810, 400));
+
+    // In tab order: down the left column, then down the right column.
+    const MenuButton buttons[] = {
+        {"LoadaFile", "&Open a File from Disk", &Trendmenu::LoadaFile_Click},
+        {"OpenDbase", "&Add and Edit Database", &Trendmenu::OpenDbase_Click},
+        {"Saveafile", "&Save a File to Disk", &Trendmenu::Saveafile_Click},
+        {"ShowRatios", "&View Averages and Ratios", &Trendmenu::ShowRatios_Click},
+        {"ShowTGraph", "Show Trend &Graph", &Trendmenu::ShowTGraph_Click},
+        {"SortDBase", "Sort &Database", &Trendmenu::SortDBase_Click},
+        {"SelectRec", "&Extract between two Dates", &Trendmenu::SelectRec_Click},
+        {"ExitMenu", "E&xit to Main Menu", &Trendmenu::ExitMenu_Click},
+    };
+    QWidget* previous = nullptr;
+    for (int i = 0; i < 8; ++i) {
+        const MenuButton& b = buttons[i];
+        auto* button =
+            new CommandButton(QString::fromLatin1(b.caption), QString::fromLatin1(b.name), this);
+        button->setGeometry(twipsRect(ButtonLefts[i / 4], ButtonTops[i % 4], 3030, 400));
+        if (previous != nullptr) {
+            setTabOrder(previous, button);
+        }
+        previous = button;
+        connect(button, &CommandButton::clicked, this, b.click);
+    }
+    Form_Load();
+}
+
+void Trendmenu::Form_Load() {
+    MDIContainer::setCaption(QStringLiteral(" Quantrel Menu"));
+    loadTrendMenu();
+    showInfoLabel();
+}
+
+void Trendmenu::showInfoLabel() {
+    const QString& title = trend().DatabaseTitle;
+    m_infoLabel->setText(infoLabelText(title));
+    m_infoLabel->setVisible(infoLabelVisible(title));
+}
+
+void Trendmenu::showEvent(QShowEvent* event) {
+    showInfoLabel();
+    ChildWindow::showEvent(event);
+}
+
+void Trendmenu::closeEvent(QCloseEvent* event) {
+    if (unsavedRecords() && askQuestion(3)) {
+        event->ignore();
+        return;
+    }
+    trend().TrendModified = 0;
+    event->accept();
+}
+
+void Trendmenu::showEditor() {
+    hide();
+    if (windows().open(WindowId::Dbase) == nullptr) {
+        show();
+    }
+}
+
+void Trendmenu::LoadaFile_Click() {
+    hide();
+    // Added records would be lost: question 3 first, as leaving the module asks it.
+    if (unsavedRecords() && askQuestion(3)) {
+        show();
+        return;
+    }
+    // A file that cannot be read leaves the database in memory, and its file name, as they are.
+    QString name = program().TrendFileName;
+    openThroughDialog(OpenTrendFile, name, [](const QString& path) {
+        return quietly([&path] { openTrendDatabase(path); });
+    });
+    resetTrendReportBlocks();
+    showEditor();
+}
+
+void Trendmenu::OpenDbase_Click() {
+    resetTrendReportBlocks();
+    showEditor();
+}
+
+void Trendmenu::Saveafile_Click() {
+    hide();
+    if (const std::int16_t refusal = saveRefusal()) {
+        showMessage(refusal);
+    } else {
+        saveThroughDialog(
+            SaveTrendFile, program().TrendFileName,
+            [](const QString& path) { return quietly([&path] { saveTrendDatabase(path); }); },
+            BadTrendFileName);
+    }
+    show();
+}
+
+void Trendmenu::ShowRatios_Click() {
+    MDIContainer::setCaption(QStringLiteral(" Averages and Ratios"));
+    if (Averatios::showComputed()) {
+        hide();
+    }
+}
+
+void Trendmenu::ShowTGraph_Click() {
+    if (const std::int16_t refusal = showGraphFromMenu()) {
+        showMessage(refusal);
+        return;
+    }
+    hide();
+    if (windows().open(WindowId::TrendGraph) == nullptr) {
+        show();
+    }
+}
+
+void Trendmenu::SortDBase_Click() {
+    std::int16_t refusal = 0;
+    guarded(23, [&refusal] {
+        BusyPointer busy;
+        refusal = sortDatabase();
+    });
+    if (refusal != 0) {
+        showMessage(refusal);
+    }
+}
+
+void Trendmenu::SelectRec_Click() {
+    if (const std::int16_t refusal = recordsNeededMessage()) {
+        showMessage(refusal);
+        return;
+    }
+    // The extraction shows the editor when it closes.
+    hide();
+    if (windows().open(WindowId::Extract) == nullptr) {
+        show();
+    }
+}
+
+void Trendmenu::ExitMenu_Click() {
+    if (unsavedRecords() && askQuestion(3)) {
+        return;
+    }
+    leaveTrendModule();
+    windows().unload(WindowId::Averatios);
+    hide();
+    MDIContainer::setCaption(QStringLiteral("  Orvalen Menu"));
+    windows().show(WindowId::MenuMain);
+    windows().unload(WindowId::Trendmenu);
+}

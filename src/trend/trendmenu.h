@@ -1,0 +1,41 @@
+#pragma once
+// The Quantrel module's menu. Loading it starts the module's database in memory (trend()),
+// which every window of the module works on until "E&xit to Main Menu" discards it. The menu
+// opens and saves database files, sorts the records and leads to the editor, the averages and
+// ratios, the trend graph and the extraction; InfoLabel names the database in memory.
+
+#include "shell/placement.h"
+
+class QCloseEvent;
+class QLabel;
+
+class Trendmenu : public ChildWindow {
+    Q_OBJECT
+public:
+    explicit Trendmenu(QWidget* parent = nullptr);
+
+    // InfoLabel: " File in Memory = " and the title, hidden while there is no title.
+    void showInfoLabel();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // The close box asks question 3 while added records are unsaved: Yes keeps the window.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void LoadaFile_Click();
+    void OpenDbase_Click();
+    void Saveafile_Click();
+    void ShowRatios_Click();
+    void ShowTGraph_Click();
+    void SortDBase_Click();
+    void SelectRec_Click();
+    void ExitMenu_Click();
+
+    // The editor, opened afresh on what is in memory; the menu hides.
+    void showEditor();
+
+    QLabel* m_label2;
+    QLabel* m_infoLabel;
+};
