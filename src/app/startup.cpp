@@ -2,11 +2,11 @@
 
 #include "mortgage/mortgagecalc.h"
 #include "platform/printerdevice.h"
-#include "savings/findcompoundcalc.h"
-#include "savings/savingscalc.h"
 #include "retirement/capitalreqdcalc.h"
 #include "retirement/plan401kcalc.h"
 #include "retirement/retirecalc.h"
+#include "savings/findcompoundcalc.h"
+#include "savings/savingscalc.h"
 #include "shell/graphdata.h"
 #include "shell/graphsall.h"
 #include "shell/windowregistry.h"
