@@ -1,6 +1,5 @@
 #include "platform/barchart.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -12,6 +11,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStackedBarSeries>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
@@ -40,29 +40,8 @@ const GreyLook Greys[] = {
     {40, Qt::SolidPattern},  {230, Qt::SolidPattern},     {140, Qt::Dense4Pattern},
 };
 
-constexpr QChar ZeroWidthSpace(0x200B);
-
 // The share of its category a bar takes.
 constexpr double BarWidth = 0.62;
-
-// Qt's category axis drops empty categories and refuses repeated ones; empty labels and
-// repeated labels are made distinct by trailing zero-width spaces, which do not show.
-QStringList uniqueCategories(const QStringList& labels) {
-    QStringList out;
-    out.reserve(labels.size());
-    QSet<QString> seen;
-    for (QString text : labels) {
-        if (text.isEmpty()) {
-            text = ZeroWidthSpace;
-        }
-        while (seen.contains(text)) {
-            text += ZeroWidthSpace;
-        }
-        seen.insert(text);
-        out << text;
-    }
-    return out;
-}
 
 // Digits grouped in threes with commas, as the program shows amounts: 100000 -> "100,000".
 QString groupedNumber(double value, int decimals) {
@@ -258,11 +237,13 @@ void BarChart::build() {
     series->setBarWidth(BarWidth);
     m_chart->addSeries(series);
 
-    m_axisX = new QBarCategoryAxis;
+    // Bar i stands at i on a plain value axis without labels or ticks: the labels are painted
+    // over the chart, where they can thin out or turn upright. (A category axis would lay out
+    // every label it never shows, which costs more than all the rest of a drawing.)
+    m_axisX = new QValueAxis;
     m_axisX->setGridLineVisible(false);
-    m_axisX->setCategories(
-        uniqueCategories(m_drawnLegend ? QStringList(n, QString()) : m_drawnLabels));
-    // The labels are painted over the chart, where they can thin out or turn upright.
+    m_axisX->setRange(-0.5, std::max(1, n) - 0.5);
+    m_axisX->setTickCount(2);
     m_axisX->setLabelsVisible(false);
     m_chart->addAxis(m_axisX, Qt::AlignBottom);
     series->attachAxis(m_axisX);

@@ -22,7 +22,7 @@
 #include <vector>
 
 class QChart;
-class QBarCategoryAxis;
+class QValueAxis;
 class QCategoryAxis;
 class BarChartView;
 
@@ -147,6 +147,6 @@ private:
 
     BarChartView* m_view;
     QChart* m_chart;
-    QBarCategoryAxis* m_axisX = nullptr;
+    QValueAxis* m_axisX = nullptr;
     QCategoryAxis* m_axisY = nullptr;
 };
