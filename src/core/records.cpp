@@ -3,11 +3,6 @@
 #include "core/formats.h"
 #include "core/runtimefailure.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QStringDecoder>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -140,12 +135,6 @@ std::optional<NumberText> splitNumber(QStringView text) {
 [[noreturn]] void fail(const char* what, int index) {
     throw RunTimeFailure(std::string(what) + " in field " + std::to_string(index + 1));
 }
-
-// Windows-1252 at 0x80..0x9F; the five unassigned bytes keep their C1 control code.
-constexpr std::array<char16_t, 32> Windows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 template <class T> QByteArray plainNumber(T value, int precision) {
     std::array<char, 64> text{};
@@ -397,70 +386,4 @@ void RecordWriter::field(const QByteArray& bytes) {
     if (m_device.write(bytes) != bytes.size()) {
         m_ok = false;
     }
-}
-
-// ---- Files
-
-bool isValidUtf8(QByteArrayView bytes) {
-    // Stateless: a sequence cut off at the end of the bytes is an error too.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8.decode(bytes);
-    return !utf8.hasError();
-}
-
-QString decodeLine(QByteArrayView bytes, bool utf8) {
-    if (utf8) {
-        return QString::fromUtf8(bytes);
-    }
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        *out++ = (b >= 0x80 && b <= 0x9F) ? QChar(Windows1252High[b - 0x80]) : QChar(b);
-    }
-    return text;
-}
-
-QString decodeFileText(const QByteArray& bytes) {
-    return decodeLine(QByteArrayView(bytes), isValidUtf8(QByteArrayView(bytes)));
-}
-
-std::optional<QByteArray> readFileBytes(const QString& path) {
-    QFile file(path);
-    // Refused before a byte is read: what is not a regular file, or is larger than any file
-    // of the program.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    QByteArray bytes = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileSize) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-bool saveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    // The records are made in memory first; an exception from `write` passes on before the
-    // file is touched.
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        if (!write(buffer)) {
-            return false;
-        }
-    }
-    // Unbuffered, so that a disk that refuses the bytes says so at the write: a buffered save
-    // file flushes inside commit(), which does not report a failure there.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }

@@ -4,6 +4,7 @@
 // each record ended by CR LF. One reader and one writer serve every file type.
 
 #include "core/currency.h"
+#include "core/datafiles.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -45,10 +46,6 @@ public:
 private:
     std::vector<RecordField> m_fields;
 };
-
-// The program's files are a few kilobytes (a 1,000-record trend database is about 40 KB): a
-// larger file is not one of them and is refused before it is read.
-inline constexpr qint64 MaxFileSize = qint64{1024} * 1024;
 
 // Reads a file's contents record by record: each next() decodes one line and splits at most
 // `maxFields` fields of it (further fields are ignored), so a hostile line costs nothing beyond
@@ -99,17 +96,3 @@ private:
     bool m_first = true;
     bool m_ok = true;
 };
-
-// Decodes file bytes: UTF-8 when valid, Windows-1252 otherwise.
-bool isValidUtf8(QByteArrayView bytes);
-QString decodeLine(QByteArrayView bytes, bool utf8);
-QString decodeFileText(const QByteArray& bytes);
-
-// The whole contents of a file, or nothing when it cannot be opened or read, is not a regular
-// file or is larger than MaxFileSize.
-std::optional<QByteArray> readFileBytes(const QString& path);
-
-// Writes a file atomically: `write` fills a device in memory; the file is replaced only when
-// `write` returns true and every byte reached the disk. A failed or interrupted save (a full
-// disk included) leaves any old file byte for byte. Returns false on failure.
-bool saveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);

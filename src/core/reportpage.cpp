@@ -11,7 +11,7 @@ struct ReportFont {
 constexpr ReportFont ReportFonts[4] = {{0, 53}, {10, 63}, {11, 56}, {12, 51}};
 } // namespace
 
-ReportFontSpec reportFontFor(int choice) {
+ReportFontChoice reportFontFor(int choice) {
     if (choice < 1 || choice > 3) {
         return {};
     }
@@ -22,7 +22,7 @@ ReportFontSpec reportFontFor(int choice) {
 void SetReportFont(PrinterDevice& printer) {
     ProgramState& p = program();
     printer.printLine();
-    const ReportFontSpec font = reportFontFor(p.PrinterFontChoice);
+    const ReportFontChoice font = reportFontFor(p.PrinterFontChoice);
     if (font.family.isEmpty()) {
         p.LinesPerPage = 53;
         return;

@@ -12,12 +12,12 @@
 // The report font of a PrinterFontChoice and the lines a page of it counts: Courier New at 10,
 // 11 or 12 points for choices 1 to 3; the printer's standard font (no family, 0 points) for 0
 // and any other value.
-struct ReportFontSpec {
+struct ReportFontChoice {
     QString family;
     int points = 0;
     std::int16_t linesPerPage = 53;
 };
-ReportFontSpec reportFontFor(int choice);
+ReportFontChoice reportFontFor(int choice);
 
 // Prints an empty line, then sets the report font and LinesPerPage from PrinterFontChoice;
 // falls back to the standard font and 53 lines when the font cannot be set.

@@ -14,10 +14,10 @@ constexpr int HeaderColumn = 2;
 } // namespace
 
 int reportHeaderLength() {
-    const ReportFontSpec spec = reportFontFor(program().PrinterFontChoice);
-    const QFont font = spec.family.isEmpty()
+    const ReportFontChoice chosen = reportFontFor(program().PrinterFontChoice);
+    const QFont font = chosen.family.isEmpty()
                            ? PrintLayout::standardFont()
-                           : PrintLayout::reportFont(spec.family, spec.points, false);
+                           : PrintLayout::reportFont(chosen.family, chosen.points, false);
     const int columns =
         PrintLayout::columnsThatFit(font, PrintLayout::printableWidth(PrintLayout::defaultPaper()));
     return std::max(1, columns - (HeaderColumn - 1));

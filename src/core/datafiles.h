@@ -1,0 +1,28 @@
+#pragma once
+// The program's data files on disk: reading a whole file (refusing what cannot be one of the
+// program's files), decoding its bytes, and replacing a file atomically.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QIODevice>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// The program's files are a few kilobytes (a 1,000-record trend database is about 40 KB): a
+// larger file is not one of them and is refused before it is read.
+inline constexpr qint64 MaxFileSize = qint64{1024} * 1024;
+
+// Decodes file bytes: UTF-8 when valid, Windows-1252 otherwise.
+bool isValidUtf8(QByteArrayView bytes);
+QString decodeLine(QByteArrayView bytes, bool utf8);
+QString decodeFileText(const QByteArray& bytes);
+
+// The whole contents of a file, or nothing when it cannot be opened or read, is not a regular
+// file or is larger than MaxFileSize.
+std::optional<QByteArray> readFileBytes(const QString& path);
+
+// Writes a file atomically: `write` fills a device in memory; the file is replaced only when
+// `write` returns true and every byte reached the disk. A failed or interrupted save (a full
+// disk included) leaves any old file byte for byte. Returns false on failure.
+bool saveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
