@@ -32,7 +32,6 @@
 GraphCallerInfo MortgageCalc::graphCallerInfo() {
     return {.window = WindowId::MortgageCalc,
             .prepare = PrepareMortgageGraph,
-            .comparison = {},
             .readsGraphValues = true};
 }
 

@@ -19,10 +19,7 @@
 #include <QVBoxLayout>
 
 GraphCallerInfo FindCompoundCalc::graphCallerInfo() {
-    return {.window = WindowId::FindCompoundCalc,
-            .prepare = {},
-            .comparison = [] { return true; },
-            .readsGraphValues = false};
+    return {.window = WindowId::FindCompoundCalc, .comparison = [] { return true; }};
 }
 
 FindCompoundCalc::FindCompoundCalc(QWidget* parent)

@@ -21,9 +21,7 @@
 
 GraphCallerInfo SavingsCalc::graphCallerInfo() {
     return {.window = WindowId::SavingsCalc,
-            .prepare = {},
-            .comparison = [] { return program().CalcMode == CalcModeFlag::SavingsComparisons; },
-            .readsGraphValues = false};
+            .comparison = [] { return program().CalcMode == CalcModeFlag::SavingsComparisons; }};
 }
 
 SavingsCalc::SavingsCalc(QWidget* parent)
