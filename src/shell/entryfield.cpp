@@ -4,21 +4,11 @@
 #include "shell/dialogs.h"
 #include "shell/guarded.h"
 #include "shell/keyfilters.h"
+#include "shell/numberbox.h"
 #include "shell/textbox.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-
-namespace {
-const QColor EntryYellow(255, 255, 0);
-
-void makeYellow(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, EntryYellow);
-    palette.setColor(QPalette::Text, Qt::black);
-    widget->setPalette(palette);
-}
-} // namespace
 
 EntryField::EntryField(QLineEdit* box, EntryFieldDef field, std::function<void()> resetResults)
     : QObject(box), m_field(std::move(field)), m_resetResults(std::move(resetResults)),
@@ -98,7 +88,6 @@ void EntryField::setListItems(const QStringList& items) {
 
 // Returns false when the key is dropped.
 bool EntryField::KeyPress(QChar key, const QString& text) {
-    const auto code = static_cast<std::int16_t>(key.unicode());
     if (m_field.allowsMinus && key == u'-') {
         // The minus, at any moment, empties the field, clears the results and is typed: a
         // negative entry starts.
@@ -106,10 +95,7 @@ bool EntryField::KeyPress(QChar key, const QString& text) {
         m_resetResults();
         return true;
     }
-    const std::int16_t accepted = m_field.kind == FieldKind::Years
-                                      ? FilterWholeKey(code)
-                                      : FilterDecimalKey(code, text, m_field.decimals);
-    return accepted != 0;
+    return entryKeyAccepted(m_field, key, text);
 }
 
 void EntryField::KeyDown(int qtKey) {

@@ -42,6 +42,12 @@ std::int16_t FilterDecimalKey(std::int16_t keyCode, const QString& text,
     return reject();
 }
 
+bool entryKeyAccepted(const EntryFieldDef& field, QChar key, const QString& text) {
+    const auto code = static_cast<std::int16_t>(key.unicode());
+    return (field.kind == FieldKind::Years ? FilterWholeKey(code)
+                                           : FilterDecimalKey(code, text, field.decimals)) != 0;
+}
+
 std::int16_t FilterWholeKey(std::int16_t keyCode) {
     if (keyCode == Backspace || keyCode == Delete || isDigit(keyCode)) {
         return keyCode;

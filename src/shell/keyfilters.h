@@ -2,6 +2,8 @@
 // The key filters of the entry fields. Each takes a key code and returns the code to use, or
 // 0 when the key is dropped (the system beep has then sounded).
 
+#include "core/entrytext.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -13,3 +15,7 @@ std::int16_t FilterDecimalKey(std::int16_t keyCode, const QString& text,
 
 // Backspace (8), code 127 and the digits are accepted.
 std::int16_t FilterWholeKey(std::int16_t keyCode);
+
+// The filter of a field's kind: whole numbers for a years field, else decimals with the
+// field's places. True when `key` is taken into `text`.
+bool entryKeyAccepted(const EntryFieldDef& field, QChar key, const QString& text);

@@ -9,13 +9,17 @@ namespace {
 const QColor EntryYellow(255, 255, 0);
 } // namespace
 
-QLineEdit* yellowBox(const QString& name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
+void makeYellow(QWidget* box) {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, EntryYellow);
     palette.setColor(QPalette::Text, Qt::black);
     box->setPalette(palette);
+}
+
+QLineEdit* yellowBox(const QString& name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    makeYellow(box);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return box;
 }
@@ -25,9 +29,8 @@ TextBox::Rules numberBoxRules(bool wholeNumber) {
     field.kind = wholeNumber ? FieldKind::Years : FieldKind::Money;
     TextBox::Rules rules;
     rules.plainLine = true;
-    rules.acceptsKey = [wholeNumber](QChar key, const QString& text) {
-        const auto code = static_cast<std::int16_t>(key.unicode());
-        return (wholeNumber ? FilterWholeKey(code) : FilterDecimalKey(code, text, 2)) != 0;
+    rules.acceptsKey = [field](QChar key, const QString& text) {
+        return entryKeyAccepted(field, key, text);
     };
     rules.acceptsText = [field](const QString& text) {
         return entryTextAcceptable(field, text, QString());

@@ -7,6 +7,9 @@
 
 class QLineEdit;
 
+// The yellow of every box that takes a number (entry fields included), with black text.
+void makeYellow(QWidget* box);
+
 // A yellow input box, right-aligned, named `name`.
 QLineEdit* yellowBox(const QString& name, QWidget* parent);
 
