@@ -173,7 +173,7 @@ void MortgageCalc::Form_Load() {
 
 void MortgageCalc::applyMortgageMode() {
     const MortgageModeTexts texts = mortgageModeTexts(program().MortgageMode);
-    setMainCaption(texts.caption);
+    MDIContainer::setCaption(texts.caption);
     m_principalLabel->setText(texts.principalLabel);
     m_rateLabel->setText(texts.rateLabel);
     m_termLabel->setText(texts.termLabel);

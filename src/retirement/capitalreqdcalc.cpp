@@ -11,6 +11,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
+#include "shell/mdicontainer.h"
 #include "shell/optiongroup.h"
 
 #include <QComboBox>
@@ -80,7 +81,7 @@ void CapitalReqdCalc::buildControls() {
 }
 
 void CapitalReqdCalc::Form_Load() {
-    setMainCaption(capitalWindowCaption());
+    MDIContainer::setCaption(capitalWindowCaption());
     loadCapitalTables();
     grid()->setup(capitalGridSetup());
     const std::vector<EntryFieldDef> fields = capitalFields();

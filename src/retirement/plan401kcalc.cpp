@@ -11,6 +11,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
+#include "shell/mdicontainer.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -59,7 +60,7 @@ void Plan401KCalc::buildControls() {
 
 void Plan401KCalc::Form_Load() {
     loadPlan401KTables();
-    setMainCaption(plan401kWindowCaption());
+    MDIContainer::setCaption(plan401kWindowCaption());
     grid()->setup(plan401kGridSetup());
     const std::vector<EntryFieldDef> fields = plan401kFields();
     for (std::size_t i = 0; i < fields.size(); ++i) {

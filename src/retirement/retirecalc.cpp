@@ -10,6 +10,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
+#include "shell/mdicontainer.h"
 #include "shell/optiongroup.h"
 
 #include <QComboBox>
@@ -85,7 +86,7 @@ void RetireCalc::buildControls() {
 }
 
 void RetireCalc::Form_Load() {
-    setMainCaption(retireWindowCaption());
+    MDIContainer::setCaption(retireWindowCaption());
     loadRetireTables();
     grid()->setup(retireGridSetup());
     m_investField = addEntryField(m_inInvest, retireInvestField());

@@ -11,6 +11,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
+#include "shell/mdicontainer.h"
 #include "shell/textbox.h"
 
 #include <QGridLayout>
@@ -75,7 +76,7 @@ void FindCompoundCalc::buildControls() {
 
 void FindCompoundCalc::Form_Load() {
     ProgramState& p = program();
-    setMainCaption(compoundWindowCaption());
+    MDIContainer::setCaption(compoundWindowCaption());
     loadCompoundTables();
     grid()->setup(compoundGridSetup());
     const std::vector<FieldEntry> fields = compoundFields();

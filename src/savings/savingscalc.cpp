@@ -12,6 +12,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
+#include "shell/mdicontainer.h"
 #include "shell/quickhelpbox.h"
 
 #include <QComboBox>
@@ -81,7 +82,7 @@ void SavingsCalc::buildControls() {
 void SavingsCalc::Form_Load() {
     ProgramState& p = program();
     loadSavingsTables();
-    setMainCaption(savingsWindowCaption(static_cast<int>(p.CalcMode)));
+    MDIContainer::setCaption(savingsWindowCaption(static_cast<int>(p.CalcMode)));
     grid()->setup(savingsGridSetup(static_cast<int>(p.CalcMode)));
 
     const std::vector<FieldEntry> fields = savingsFields();

@@ -168,15 +168,9 @@ void CalculatorFrame::Exit_Click() {
     releaseTables();
     releaseCalculatorTables();
     m_helpBox->clear();
-    setMainCaption(QStringLiteral(" Orvalen Menu"));
+    MDIContainer::setCaption(QStringLiteral(" Orvalen Menu"));
     windows().unload(m_info.window);
     windows().show(WindowId::MenuMain);
-}
-
-void CalculatorFrame::setMainCaption(const QString& caption) {
-    if (MDIContainer* main = MDIContainer::instance()) {
-        main->setWindowTitle(caption);
-    }
 }
 
 QLabel* CalculatorFrame::resultLabel(const QString& name, int characters) {

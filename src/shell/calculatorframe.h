@@ -145,8 +145,6 @@ protected:
 
     // Shows the help text again when the help is open (the mode changed under it).
     void refreshHelp();
-    // The main window's caption.
-    static void setMainCaption(const QString& caption);
 
     // Controls the calculators share: a sunken result label in a fixed-pitch font wide enough
     // for `characters`, and a small caption label of `widthTwips` that wraps.

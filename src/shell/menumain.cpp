@@ -108,9 +108,7 @@ MenuMain* MenuMain::instance() {
 }
 
 void MenuMain::Form_Load() {
-    if (MDIContainer* main = MDIContainer::instance()) {
-        main->setWindowTitle(QStringLiteral(" Orvalen Menu"));
-    }
+    MDIContainer::setCaption(QStringLiteral(" Orvalen Menu"));
     enterProgramDirectory();
     loadSettings();
     showUserName();
