@@ -328,10 +328,7 @@ void MortgageCalc::MLoadFile_Click() {
     QString name = lastMortgageFileName(mode);
     const bool opened =
         openThroughDialog(mortgageFileMode(mode, false), name, [&](const QString& path) {
-            try {
-                data = loadMortgageFile(path);
-            } catch (const RunTimeFailure&) {
-            }
+            quietly([&] { data = loadMortgageFile(path); });
             return data.has_value();
         });
     // The name is the last one of the file's own kind.
