@@ -22,11 +22,6 @@
 
 namespace {
 
-void row(const char* name, const Timing& t, const char* goal, const QString& check) {
-    std::printf("  %-48s %6d %10.3f %10.3f  %-9s %s\n", name, t.reps, t.medianMs, t.minMs, goal,
-                qPrintable(check));
-}
-
 // The balance after each year's last payment, walked as the graph data walks it, from plain
 // doubles (column 4 of a rows x 8 array).
 int bareYearStarts(const std::vector<double>& balances, int rows, int F, int Y,
@@ -77,13 +72,12 @@ int main(int argc, char** argv) {
 
     std::printf("bench_graph: median and best of the repetitions, in milliseconds per call\n");
     std::printf("  schedule: %d rows (1 Week, 38 years, every payment)\n", result.payments);
-    std::printf("  %-48s %6s %10s %10s  %-9s %s\n", "case", "reps", "median", "min", "goal",
-                "check");
+    printRowHeading();
 
     int points = 0;
     const Timing prepare = timeEach(2000, 50, [&] { points = PrepareMortgageGraph(); });
-    row("PrepareMortgageGraph (year-start balances)", prepare, "",
-        QStringLiteral("%1 points").arg(points));
+    printRow("PrepareMortgageGraph (year-start balances)", prepare, "", 0,
+             QStringLiteral("%1 points").arg(points));
 
     std::vector<double> balances(static_cast<size_t>(program().ResultTable.rows()), 0.0);
     for (int j = 0; j < program().ResultTable.rows(); ++j) {
@@ -95,23 +89,23 @@ int main(int argc, char** argv) {
         bareY = bareYearStarts(balances, result.payments, mortgage().PaymentsPerYear, points,
                                barePoints, 100000.0);
     });
-    row("  bare loop picking the same balances (doubles)", bare, "",
-        QStringLiteral("%1 points, point 2 = %2").arg(bareY).arg(barePoints[2], 0, 'f', 2));
+    printRow("  bare loop picking the same balances (doubles)", bare, "", 0,
+             QStringLiteral("%1 points, point 2 = %2").arg(bareY).arg(barePoints[2], 0, 'f', 2));
 
     double chartPoint2 = 0;
     const Timing open = timeEach(50, 3, [&] {
         GraphsAll window;
         chartPoint2 = window.findChild<BarChart*>(QStringLiteral("Graph1"))->value(2);
     });
-    row("open the graph window (load: data and 2-D chart)", open, "",
-        QStringLiteral("point 2 = %1").arg(chartPoint2, 0, 'f', 2));
+    printRow("open the graph window (load: data and 2-D chart)", open, "", 0,
+             QStringLiteral("point 2 = %1").arg(chartPoint2, 0, 'f', 2));
 
     const Timing shown = timeEach(50, 3, [&] {
         GraphsAll window;
         window.show();
         window.repaint();
     });
-    row("open, show and paint the window", shown, "< 100 ms", {});
+    printRow("open, show and paint the window", shown, "< 100 ms", 100, {});
 
     GraphsAll window;
     window.show();
@@ -124,7 +118,7 @@ int main(int argc, char** argv) {
         twoDee->click();
         window.repaint();
     });
-    row("3-D view and back to 2-D, each painted", views, "< 100 ms", {});
+    printRow("3-D view and back to 2-D, each painted", views, "< 100 ms", 100, {});
 
     BarChart chart;
     chart.resize(620, 340);
@@ -143,6 +137,6 @@ int main(int argc, char** argv) {
         chart.draw(BarChart::DrawAnew);
         chart.repaint();
     });
-    row("BarChart: 45 points drawn anew in 3-D, painted", draw45, "< 50 ms", {});
+    printRow("BarChart: 45 points drawn anew in 3-D, painted", draw45, "< 50 ms", 50, {});
     return 0;
 }

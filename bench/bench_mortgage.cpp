@@ -97,12 +97,6 @@ int bareSchedule(double P, double R, double T, int m, double f, int F, std::vect
     return last;
 }
 
-void row(const char* name, const Timing& t, const char* goal, double goalMs, const QString& check) {
-    const bool met = goalMs <= 0 || t.medianMs < goalMs;
-    std::printf("  %-46s %6d %10.4f %10.4f  %-9s %-7s %s\n", name, t.reps, t.medianMs, t.minMs,
-                goal, goalMs <= 0 ? "" : (met ? "met" : "NOT met"), qPrintable(check));
-}
-
 void startMortgageWindowState(CalcModeFlag calcMode) {
     resetProgram();
     resetMortgage();
@@ -119,8 +113,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     std::printf("bench_mortgage: median and best of the repetitions, in milliseconds per call\n");
-    std::printf("  %-46s %6s %10s %10s  %-9s %-7s %s\n", "case", "reps", "median", "min", "goal",
-                "", "check");
+    printRowHeading();
 
     // (a) The model alone: 1 Week, 38 years, every payment, 100000 at 10.125 %, monthly.
     startMortgageWindowState(CalcModeFlag::EveryPayment);
@@ -142,8 +135,8 @@ int main(int argc, char** argv) {
     const QString bareCheck = QStringLiteral("%1 rows, last balance %2")
                                   .arg(bareRows)
                                   .arg(rt[static_cast<size_t>(bareRows) * 8 + 4], 0, 'f', 2);
-    row("(a) calculateMortgage, 1 Week, 38 y, every", model, "< 0.5 ms", 0.5, modelCheck);
-    row("    bare loop of the same arithmetic (doubles)", bare, "", 0, bareCheck);
+    printRow("(a) calculateMortgage, 1 Week, 38 y, every", model, "< 0.5 ms", 0.5, modelCheck);
+    printRow("    bare loop of the same arithmetic (doubles)", bare, "", 0, bareCheck);
     std::printf("  %-46s %6s %9.1fx\n", "    model / bare loop", "",
                 model.medianMs / bare.medianMs);
 
@@ -167,8 +160,8 @@ int main(int argc, char** argv) {
             window.MCalc_Click();
             QCoreApplication::processEvents();
         });
-        row("(b) MCalc_Click, 1 Week, 38 y, every payment", click, "< 30 ms", 30, clickCheck);
-        row("    MCalc_Click + repaint (processEvents)", painted, "", 0, QString());
+        printRow("(b) MCalc_Click, 1 Week, 38 y, every payment", click, "< 30 ms", 30, clickCheck);
+        printRow("    MCalc_Click + repaint (processEvents)", painted, "", 0, QString());
     }
 
     // (c) The report of the defaults (25 years monthly, every payment: 300 rows).
@@ -199,11 +192,11 @@ int main(int argc, char** argv) {
                 lines += page.size();
             }
         });
-        row("(c) printMortgageReport, 300 rows, TextPrinter", report, "< 5 ms", 5,
-            QStringLiteral("%1 schedule rows, %2 pages, %3 lines")
-                .arg(r.payments)
-                .arg(pages)
-                .arg(lines));
+        printRow("(c) printMortgageReport, 300 rows, TextPrinter", report, "< 5 ms", 5,
+                 QStringLiteral("%1 schedule rows, %2 pages, %3 lines")
+                     .arg(r.payments)
+                     .arg(pages)
+                     .arg(lines));
     }
     return 0;
 }

@@ -21,12 +21,6 @@
 
 namespace {
 
-void row(const char* name, const Timing& t, const char* goal, double goalMs, const QString& check) {
-    const bool met = goalMs <= 0 || t.medianMs < goalMs;
-    std::printf("  %-46s %6d %10.4f %10.4f  %-9s %-7s %s\n", name, t.reps, t.medianMs, t.minMs,
-                goal, goalMs <= 0 ? "" : (met ? "met" : "NOT met"), qPrintable(check));
-}
-
 void fresh() {
     resetProgram();
     resetRetirement();
@@ -45,8 +39,8 @@ void window(const char* calcName, const char* reportName, QWidget& w, Grid* grid
         calculate();
         QCoreApplication::processEvents();
     });
-    row(calcName, click, "< 10 ms", 10, check);
-    row("    the same + repaint (processEvents)", painted, "", 0, QString());
+    printRow(calcName, click, "< 10 ms", 10, check);
+    printRow("    the same + repaint (processEvents)", painted, "", 0, QString());
 
     std::size_t pages = 0;
     qsizetype lines = 0;
@@ -62,8 +56,8 @@ void window(const char* calcName, const char* reportName, QWidget& w, Grid* grid
             lines += page.size();
         }
     });
-    row(reportName, printed, "< 5 ms", 5,
-        QStringLiteral("%1 pages, %2 lines").arg(pages).arg(lines));
+    printRow(reportName, printed, "< 5 ms", 5,
+             QStringLiteral("%1 pages, %2 lines").arg(pages).arg(lines));
 }
 
 } // namespace
@@ -74,8 +68,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     std::printf("bench_retirement: median and best of the repetitions, in milliseconds per call\n");
-    std::printf("  %-46s %6s %10s %10s  %-9s %-7s %s\n", "case", "reps", "median", "min", "goal",
-                "", "check");
+    printRowHeading();
 
     {
         fresh();

@@ -23,12 +23,6 @@ namespace {
 
 const QString Monthly = QStringLiteral("Monthly");
 
-void row(const char* name, const Timing& t, const char* goal, double goalMs, const QString& check) {
-    const bool met = goalMs <= 0 || t.medianMs < goalMs;
-    std::printf("  %-46s %6d %10.4f %10.4f  %-9s %-7s %s\n", name, t.reps, t.medianMs, t.minMs,
-                goal, goalMs <= 0 ? "" : (met ? "met" : "NOT met"), qPrintable(check));
-}
-
 void startSavingsWindowState(CalcModeFlag calcMode) {
     resetProgram();
     resetSavings();
@@ -64,8 +58,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     std::printf("bench_savings: median and best of the repetitions, in milliseconds per call\n");
-    std::printf("  %-46s %6s %10s %10s  %-9s %-7s %s\n", "case", "reps", "median", "min", "goal",
-                "", "check");
+    printRowHeading();
 
     // (a) The model alone: 1,200.00 a month at 20 % over 40 years.
     startSavingsWindowState(CalcModeFlag::SavingsPlanning);
@@ -73,10 +66,10 @@ int main(int argc, char** argv) {
     const SavingsInputs inputs = SavingsInputs::fromState(Monthly);
     SavingsResult result;
     const Timing model = timeEach(2000, 50, [&] { result = calculateSavings(inputs); });
-    row("(a) calculateSavings, monthly, 40 y", model, "", 0,
-        QStringLiteral("%1 periods, final value %2")
-            .arg(result.periods.size())
-            .arg(result.finalValue, 0, 'f', 2));
+    printRow("(a) calculateSavings, monthly, 40 y", model, "", 0,
+             QStringLiteral("%1 periods, final value %2")
+                 .arg(result.periods.size())
+                 .arg(result.finalValue, 0, 'f', 2));
 
     {
         startSavingsWindowState(CalcModeFlag::SavingsPlanning);
@@ -95,15 +88,15 @@ int main(int argc, char** argv) {
             window.SCalc_Click();
             QCoreApplication::processEvents();
         });
-        row("    SCalc_Click with the grid fill", click, "< 20 ms", 20, clickCheck);
-        row("    SCalc_Click + repaint (processEvents)", painted, "", 0, QString());
+        printRow("    SCalc_Click with the grid fill", click, "< 20 ms", 20, clickCheck);
+        printRow("    SCalc_Click + repaint (processEvents)", painted, "", 0, QString());
 
         // (b) The planning report of that plan.
         const SavingsReportData data = SavingsReportData::fromState(Monthly);
         QString check;
         const Timing report =
             timeReport([&](PrinterDevice& printer) { printSavingsReport(printer, data); }, check);
-        row("(b) printSavingsReport, planning, 480 periods", report, "< 5 ms", 5, check);
+        printRow("(b) printSavingsReport, planning, 480 periods", report, "< 5 ms", 5, check);
     }
 
     // 22 comparisons of the defaults with terms of 1 to 22 years.
@@ -117,7 +110,7 @@ int main(int argc, char** argv) {
         QString check;
         const Timing report =
             timeReport([&](PrinterDevice& printer) { printSavingsReport(printer, data); }, check);
-        row("    printSavingsReport, 22 comparisons", report, "< 5 ms", 5, check);
+        printRow("    printSavingsReport, 22 comparisons", report, "< 5 ms", 5, check);
     }
 
     // 22 named investments.
@@ -134,7 +127,7 @@ int main(int argc, char** argv) {
         QString check;
         const Timing report =
             timeReport([&](PrinterDevice& printer) { printCompoundReport(printer, data); }, check);
-        row("    printCompoundReport, 22 investments", report, "< 5 ms", 5, check);
+        printRow("    printCompoundReport, 22 investments", report, "< 5 ms", 5, check);
     }
     return 0;
 }

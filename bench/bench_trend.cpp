@@ -28,11 +28,6 @@
 
 namespace {
 
-void row(const char* name, const Timing& t, const char* goal, const QString& check) {
-    std::printf("  %-52s %6d %10.3f %10.3f  %-9s %s\n", name, t.reps, t.medianMs, t.minMs, goal,
-                qPrintable(check));
-}
-
 // 1,000 weekly records with five years of earnings. Shuffled: each record's line keeps its
 // number, but the dates run in a scrambled order the sort must undo.
 QByteArray database(bool shuffled) {
@@ -70,7 +65,8 @@ int main(int argc, char** argv) {
     resetProgram();
     resetTrend();
     loadTrendMenu();
-    std::printf("Quantrel module, 1,000 records (reps, median ms, best ms, goal)\n");
+    std::printf("bench_trend: the Quantrel module on 1,000 records, in milliseconds per call\n");
+    printRowHeading();
 
     AveratiosUpdate results;
     const Timing model = timeEach(200, 5, [&] {
@@ -78,7 +74,8 @@ int main(int argc, char** argv) {
         results = AveratiosUpdate();
         ComputeTrendResults(results);
     });
-    row("(a) open + averages, model", model, "< 20 ms",
+    printRow(
+        "(a) open + averages, model", model, "< 20 ms", 20,
         QStringLiteral("A2 %1, verdict %2")
             .arg(results.text(QStringLiteral("Label11")), results.text(QStringLiteral("Label16"))));
 
@@ -88,8 +85,8 @@ int main(int argc, char** argv) {
         openTrendDatabase(sorted);
         ratios.refresh();
     });
-    row("(a) open + averages, shown in the window", window, "< 20 ms",
-        QStringLiteral("AN %1").arg(ratios.findChild<QLabel*>("Label53")->text()));
+    printRow("(a) open + averages, shown in the window", window, "< 20 ms", 20,
+             QStringLiteral("AN %1").arg(ratios.findChild<QLabel*>("Label53")->text()));
 
     Dbase editor;
     editor.show();
@@ -98,7 +95,8 @@ int main(int argc, char** argv) {
         SortTrendRecords();
         editor.refresh();
     });
-    row("(b) open shuffled + sort + editor's grid", edit, "< 30 ms",
+    printRow(
+        "(b) open shuffled + sort + editor's grid", edit, "< 30 ms", 30,
         QStringLiteral("record 1 %1").arg(shownRecordDate(trend().TrendRecords.at(1, RecordDate))));
 
     openTrendDatabase(sorted);
@@ -117,8 +115,8 @@ int main(int argc, char** argv) {
         older = !older;
     };
     const Timing page = timeEach(200, 4, turn);
-    row("(c) trend graph page", page, "< 20 ms",
-        QStringLiteral("records %1..%2").arg(graph.page().start).arg(graph.page().end));
+    printRow("(c) trend graph page", page, "< 20 ms", 20,
+             QStringLiteral("records %1..%2").arg(graph.page().start).arg(graph.page().end));
     // As the user sees it: the events that follow (the chart's layout, the items of the
     // previous drawing deleted) and the window painted.
     const Timing painted = timeEach(100, 4, [&] {
@@ -126,7 +124,7 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         graph.repaint();
     });
-    row("(c) trend graph page, laid out and painted", painted, "< 20 ms",
-        QStringLiteral("records %1..%2").arg(graph.page().start).arg(graph.page().end));
+    printRow("(c) trend graph page, laid out and painted", painted, "< 20 ms", 20,
+             QStringLiteral("records %1..%2").arg(graph.page().start).arg(graph.page().end));
     return 0;
 }
