@@ -4,9 +4,24 @@
 // window. The devices themselves (the system printer, the text printer of the tests) are
 // adapters of the platform.
 
+#include <QChar>
 #include <QString>
+#include <algorithm>
 
 class QWidget;
+
+// The column where a text beginning with `first`, meant to start at `column`, starts on a line
+// whose next free column is `next` and whose last character is `last` (null characters for an
+// empty line or text). A figure wider than its column pushes the rest of the line right: the
+// line grows, no figure is cut, and two texts never touch where a column begins.
+inline int columnStart(int next, int column, QChar last, QChar first) {
+    column = std::max(1, column);
+    if (next < column) {
+        return column;
+    }
+    const auto isText = [](QChar c) { return !c.isNull() && c != u' '; };
+    return isText(last) && isText(first) ? next + 1 : next;
+}
 
 class PrinterDevice {
 public:
@@ -27,12 +42,17 @@ public:
         tab(column);
         printLine(text);
     }
+    // Prints a figure right-aligned in the `width` characters from column `column`. A wider
+    // figure is printed whole and the line grows (see columnStart).
+    void printFigureAt(int column, int width, const QString& figure) {
+        tab(column + std::max(0, width - static_cast<int>(figure.size())));
+        print(figure);
+    }
     // Prints `text` at the current column; the next print continues on the same line.
     virtual void print(const QString& text) = 0;
     virtual void endLine() = 0;
-    // Moves to character column `column` (counted from 1). A line already past it (a figure
-    // wider than its column) gets one blank instead: the line grows, and no figure is cut or
-    // pushed onto a line of its own.
+    // Moves to character column `column` (counted from 1) for the next print, or to where
+    // columnStart() puts that print on a line that already reaches the column.
     virtual void tab(int column) = 0;
     // 1 on the first page, one more after each new page.
     virtual int page() const = 0;

@@ -57,6 +57,21 @@ void printTextBlock(PrinterDevice& printer, const QString& text) {
     }
 }
 
+ReportLine& ReportLine::figure(const QString& text, int width) {
+    const int wanted = m_end + 1 + std::max(0, width - static_cast<int>(text.size()));
+    const int next = static_cast<int>(m_text.size()) + 1;
+    const int start = columnStart(next, wanted, m_text.isEmpty() ? QChar() : m_text.back(),
+                                  text.isEmpty() ? QChar() : text.front());
+    m_text = m_text.leftJustified(start - 1, u' ') + text;
+    m_end += width;
+    return *this;
+}
+
+ReportLine& ReportLine::gap(int count) {
+    m_end += count;
+    return *this;
+}
+
 ReportPager::ReportPager(PrinterDevice& printer, QStringList headings, QString separator,
                          int firstPageLines, PageRestart restart)
     : m_printer(printer), m_headings(std::move(headings)), m_separator(std::move(separator)),

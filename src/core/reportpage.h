@@ -30,6 +30,23 @@ void EndReport(PrinterDevice& printer);
 // a printed line, and a last line without one is ended too. An empty text prints nothing.
 void printTextBlock(PrinterDevice& printer, const QString& text);
 
+// A report line built as text, column after column, for the report lines a calculation keeps
+// to print later. Figures follow the printer's own rule (columnStart): each is right-aligned in
+// its width, a wider one is kept whole and pushes the rest of the line right, and two columns
+// never touch. Columns after a wide figure go back to their places where the line has room.
+class ReportLine {
+public:
+    // A figure right-aligned in the next `width` characters.
+    ReportLine& figure(const QString& text, int width);
+    // `count` blanks between columns.
+    ReportLine& gap(int count);
+    const QString& text() const { return m_text; }
+
+private:
+    QString m_text;
+    int m_end = 0; // the column where the layout's last column ends
+};
+
 // How a page after a page break starts: the report font's empty line, `blankLines` more empty
 // lines, the column headings, the separator and an empty line; the line counter then stands at
 // `counter`.

@@ -73,8 +73,8 @@ QString money(double value) {
     return formatNumber(value, u"####,,###.00");
 }
 
-QString symbolMoney(const QString& symbol, double value, QStringView pattern, int width) {
-    return RightAlign(symbol + formatNumber(value, pattern), width);
+QString symbolMoney(const QString& symbol, double value, QStringView pattern) {
+    return symbol + formatNumber(value, pattern);
 }
 
 } // namespace
@@ -124,9 +124,9 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
     lines(printer, inputHeadings(data.MortgageMode));
     printer.printLine();
 
-    printer.printAt(2, symbolMoney(sym, data.Principal.toDouble(), u"###,,###.00", 11));
-    printer.printAt(15, RightAlign(formatNumber(data.Rate, u"###.000"), 8) + u'%');
-    printer.printAt(29, RightAlign(formatNumber(readNumber(data.TermText), u"###"), 4));
+    printer.printFigureAt(2, 11, symbolMoney(sym, data.Principal.toDouble(), u"###,,###.00"));
+    printer.printFigureAt(15, 9, formatNumber(data.Rate, u"###.000") + u'%');
+    printer.printFigureAt(29, 4, formatNumber(readNumber(data.TermText), u"###"));
     printer.printAt(40, RightJustify(data.ComperiodText, 16));
     printer.printLineAt(61, RightJustify(data.FreqPmtText, 16));
 
@@ -136,16 +136,16 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
     printer.printLine();
 
     printer.printAt(2, data.InDays);
-    printer.printAt(
-        9, RightAlign(formatNumber(captionNumber(data.PeriodicR, sym), u"0.########"), 10));
-    printer.printAt(19,
-                    RightAlign(formatNumber(captionNumber(data.NumPmtsYear, sym), u"###.00"), 7));
-    printer.printAt(31,
-                    RightAlign(formatNumber(captionNumber(data.EndMortYear, sym), u"###.00"), 6));
-    printer.printAt(40, symbolMoney(sym, captionNumber(data.InMonthPI, sym), u"##,,###.00", 10));
-    printer.printAt(53, symbolMoney(sym, captionNumber(data.AllPayments, sym), u"###,,###.00", 12));
-    printer.printLineAt(65,
-                        symbolMoney(sym, captionNumber(data.TotSavd, sym), u"####,,###.00", 12));
+    printer.printFigureAt(9, 10, formatNumber(captionNumber(data.PeriodicR, sym), u"0.########"));
+    printer.printFigureAt(19, 7, formatNumber(captionNumber(data.NumPmtsYear, sym), u"###.00"));
+    printer.printFigureAt(31, 6, formatNumber(captionNumber(data.EndMortYear, sym), u"###.00"));
+    printer.printFigureAt(40, 10,
+                          symbolMoney(sym, captionNumber(data.InMonthPI, sym), u"##,,###.00"));
+    printer.printFigureAt(53, 12,
+                          symbolMoney(sym, captionNumber(data.AllPayments, sym), u"###,,###.00"));
+    printer.printFigureAt(65, 12,
+                          symbolMoney(sym, captionNumber(data.TotSavd, sym), u"####,,###.00"));
+    printer.endLine();
 
     printer.printLineAt(2, Separator);
     printer.printLine();
@@ -170,11 +170,12 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
                  RightJustify(formatNumber(schedule.at(a, 0).toDouble(), u"###"), 3);
         }
         printer.printAt(2, id);
-        printer.printAt(13, RightAlign(money(schedule.at(a, 2).toDouble()), 9));
-        printer.printAt(25, RightAlign(money(schedule.at(a, 3).toDouble()), 9));
-        printer.printAt(36, RightAlign(money(schedule.at(a, 4).toDouble()), 12));
-        printer.printAt(50, RightAlign(money(schedule.at(a, 5).toDouble()), 12));
-        printer.printLineAt(65, RightAlign(money(schedule.at(a, 6).toDouble()), 12));
+        printer.printFigureAt(13, 9, money(schedule.at(a, 2).toDouble()));
+        printer.printFigureAt(25, 9, money(schedule.at(a, 3).toDouble()));
+        printer.printFigureAt(36, 12, money(schedule.at(a, 4).toDouble()));
+        printer.printFigureAt(50, 12, money(schedule.at(a, 5).toDouble()));
+        printer.printFigureAt(65, 12, money(schedule.at(a, 6).toDouble()));
+        printer.endLine();
         pager.rowPrinted();
     }
 
@@ -182,9 +183,10 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
     printer.printLine();
     const int lastRow = std::max(n, 0);
     printer.printAt(2, QStringLiteral("Total:"));
-    printer.printAt(36, RightAlign(sym + money(schedule.at(lastRow, 4).toDouble()), 12));
-    printer.printAt(50, RightAlign(sym + money(schedule.at(lastRow, 5).toDouble()), 12));
-    printer.printLineAt(65, RightAlign(sym + money(schedule.at(lastRow, 6).toDouble()), 12));
+    printer.printFigureAt(36, 12, sym + money(schedule.at(lastRow, 4).toDouble()));
+    printer.printFigureAt(50, 12, sym + money(schedule.at(lastRow, 5).toDouble()));
+    printer.printFigureAt(65, 12, sym + money(schedule.at(lastRow, 6).toDouble()));
+    printer.endLine();
 
     if (!data.PrePayText.isEmpty()) {
         // The listing is kept on one page: a page of the report's own length.

@@ -3,9 +3,11 @@
 #include "core/runtimefailure.h"
 #include "platform/twips.h"
 
+#include <QAbstractItemDelegate>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <string>
@@ -259,6 +261,7 @@ void Grid::setText(int row, int col, const QString& text) {
     }
     m_model->cellRef(row - 1, col) = text;
     m_model->blockChanged(row - 1, col, row - 1, col);
+    fitColumns(row - 1, row - 1, col, col);
 }
 
 QString Grid::text(int row, int col) const {
@@ -282,6 +285,7 @@ void Grid::fillBlock(int firstRow, int firstCol, int lastRow, int lastCol, const
         }
     }
     m_model->blockChanged(firstRow - 1, firstCol, lastRow - 1, lastCol);
+    fitColumns(firstRow - 1, firstRow - 1, firstCol, lastCol);
     selectFirstCell();
 }
 
@@ -319,6 +323,7 @@ void Grid::setRowTexts(int firstRow, const std::vector<QStringList>& rows) {
         ++r;
     }
     m_model->blockChanged(firstRow - 1, 0, lastRow - 1, widest - 1);
+    fitColumns(firstRow - 1, lastRow - 1, 0, widest - 1);
 }
 
 void Grid::setCurrentCell(int row, int col) {
@@ -391,6 +396,34 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return false;
+}
+
+void Grid::fitColumns(int first, int last, int firstCol, int lastCol) {
+    QStyleOptionViewItem option;
+    option.initFrom(m_view);
+    option.font = m_view->font();
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    QAbstractItemDelegate* delegate = m_view->itemDelegate();
+    for (int c = firstCol; c <= lastCol; ++c) {
+        // Only the longest texts are measured: a column of figures has its widest among them.
+        qsizetype longest = 0;
+        for (int r = first; r <= last; ++r) {
+            longest = std::max(longest, m_model->cell(r, c).size());
+        }
+        if (longest == 0) {
+            continue;
+        }
+        int needed = 0;
+        for (int r = first; r <= last; ++r) {
+            if (m_model->cell(r, c).size() + 1 >= longest) {
+                needed = std::max(needed, delegate->sizeHint(option, m_model->index(r, c)).width());
+            }
+        }
+        // One pixel for the grid line.
+        if (needed + 1 > m_view->columnWidth(c)) {
+            m_view->setColumnWidth(c, needed + 1);
+        }
+    }
 }
 
 void Grid::checkColumn(int col) const {

@@ -33,7 +33,8 @@ public:
     int cols() const;
 
     void setHeadingHeight(int twips);
-    // Column widths are the grid's default width plus a number of twips.
+    // Column widths are the grid's default width plus a number of twips. A column widens by
+    // itself where a text written into it would not show whole.
     void widenColumn(int col, int twips);
     int columnWidthTwips(int col) const;
 
@@ -76,6 +77,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Widens columns firstCol..lastCol where a text of rows first..last (model rows) would not
+    // show whole; a column never narrows here.
+    void fitColumns(int first, int last, int firstCol, int lastCol);
     void checkColumn(int col) const;
     void checkCell(int row, int col) const;
     void selectFirstCell();

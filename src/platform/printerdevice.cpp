@@ -17,12 +17,20 @@ void TextPrinter::ensurePage() {
 
 void TextPrinter::print(const QString& text) {
     ensurePage();
+    if (m_tab > 0) {
+        const int next = static_cast<int>(m_line.size()) + 1;
+        const int start = columnStart(next, m_tab, m_line.isEmpty() ? QChar() : m_line.back(),
+                                      text.isEmpty() ? QChar() : text.front());
+        m_line = m_line.leftJustified(start - 1, u' ');
+        m_tab = 0;
+    }
     m_line += text;
     m_lineOpen = true;
 }
 
 void TextPrinter::endLine() {
     ensurePage();
+    print({});
     m_pages.back().append(m_line);
     m_line.clear();
     m_lineOpen = false;
@@ -30,14 +38,8 @@ void TextPrinter::endLine() {
 
 void TextPrinter::tab(int column) {
     ensurePage();
-    column = std::max(1, column);
-    if (m_line.size() + 1 > column) {
-        // The line already reaches past the column (a figure wider than its column): one
-        // blank, and the line grows.
-        m_line += u' ';
-    } else {
-        m_line = m_line.leftJustified(column - 1, u' ');
-    }
+    // Where the column starts depends on the text printed there: see print().
+    m_tab = std::max(1, column);
     m_lineOpen = true;
 }
 

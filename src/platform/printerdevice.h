@@ -48,6 +48,7 @@ private:
     void ensurePage();
     std::vector<QStringList> m_pages;
     QString m_line;
+    int m_tab = 0; // the column the next print starts at; 0 after a print
     bool m_lineOpen = false;
     bool m_ended = false;
     bool m_failFonts = false;

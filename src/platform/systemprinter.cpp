@@ -104,11 +104,23 @@ void SystemPrinter::print(const QString& text) {
     if (!startLine()) {
         return;
     }
+    if (m_tab > 0) {
+        const int start =
+            columnStart(m_column, m_tab, m_lastChar, text.isEmpty() ? QChar() : text.front());
+        if (start > m_column) {
+            m_lastChar = u' ';
+        }
+        m_column = start;
+        m_tab = 0;
+    }
     const QFontMetricsF metrics(m_font, m_printer.get());
     const QPointF baseline((m_column - 1) * metrics.horizontalAdvance(QLatin1Char('0')),
                            m_top + metrics.ascent());
     m_painter->drawText(baseline, text);
     m_column += static_cast<int>(text.size());
+    if (!text.isEmpty()) {
+        m_lastChar = text.back();
+    }
     m_drewAnything = true;
 }
 
@@ -118,6 +130,8 @@ void SystemPrinter::endLine() {
     }
     m_top += lineSpacing();
     m_column = 1;
+    m_lastChar = QChar();
+    m_tab = 0;
     m_drewAnything = true;
 }
 
@@ -137,13 +151,11 @@ bool SystemPrinter::startLine() {
 }
 
 void SystemPrinter::tab(int column) {
-    column = std::max(1, column);
     if (!ensurePage()) {
         return;
     }
-    // A line that already reaches past the column (a figure wider than its column) gets one
-    // blank and grows.
-    m_column = m_column > column ? m_column + 1 : column;
+    // Where the column starts depends on the text printed there: see print().
+    m_tab = std::max(1, column);
 }
 
 int SystemPrinter::page() const {
@@ -162,6 +174,8 @@ void SystemPrinter::newPage() {
     ++m_page;
     m_top = 0;
     m_column = 1;
+    m_lastChar = QChar();
+    m_tab = 0;
 }
 
 void SystemPrinter::endDoc() {
@@ -175,6 +189,8 @@ void SystemPrinter::endDoc() {
     m_page = 1;
     m_top = 0;
     m_column = 1;
+    m_lastChar = QChar();
+    m_tab = 0;
     if (ended && m_drewAnything && !m_pdfPath.isEmpty() && m_pdfWritten) {
         m_pdfWritten(m_pdfPath);
     }

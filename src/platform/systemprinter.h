@@ -64,5 +64,7 @@ private:
     bool m_drewAnything = false;
     int m_page = 1;
     int m_column = 1;
-    qreal m_top = 0; // top of the current line, in device pixels from the printable area's top
+    QChar m_lastChar; // the last character printed on the line; null on an empty line
+    int m_tab = 0;    // the column the next print starts at; 0 after a print
+    qreal m_top = 0;  // top of the current line, in device pixels from the printable area's top
 };

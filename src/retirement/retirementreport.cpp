@@ -17,7 +17,8 @@ constexpr PageRestart Restart{3, 6};
 struct Parameter {
     QString label; // at column 2
     int tab;
-    QString value; // already right-aligned in its width
+    QString value; // right-aligned in `width` from `tab`
+    int width = 14;
 };
 
 // One column of the year rows: the ResultTable column it shows, where and how wide.
@@ -31,16 +32,20 @@ QString amount(double value) {
     return formatNumber(value, u"####,,###.00");
 }
 
-QString symbolAmount(const QString& symbol, Currency value, QStringView pattern, int width) {
-    return RightJustify(symbol + formatNumber(value, pattern), width);
+QString symbolAmount(const QString& symbol, Currency value, QStringView pattern) {
+    return symbol + formatNumber(value, pattern);
 }
 
-QString percentOf(Currency entry, int width) {
-    return RightJustify(formatNumber(entry.toDouble() / 100.0, u"###.00%"), width);
+QString percentOf(Currency entry) {
+    return formatNumber(entry.toDouble() / 100.0, u"###.00%");
 }
 
-QString whole(Currency entry, int width) {
-    return RightJustify(formatNumber(entry, u"###"), width);
+QString whole(Currency entry) {
+    return formatNumber(entry, u"###");
+}
+
+QString rate(Currency entry) {
+    return formatNumber(entry, u"###.00") + u'%';
 }
 
 const Table& resultsOf(const Table* results) {
@@ -61,7 +66,8 @@ void printOpening(PrinterDevice& printer, int titleTab, const QString& title,
             printer.printLine();
         }
         printer.printAt(2, parameters[i].label);
-        printer.printLineAt(parameters[i].tab, parameters[i].value);
+        printer.printFigureAt(parameters[i].tab, parameters[i].width, parameters[i].value);
+        printer.endLine();
     }
     printer.printLine();
     printer.printLine();
@@ -77,7 +83,7 @@ void printRows(PrinterDevice& printer, ReportPager& pager, const Table& results,
         for (const Column& c : columns) {
             const double value = results.at(y, c.source).toDouble();
             const QString text = c.source == 1 ? formatNumber(value, u"###") : amount(value);
-            printer.printAt(c.tab, RightJustify(text, c.width));
+            printer.printFigureAt(c.tab, c.width, text);
         }
         printer.endLine();
         pager.rowPrinted();
@@ -92,7 +98,7 @@ void printTotals(PrinterDevice& printer, const Table& results, int n, const QStr
     printer.printAt(2, QStringLiteral("Total:"));
     for (const Column& c : columns) {
         const double value = results.at(n + 1, c.source).toDouble();
-        printer.printAt(c.tab, RightJustify(symbol + amount(value), c.width));
+        printer.printFigureAt(c.tab, c.width, symbol + amount(value));
     }
     printer.endLine();
     EndReport(printer);
@@ -133,26 +139,22 @@ void printPlan401KReport(PrinterDevice& printer, const Plan401KReportData& data)
     const QString underline = u' ' + QString(71, u'_');
     printOpening(printer, 25, plan401kReportTitle(),
                  {{QStringLiteral("Current balance in your 401K account"), 52,
-                   symbolAmount(sym, ev[1], u"##,,###.00", 14)},
+                   symbolAmount(sym, ev[1], u"##,,###.00")},
                   {QStringLiteral("Your current annual salary"), 52,
-                   symbolAmount(sym, ev[2], u"##,,###.00", 14)},
-                  {QStringLiteral("Your annual 401K rate of contribution"), 53,
-                   RightJustify(formatNumber(ev[3], u"###.00") + u'%', 14)},
-                  {QStringLiteral("The company contribution rate"), 53,
-                   RightJustify(formatNumber(ev[4], u"###.00") + u'%', 14)},
-                  {QStringLiteral("Estimated rate of annual salary raises"), 53,
-                   RightJustify(formatNumber(ev[5], u"###.00") + u'%', 14)},
-                  {QStringLiteral("Annual rate of return on your 401K"), 53,
-                   RightJustify(formatNumber(ev[6], u"###.00") + u'%', 14)},
-                  {QStringLiteral("Estimated rate of annual inflation"), 53,
-                   RightJustify(formatNumber(ev[7], u"###.00") + u'%', 14)},
-                  {QStringLiteral("The number of years to retirement"), 52, whole(ev[8], 14)}},
+                   symbolAmount(sym, ev[2], u"##,,###.00")},
+                  {QStringLiteral("Your annual 401K rate of contribution"), 53, rate(ev[3])},
+                  {QStringLiteral("The company contribution rate"), 53, rate(ev[4])},
+                  {QStringLiteral("Estimated rate of annual salary raises"), 53, rate(ev[5])},
+                  {QStringLiteral("Annual rate of return on your 401K"), 53, rate(ev[6])},
+                  {QStringLiteral("Estimated rate of annual inflation"), 53, rate(ev[7])},
+                  {QStringLiteral("The number of years to retirement"), 52, whole(ev[8])}},
                  heading, underline);
 
     ReportPager pager(printer, {heading}, underline, 26, Restart);
     const double balance = results.at(0, 4).toDouble();
     if (balance > 1.0) {
-        printer.printLineAt(61, RightJustify(amount(balance), 13));
+        printer.printFigureAt(61, 13, amount(balance));
+        printer.endLine();
         pager.rowPrinted();
     }
     const int n = checked::toInt16(ev[8].toDouble());
@@ -184,17 +186,17 @@ void printRetirementReport(PrinterDevice& printer, const RetirementReportData& d
 
     std::vector<Parameter> parameters{
         {QStringLiteral("Current Value of your Investments on Retirement"), 51,
-         symbolAmount(sym, ev[1], u"####,,###.00", 14)},
-        {QStringLiteral("Annual Interest/Growth Rate (%)"), 52, percentOf(ev[2], 14)}};
+         symbolAmount(sym, ev[1], u"####,,###.00")},
+        {QStringLiteral("Annual Interest/Growth Rate (%)"), 52, percentOf(ev[2])}};
     if (fixed) {
         parameters.push_back({QStringLiteral("Monthly Amount of Cash Withdrawn"), 51,
-                              symbolAmount(sym, ev[3], u"####,,###.00", 14)});
+                              symbolAmount(sym, ev[3], u"####,,###.00")});
         parameters.push_back(
-            {QStringLiteral("Increase Annual Amount Withdrawn by %"), 51, percentOf(ev[4], 15)});
+            {QStringLiteral("Increase Annual Amount Withdrawn by %"), 51, percentOf(ev[4]), 15});
     } else {
         parameters.push_back({QStringLiteral("Annual Income Withdrawn as a (%) of Current Value"),
-                              52, percentOf(ev[3], 14)});
-        parameters.push_back({QStringLiteral("Time in Years"), 51, whole(ev[4], 14)});
+                              52, percentOf(ev[3])});
+        parameters.push_back({QStringLiteral("Time in Years"), 51, whole(ev[4])});
     }
     printOpening(printer, 27, retirementReportTitle(), parameters, heading, underline);
 
@@ -229,9 +231,9 @@ void printCapitalReport(PrinterDevice& printer, const CapitalReportData& data) {
     printOpening(printer, 22, capitalReportTitle(data.CalcMode),
                  {{income ? QStringLiteral("Amount of Income required on Retirement.")
                           : QStringLiteral("Amount of Capital required on Retirement."),
-                   52, symbolAmount(sym, ev[1], u"##,,###.00", 14)},
-                  {QStringLiteral("Annual Interest/Growth Rate(%)."), 53, percentOf(ev[2], 14)},
-                  {QStringLiteral("At the end of how many Years."), 52, whole(ev[3], 14)}},
+                   52, symbolAmount(sym, ev[1], u"##,,###.00")},
+                  {QStringLiteral("Annual Interest/Growth Rate(%)."), 53, percentOf(ev[2])},
+                  {QStringLiteral("At the end of how many Years."), 52, whole(ev[3])}},
                  heading, underline);
 
     ReportPager pager(printer, {heading}, underline, 16, Restart);

@@ -2,6 +2,7 @@
 
 #include "core/formats.h"
 #include "core/programstate.h"
+#include "core/reportpage.h"
 #include "core/runtimefailure.h"
 #include "savings/savingsstate.h"
 
@@ -65,12 +66,18 @@ CompoundResult calculateCompound(const CompoundInputs& in) {
     if (!in.name.isEmpty()) {
         res.reportLines = QStringLiteral("\r\n ") + in.name;
     }
-    res.reportLines += QStringLiteral("\r\n") + RightJustify(formatNumber(in.T, u"###"), 5) +
-                       QString(6, u' ') + RightJustify(money(sym, in.C), 14) + QString(5, u' ') +
-                       RightJustify(money(sym, in.V), 14) + QString(7, u' ') +
-                       RightJustify(formatNumber(res.g, u"#,,###.0000%"), 12) + QString(4, u' ') +
-                       RightJustify(formatNumber(res.q, u"#,,###.0000%"), 12) +
-                       QStringLiteral("\r\n ") + QString(78, u'_') + QStringLiteral(" \r\n");
+    ReportLine figures;
+    figures.figure(formatNumber(in.T, u"###"), 5)
+        .gap(6)
+        .figure(money(sym, in.C), 14)
+        .gap(5)
+        .figure(money(sym, in.V), 14)
+        .gap(7)
+        .figure(formatNumber(res.g, u"#,,###.0000%"), 12)
+        .gap(4)
+        .figure(formatNumber(res.q, u"#,,###.0000%"), 12);
+    res.reportLines += QStringLiteral("\r\n") + figures.text() + QStringLiteral("\r\n ") +
+                       QString(78, u'_') + QStringLiteral(" \r\n");
     return res;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/formats.h"
 #include "core/programstate.h"
+#include "core/reportpage.h"
 #include "core/runtimefailure.h"
 #include "savings/savingsstate.h"
 
@@ -20,7 +21,7 @@ double periodicRate(Currency percent, int m) {
 }
 
 QString rate(Currency percent) {
-    return RightJustify(formatNumber(percent, u"##.00"), 7) + u'%';
+    return formatNumber(percent, u"##.00") + u'%';
 }
 
 } // namespace
@@ -118,12 +119,16 @@ SavingsResult calculateSavings(const SavingsInputs& in) {
 
 QString comparisonReportLine(const SavingsResult& res) {
     const SavingsInputs& in = res.inputs;
-    return RightJustify(formatNumber(static_cast<double>(res.totalsRow() - 1), u"##"), 3) +
-           RightJustify(formatNumber(in.L, u"###,,###.00"), 12) +
-           RightJustify(formatNumber(in.P, u"###,,###.00"), 12) + rate(in.R) + rate(in.G) +
-           rate(in.F) + RightJustify(formatNumber(res.totalInvested, u"####,,##0.00"), 13) +
-           RightJustify(formatNumber(res.finalValue, u"####,,##0.00"), 14) +
-           QStringLiteral("\r\n ") + QString(77, u'_') + QStringLiteral("\r\n\r\n");
+    ReportLine line;
+    line.figure(formatNumber(static_cast<double>(res.totalsRow() - 1), u"##"), 3)
+        .figure(formatNumber(in.L, u"###,,###.00"), 12)
+        .figure(formatNumber(in.P, u"###,,###.00"), 12)
+        .figure(rate(in.R), 8)
+        .figure(rate(in.G), 8)
+        .figure(rate(in.F), 8)
+        .figure(formatNumber(res.totalInvested, u"####,,##0.00"), 13)
+        .figure(formatNumber(res.finalValue, u"####,,##0.00"), 14);
+    return line.text() + QStringLiteral("\r\n ") + QString(77, u'_') + QStringLiteral("\r\n\r\n");
 }
 
 void publishSavings(const SavingsResult& res) {

@@ -17,12 +17,12 @@ QString block(const ProgramState& p, int index) {
     return p.ReportBlocks.size() > index ? p.ReportBlocks[index] : QString();
 }
 
-QString money(double value, int width) {
-    return RightJustify(formatNumber(value, u"####,,###.00"), width);
+QString money(double value) {
+    return formatNumber(value, u"####,,###.00");
 }
 
 QString rateValue(Currency percent) {
-    return RightJustify(formatNumber(percent, u"###.00"), 14) + u'%';
+    return formatNumber(percent, u"###.00");
 }
 
 void printPlanning(PrinterDevice& printer, const SavingsReportData& d) {
@@ -33,20 +33,31 @@ void printPlanning(PrinterDevice& printer, const SavingsReportData& d) {
     printer.printLineAt(25, savingsReportTitle(CalcModeFlag::SavingsPlanning));
     emptyLines(printer, 2);
 
-    const std::pair<QString, QString> inputs[] = {
-        {QStringLiteral("Amount of Lump Sum Invested at Start"),
-         RightJustify(sym + formatNumber(in.L, u"##,,###.00"), 14)},
-        {QStringLiteral("Annual Amount Invested each contribution"),
-         RightJustify(sym + formatNumber(in.P, u"##,,###.00"), 14)},
-        {QStringLiteral("Frequency of each contribution"), RightJustify(in.frequency, 14)},
-        {QStringLiteral("Annual Interest/Growth Rate(%)"), rateValue(in.R)},
-        {QStringLiteral("Increase the annual Investment Rate by"), rateValue(in.G)},
-        {QStringLiteral("Adjust Current Value for Annual Inflation Rate(%)"), rateValue(in.F)},
-        {QStringLiteral("Time in Years"), RightJustify(formatNumber(in.T, u"###"), 14)},
+    // Rates print their "%" after the 14 characters of the figure.
+    struct Input {
+        QString caption;
+        QString value;
+        QString after;
     };
-    for (const auto& [caption, value] : inputs) {
-        printer.printAt(2, caption);
-        printer.printLineAt(52, value);
+    const Input inputs[] = {
+        {QStringLiteral("Amount of Lump Sum Invested at Start"),
+         sym + formatNumber(in.L, u"##,,###.00"),
+         {}},
+        {QStringLiteral("Annual Amount Invested each contribution"),
+         sym + formatNumber(in.P, u"##,,###.00"),
+         {}},
+        {QStringLiteral("Frequency of each contribution"), in.frequency, {}},
+        {QStringLiteral("Annual Interest/Growth Rate(%)"), rateValue(in.R), QStringLiteral("%")},
+        {QStringLiteral("Increase the annual Investment Rate by"), rateValue(in.G),
+         QStringLiteral("%")},
+        {QStringLiteral("Adjust Current Value for Annual Inflation Rate(%)"), rateValue(in.F),
+         QStringLiteral("%")},
+        {QStringLiteral("Time in Years"), formatNumber(in.T, u"###"), {}},
+    };
+    for (const Input& input : inputs) {
+        printer.printAt(2, input.caption);
+        printer.printFigureAt(52, 14, input.value);
+        printer.printLine(input.after);
         printer.printLine();
     }
 
@@ -61,10 +72,11 @@ void printPlanning(PrinterDevice& printer, const SavingsReportData& d) {
 
     ReportPager pager(printer, {heading}, rule, 24, PageRestart{3, 6});
     for (int i = 1; i <= d.Periods; ++i) {
-        printer.printAt(2, RightJustify(formatNumber(rows.at(i, 1).toDouble(), u"###"), 3));
-        printer.printAt(17, money(rows.at(i, 2).toDouble(), 14));
-        printer.printAt(39, money(rows.at(i, 3).toDouble(), 13));
-        printer.printLineAt(61, money(rows.at(i, 4).toDouble(), 13));
+        printer.printFigureAt(2, 3, formatNumber(rows.at(i, 1).toDouble(), u"###"));
+        printer.printFigureAt(17, 14, money(rows.at(i, 2).toDouble()));
+        printer.printFigureAt(39, 13, money(rows.at(i, 3).toDouble()));
+        printer.printFigureAt(61, 13, money(rows.at(i, 4).toDouble()));
+        printer.endLine();
         pager.rowPrinted();
     }
 
@@ -73,13 +85,11 @@ void printPlanning(PrinterDevice& printer, const SavingsReportData& d) {
     printer.printLineAt(2, rule);
     printer.printLine();
     printer.printAt(2, QStringLiteral("Total:"));
-    const auto symbolMoney = [&](int column, int width) {
-        return RightJustify(sym + formatNumber(rows.at(totals, column).toDouble(), u"####,,###.00"),
-                            width);
-    };
-    printer.printAt(17, symbolMoney(2, 14));
-    printer.printAt(39, symbolMoney(3, 13));
-    printer.printLineAt(61, symbolMoney(4, 13));
+    const auto total = [&](int column) { return sym + money(rows.at(totals, column).toDouble()); };
+    printer.printFigureAt(17, 14, total(2));
+    printer.printFigureAt(39, 13, total(3));
+    printer.printFigureAt(61, 13, total(4));
+    printer.endLine();
 }
 
 void printComparisons(PrinterDevice& printer, const SavingsReportData& d) {

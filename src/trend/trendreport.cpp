@@ -9,19 +9,9 @@
 
 namespace {
 
-void at(PrinterDevice& printer, int column, const QString& text) {
-    printer.tab(column);
-    printer.print(text);
-}
-
 void lineAt(PrinterDevice& printer, int column, const QString& text) {
     printer.tab(column);
     printer.printLine(text);
-}
-
-// Right-aligned in `width`, never cut: record 1000 must not print as record 100.
-QString wholeNumber(int number, int width) {
-    return RightAlign(formatNumber(static_cast<double>(number), u"###"), width);
 }
 
 // Lines of a page before its first record.
@@ -61,14 +51,14 @@ void printTrendReport(PrinterDevice& printer, const TrendReportData& data) {
     int t = 0;
     for (const TrendReportRow& row : data.records) {
         ++t;
-        at(printer, 10, wholeNumber(row.number, 3));
-        at(printer, 20, RightJustify(row.date, 10));
-        at(printer, 32, RightAlign(formatNumber(row.value, u"####,,###.00"), 12));
+        printer.printFigureAt(10, 3, formatNumber(static_cast<double>(row.number), u"###"));
+        printer.printFigureAt(20, 10, row.date);
+        printer.printFigureAt(32, 12, formatNumber(row.value, u"####,,###.00"));
         if (t <= 5) {
             const auto& [year, earnings] = data.earnings[static_cast<std::size_t>(t - 1)];
             if (year != 0.0) {
-                at(printer, 55, RightJustify(formatNumber(year, u"####"), 4));
-                at(printer, 63, RightJustify(formatNumber(earnings, u"##,,###.00"), 10));
+                printer.printFigureAt(55, 4, formatNumber(year, u"####"));
+                printer.printFigureAt(63, 10, formatNumber(earnings, u"##,,###.00"));
             }
         }
         printer.endLine();

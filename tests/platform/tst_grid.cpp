@@ -23,6 +23,7 @@ private slots:
     void setRowTexts();
     void setRowTextsRefusesRowsPastTheEnd();
     void widthsAndHeights();
+    void columnsWidenToTheirTexts();
     void alignments();
     void keys_data();
     void keys();
@@ -196,6 +197,33 @@ void TestGrid::widthsAndHeights() {
     m_grid->setHeadingHeight(500);
     QCOMPARE(m_grid->view()->horizontalHeader()->height(), 500 / 15);
     QVERIFY_THROWS_EXCEPTION(RunTimeFailure, m_grid->widenColumn(3, 100));
+}
+
+// A text wider than its column widens the column, whichever way it is written; a shorter one
+// never narrows it, and the next setup gives the column its own width again.
+void TestGrid::columnsWidenToTheirTexts() {
+    m_grid->setCols(3);
+    m_grid->setRows(4);
+    const int base = m_grid->view()->columnWidth(0);
+    const QString wide = QStringLiteral("EU1,234,567,890,123.45");
+    const int needed = m_grid->view()->fontMetrics().horizontalAdvance(wide);
+    m_grid->setRowTexts(1, {{QStringLiteral("1"), wide}});
+    QCOMPARE(m_grid->view()->columnWidth(0), base);
+    QVERIFY(m_grid->view()->columnWidth(1) > needed);
+    m_grid->setText(2, 2, wide);
+    QVERIFY(m_grid->view()->columnWidth(2) > needed);
+    const int widened = m_grid->view()->columnWidth(2);
+    m_grid->setText(3, 2, QStringLiteral("1.00"));
+    QCOMPARE(m_grid->view()->columnWidth(2), widened);
+    m_grid->fillBlock(1, 0, 3, 0, wide);
+    QVERIFY(m_grid->view()->columnWidth(0) > needed);
+    m_grid->setup({.cols = 3,
+                   .rows = 4,
+                   .headingTwips = 300,
+                   .widenTwips = {},
+                   .alignments = {},
+                   .headings = {}});
+    QCOMPARE(m_grid->view()->columnWidth(2), base);
 }
 
 void TestGrid::alignments() {

@@ -45,8 +45,12 @@ void TestTextPrinter::tab_data() {
     QTest::newRow("column counts from 1") << QStringList{"t:1", "p:x", "l"} << QStringList{"x"};
     QTest::newRow("tab on an empty line")
         << QStringList{"t:40", "p:Page 1", "l"} << QStringList{QString(39, u' ') + "Page 1"};
-    QTest::newRow("already at the column")
-        << QStringList{"p:abcd", "t:5", "p:x", "l"} << QStringList{"abcdx"};
+    QTest::newRow("at the column right after a text, columns never touch")
+        << QStringList{"p:abcd", "t:5", "p:x", "l"} << QStringList{"abcd x"};
+    QTest::newRow("at the column after a blank")
+        << QStringList{"p:abc ", "t:5", "p:x", "l"} << QStringList{"abc x"};
+    QTest::newRow("past the column, a text that starts with a blank needs none")
+        << QStringList{"p:abcdef", "t:3", "p: x", "l"} << QStringList{"abcdef x"};
     QTest::newRow("past the column, the line grows by one blank")
         << QStringList{"p:abcdef", "t:3", "p:x", "l"} << QStringList{"abcdef x"};
     QTest::newRow("a figure wider than its column keeps the next one on its line")

@@ -42,7 +42,7 @@ void calculateSavings(const QString& frequency, int years) {
 }
 
 bool isPeriodLine(const QString& line) {
-    return line.size() == 73 && line[3].isDigit();
+    return line.size() >= 73 && line[3].isDigit();
 }
 
 int periodLinesOn(const QStringList& page) {

@@ -162,6 +162,38 @@ private slots:
         QTEST(printed, "lines");
     }
 
+    // Lines kept to print later lay out their figures as the printer does: right-aligned in
+    // their widths, never cut, never touching, back in their places where the line has room.
+    void reportLines_data() {
+        QTest::addColumn<QStringList>("figures"); // "width:text"
+        QTest::addColumn<QString>("line");
+        QTest::newRow("figures that fit")
+            << QStringList{"3:25", "12:1,200.00", "8:20.00%"} << " 25    1,200.00  20.00%";
+        QTest::newRow("a figure that fills its width keeps a blank before it")
+            << QStringList{"3:25", "12:1,000,000.00", "8:20.00%"} << " 25 1,000,000.00 20.00%";
+        QTest::newRow("a wider figure grows the line, the next goes back to its place")
+            << QStringList{"3:25", "12:10,000,000.00", "12:1,000,000.00", "8:20.00%"}
+            << " 25 10,000,000.00 1,000,000.00 20.00%";
+        QTest::newRow("two wide figures in a row") << QStringList{"2:100", "2:200"} << "100 200";
+        QTest::newRow("gaps keep their blanks")
+            << QStringList{"5:50", "g:6", "14:EU1.00"} << "   50              EU1.00";
+        QTest::newRow("an empty figure keeps its width") << QStringList{"3:", "4:7"} << "      7";
+    }
+
+    void reportLines() {
+        QFETCH(QStringList, figures);
+        ReportLine line;
+        for (const QString& f : figures) {
+            const QString width = f.section(u':', 0, 0);
+            if (width == QStringLiteral("g")) {
+                line.gap(f.section(u':', 1).toInt());
+            } else {
+                line.figure(f.section(u':', 1), width.toInt());
+            }
+        }
+        QTEST(line.text(), "line");
+    }
+
     void noResultsRefusesToPrint() {
         ModalGuard guard;
         CapturedPrinter captured;
