@@ -128,7 +128,7 @@ void RefreshEditor(EditorView& v) {
         v.rows.rows.push_back(
             {RightJustify(formatNumber(static_cast<double>(b), u"####"), 6),
              Dates::toShortDate(recordDate(t.TrendRecords.at(b, RecordDate))),
-             RightJustify(
+             RightAlign(
                  formatNumber(recordValue(t.TrendRecords.at(b, RecordValue)), u"####,,###.00"),
                  13)});
     }

@@ -113,6 +113,12 @@ private slots:
         QCOMPARE(v.inValue, QString());
     }
 
+    // A value wider than its column shows whole; the grid widens to it.
+    void gridShowsLargeValuesWhole() {
+        setUpTrend({{QDate(2001, 3, 16), 123456789012.34}});
+        QCOMPARE(RefreshEditor().rows.rows[0][2], QStringLiteral("123,456,789,012.34"));
+    }
+
     void gridStopsAtARecordItCannotShow() {
         setUpTrend(weeklyRecords(4, QDate(2001, 3, 16), {1, 2, 3, 4}));
         trend().TrendRecords.at(3, RecordValue) = Cell(QDate(2001, 1, 1));
