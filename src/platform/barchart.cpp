@@ -7,7 +7,6 @@
 #include <QChartView>
 #include <QGraphicsLayout>
 #include <QLegend>
-#include <QLegendMarker>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStackedBarSeries>
@@ -20,25 +19,56 @@ namespace {
 // Colours of the screen and of colour printouts: one for the bars of a yearly chart, a
 // palette for the points of a comparison.
 const QColor SingleColour(0x3b, 0x6e, 0xa8);
+// 22 colours, one for each comparison a calculator keeps.
 const QColor Palette[] = {
     QColor(0x3b, 0x6e, 0xa8), QColor(0xe0, 0x8a, 0x2e), QColor(0x4f, 0x9d, 0x5a),
     QColor(0xc8, 0x4b, 0x4b), QColor(0x7e, 0x62, 0xa8), QColor(0x2f, 0x9c, 0x9c),
     QColor(0xd4, 0xb0, 0x2c), QColor(0x9a, 0x6a, 0x4b), QColor(0xd9, 0x72, 0xa6),
     QColor(0x6b, 0x8e, 0x23), QColor(0x5d, 0x7b, 0xc8), QColor(0x8c, 0x8c, 0x8c),
+    QColor(0x1b, 0x3a, 0x5c), QColor(0xf2, 0xc0, 0x8a), QColor(0x9f, 0xd3, 0xa4),
+    QColor(0x7a, 0x1f, 0x1f), QColor(0xc3, 0xb1, 0xe1), QColor(0x10, 0x5e, 0x5e),
+    QColor(0x8a, 0x70, 0x00), QColor(0xe0, 0xc2, 0xa8), QColor(0x8e, 0x2c, 0x5e),
+    QColor(0x00, 0x00, 0x00),
 };
 
 // Monochrome: a grey and a fill pattern per point, so that a black-and-white printout still
 // tells the points apart.
 struct GreyLook {
-    int grey;
+    int grey; // the face of a solid bar, and the sides and top of a bar with depth
     Qt::BrushStyle style;
+    int ink = 40; // the lines of a pattern
 };
 const GreyLook Greys[] = {
-    {90, Qt::SolidPattern},  {190, Qt::SolidPattern},     {140, Qt::BDiagPattern},
-    {140, Qt::FDiagPattern}, {140, Qt::DiagCrossPattern}, {140, Qt::CrossPattern},
-    {140, Qt::HorPattern},   {140, Qt::VerPattern},       {140, Qt::SolidPattern},
-    {40, Qt::SolidPattern},  {230, Qt::SolidPattern},     {140, Qt::Dense4Pattern},
+    {90, Qt::SolidPattern},
+    {190, Qt::SolidPattern},
+    {140, Qt::BDiagPattern},
+    {140, Qt::FDiagPattern},
+    {140, Qt::DiagCrossPattern},
+    {140, Qt::CrossPattern},
+    {140, Qt::HorPattern},
+    {140, Qt::VerPattern},
+    {140, Qt::SolidPattern},
+    {40, Qt::SolidPattern},
+    {230, Qt::SolidPattern},
+    {140, Qt::Dense4Pattern},
+    {140, Qt::Dense2Pattern},
+    {140, Qt::Dense6Pattern},
+    {170, Qt::BDiagPattern, 130},
+    {170, Qt::FDiagPattern, 130},
+    {170, Qt::DiagCrossPattern, 130},
+    {170, Qt::CrossPattern, 130},
+    {170, Qt::HorPattern, 130},
+    {170, Qt::VerPattern, 130},
+    {170, Qt::Dense3Pattern, 130},
+    {170, Qt::Dense5Pattern, 130},
 };
+
+// The room kept right of the plot for the depth of the last bar.
+constexpr int RightRoom = 20;
+
+// The legend's colour swatch, and the room around its entries.
+constexpr double Swatch = 11.0;
+constexpr double LegendGap = 5.0;
 
 // The share of its category a bar takes.
 constexpr double BarWidth = 0.62;
@@ -125,7 +155,7 @@ BarChart::BarChart(QWidget* parent)
     : QWidget(parent), m_labels{QString()}, m_legend{QString()}, m_chart(new QChart) {
     m_chart->setBackgroundRoundness(0);
     // Room on the right for the depth of the last bar, at the top for the highest value's label.
-    m_chart->setMargins(QMargins(6, 10, 20, 6));
+    m_chart->setMargins(QMargins(6, 10, RightRoom, 6));
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     m_chart->legend()->hide();
     m_view = new BarChartView(m_chart, this);
@@ -199,6 +229,7 @@ void BarChart::build() {
     ++m_builds;
     m_drawnLegend = legendMode();
     m_drawnLabels = m_labels;
+    m_drawnLegendTexts = m_legend;
     m_drawnValues.resize(m_values.size());
     std::transform(m_values.begin(), m_values.end(), m_drawnValues.begin(), finiteOrZero);
 
@@ -264,12 +295,16 @@ void BarChart::build() {
     series->attachAxis(m_axisY);
 
     m_chart->setTitle(m_title);
-    QLegend* legend = m_chart->legend();
-    legend->setVisible(m_drawnLegend);
-    legend->setAlignment(Qt::AlignRight);
+    // The legend is painted over the chart, in as many columns as its entries need.
+    m_chart->legend()->setVisible(false);
     applyFonts();
+    fitAll();
+}
+
+void BarChart::fitAll() {
     layOut();
     fitLabels();
+    fitLegend();
 }
 
 void BarChart::layOut() {
@@ -292,8 +327,9 @@ QBrush BarChart::barBrush(int index) const {
         return QBrush(barColor(index));
     }
     const GreyLook& look = Greys[index % std::size(Greys)];
-    return look.style == Qt::SolidPattern ? QBrush(barColor(index))
-                                          : QBrush(QColor(40, 40, 40), look.style);
+    return look.style == Qt::SolidPattern
+               ? QBrush(barColor(index))
+               : QBrush(QColor(look.ink, look.ink, look.ink), look.style);
 }
 
 void BarChart::applyFonts() {
@@ -301,7 +337,6 @@ void BarChart::applyFonts() {
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
     titleFont.setBold(true);
     m_chart->setTitleFont(titleFont);
-    m_chart->legend()->setFont(font());
     QFont axisFont = font();
     axisFont.setPointSizeF(axisFont.pointSizeF() * 0.85);
     QFont axisTitleFont = axisFont;
@@ -334,8 +369,6 @@ void BarChart::applyLook() {
                                      colour ? Qt::SolidLine : Qt::DotLine));
     }
 
-    QLegend* legend = m_chart->legend();
-    legend->setLabelColor(ink);
     const auto series = m_chart->series();
     if (series.isEmpty()) {
         return;
@@ -343,17 +376,9 @@ void BarChart::applyLook() {
     auto* bars = static_cast<QAbstractBarSeries*>(series.first());
     const QPen edge(colour ? QColor(0, 0, 0, 90) : Qt::black, 1);
     const auto sets = bars->barSets();
-    // With depth, the painted bars cover the flat ones exactly; these keep the legend's
-    // markers in the bars' colours.
     for (int i = 0; i < sets.size(); ++i) {
         sets[i]->setBrush(barBrush(i));
         sets[i]->setPen(edge);
-    }
-    const auto markers = legend->markers(bars);
-    for (int i = 0; i < markers.size(); ++i) {
-        markers[i]->setBrush(barBrush(i));
-        markers[i]->setPen(edge);
-        markers[i]->setLabelBrush(ink);
     }
     m_view->viewport()->update();
 }
@@ -385,11 +410,90 @@ void BarChart::fitLabels() {
     }
 }
 
+double BarChart::legendEntryHeight() const {
+    return std::max(QFontMetricsF(font()).height(), Swatch) + 3.0;
+}
+
+void BarChart::fitLegend() {
+    int band = 0;
+    m_legendRows = 0;
+    const int n = static_cast<int>(m_drawnValues.size());
+    if (m_drawnLegend && n > 0) {
+        const QFontMetricsF metrics(font());
+        const double entry = legendEntryHeight();
+        const int fit = std::max(1, static_cast<int>(m_chart->plotArea().height() / entry));
+        const int columns = (n + fit - 1) / fit;
+        m_legendRows = (n + columns - 1) / columns;
+        double widest = 0.0;
+        for (int i = 0; i < n; ++i) {
+            widest = std::max(widest, metrics.horizontalAdvance(m_drawnLegendTexts.value(i)));
+        }
+        // A long name is cut short at its end rather than squeeze the bars.
+        const double most = std::max(40.0, width() * 0.45 / columns - Swatch - 3 * LegendGap);
+        m_legendTextWidth = std::min(std::ceil(widest), most);
+        m_legendColumnWidth = Swatch + 3 * LegendGap + m_legendTextWidth;
+        band = static_cast<int>(std::ceil(columns * m_legendColumnWidth));
+    }
+    if (band != m_legendBand) {
+        m_legendBand = band;
+        QMargins margins = m_chart->margins();
+        margins.setRight(RightRoom + band);
+        m_chart->setMargins(margins);
+        layOut();
+    }
+}
+
+std::vector<QRectF> BarChart::legendEntries() const {
+    std::vector<QRectF> entries;
+    if (!m_drawnLegend || m_legendRows < 1) {
+        return entries;
+    }
+    const QRectF plot = m_chart->plotArea();
+    const double entry = legendEntryHeight();
+    const double left = plot.right() + RightRoom;
+    const double top = std::max(plot.top(), plot.center().y() - m_legendRows * entry / 2.0);
+    for (std::size_t i = 0; i < m_drawnValues.size(); ++i) {
+        const auto column = static_cast<int>(i) / m_legendRows;
+        const auto row = static_cast<int>(i) % m_legendRows;
+        entries.emplace_back(left + column * m_legendColumnWidth, top + row * entry,
+                             m_legendColumnWidth - LegendGap, entry);
+    }
+    return entries;
+}
+
+void BarChart::paintLegend(QPainter& painter) const {
+    const std::vector<QRectF> entries = legendEntries();
+    if (entries.empty()) {
+        return;
+    }
+    const bool colour = colourLook();
+    const QFontMetricsF metrics(font());
+    painter.save();
+    painter.setFont(font());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const QRectF& e = entries[i];
+        const int index = static_cast<int>(i);
+        const QRectF swatch(e.left(), e.center().y() - Swatch / 2, Swatch, Swatch);
+        painter.setPen(QPen(colour ? QColor(0, 0, 0, 90) : QColor(Qt::black), 1));
+        painter.setBrush(Qt::white);
+        painter.drawRect(swatch);
+        painter.setBrush(barBrush(index));
+        painter.drawRect(swatch);
+        painter.setPen(colour ? QColor(0x30, 0x30, 0x30) : QColor(Qt::black));
+        const QRectF text(swatch.right() + LegendGap, e.top(), m_legendTextWidth, e.height());
+        painter.drawText(
+            text, Qt::AlignLeft | Qt::AlignVCenter,
+            metrics.elidedText(m_drawnLegendTexts.value(index), Qt::ElideRight, m_legendTextWidth));
+    }
+    painter.restore();
+}
+
 void BarChart::paintOverlay(QPainter& painter) const {
     if (m_drawnType == Bars3D) {
         paintDepthBars(painter);
     }
     paintLabels(painter);
+    paintLegend(painter);
 }
 
 void BarChart::paintLabels(QPainter& painter) const {
@@ -428,8 +532,7 @@ void BarChart::paintLabels(QPainter& painter) const {
 
 void BarChart::resizeEvent(QResizeEvent* event) {
     m_view->setGeometry(rect());
-    layOut();
-    fitLabels();
+    fitAll();
     QWidget::resizeEvent(event);
 }
 
@@ -449,8 +552,7 @@ QImage BarChart::render(QSize size, bool printStyle) {
     resize(size);
     // A hidden chart gets no resize events; lay it out for the picture.
     m_view->resize(size);
-    layOut();
-    fitLabels();
+    fitAll();
     setPrintView(printStyle);
 
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -464,8 +566,7 @@ QImage BarChart::render(QSize size, bool printStyle) {
     setPrintView(oldPrintView);
     resize(old);
     m_view->resize(old);
-    layOut();
-    fitLabels();
+    fitAll();
     return image;
 }
 

@@ -15,6 +15,7 @@
 // (setPrintView(true)) and in render(..., true).
 
 #include <QImage>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -94,6 +95,11 @@ public:
     void setPrintView(bool on);
     bool printView() const { return m_printView; }
 
+    // Where the legend names each point of the drawing on show (its colour and text), in the
+    // chart's coordinates; empty for a chart without legend texts. The entries stand right of
+    // the bars, in as many columns as the height needs.
+    std::vector<QRectF> legendEntries() const;
+
     // The drawing on show, rendered at `size`; in the print style when `printStyle` is true.
     QImage render(QSize size, bool printStyle = false);
     using QWidget::render;
@@ -108,6 +114,10 @@ private:
     void applyFonts();
     void applyLook();
     void fitLabels();
+    void fitLegend();
+    // Lays the chart out, then fits the labels and the legend to it.
+    void fitAll();
+    double legendEntryHeight() const;
     void layOut();
     bool legendMode() const;
     void advance();
@@ -120,6 +130,7 @@ private:
     void paintOverlay(QPainter& painter) const;
     void paintDepthBars(QPainter& painter) const;
     void paintLabels(QPainter& painter) const;
+    void paintLegend(QPainter& painter) const;
 
     int m_sets = 1;
     int m_current = 1;
@@ -144,6 +155,12 @@ private:
     int m_labelStep = 0;
     int m_labelAngle = 0;
     int m_labelBand = -1; // height kept under the plot for them
+    QStringList m_drawnLegendTexts;
+    // The legend: entries per column, and the width of a column and of its texts.
+    int m_legendRows = 0;
+    double m_legendColumnWidth = 0.0;
+    double m_legendTextWidth = 0.0;
+    int m_legendBand = -1; // width kept right of the plot for it
 
     BarChartView* m_view;
     QChart* m_chart;

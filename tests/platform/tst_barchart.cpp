@@ -6,6 +6,7 @@
 
 #include <QChartView>
 #include <QGraphicsTextItem>
+#include <QSet>
 #include <QTest>
 #include <cmath>
 #include <limits>
@@ -102,6 +103,8 @@ private slots:
     void printViewOfTheWidget();
     void drawingAgainShowsOneAxis_data();
     void drawingAgainShowsOneAxis();
+    void legendNamesEveryBar_data();
+    void legendNamesEveryBar();
 };
 
 // A script of chart operations: "P3" points, "A1" automatic advance, "T2" current point,
@@ -393,3 +396,61 @@ void TestBarChart::drawingAgainShowsOneAxis() {
 
 QTEST_MAIN(TestBarChart)
 #include "tst_barchart.moc"
+
+void TestBarChart::legendNamesEveryBar_data() {
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("printStyle");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("22 comparisons, flat") << 22 << int(BarChart::Bars2D) << false << "Row";
+    QTest::newRow("22 comparisons, with depth") << 22 << int(BarChart::Bars3D) << false << "Row";
+    QTest::newRow("22 comparisons on paper in greys")
+        << 22 << int(BarChart::Bars2D) << true << "Row";
+    QTest::newRow("long names") << 5 << int(BarChart::Bars2D) << false
+                                << "A very long name of an investment held for years";
+}
+
+// Every bar has its own entry in the legend, inside the picture and clear of the others, drawn
+// in the bar's own colour (22 different colours on screen).
+void TestBarChart::legendNamesEveryBar() {
+    QFETCH(int, points);
+    QFETCH(int, type);
+    QFETCH(bool, printStyle);
+    QFETCH(QString, name);
+    BarChart chart;
+    chart.resize(PictureSize);
+    QStringList legend;
+    QList<double> values;
+    for (int i = 1; i <= points; ++i) {
+        legend << name + QStringLiteral(" %1").arg(i);
+        values << 1000.0 * i;
+    }
+    give(chart, {}, values, legend);
+    chart.setPrintStyle(0);
+    chart.setGraphType(type);
+    chart.draw(BarChart::DrawAnew);
+    const QImage image = chart.render(PictureSize, printStyle);
+    const std::vector<QRectF> entries = chart.legendEntries();
+    QCOMPARE(static_cast<int>(entries.size()), points);
+    QSet<QRgb> colours;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        QVERIFY(QRectF(QPointF(0, 0), PictureSize).contains(entries[i]));
+        for (std::size_t j = 0; j < i; ++j) {
+            QVERIFY(!entries[i].intersects(entries[j]));
+        }
+        // The swatch sits at the entry's left, centred in its height; its inside is filled.
+        const QPoint centre = QPointF(entries[i].left() + 5, entries[i].center().y()).toPoint();
+        int inked = 0;
+        for (int dx = -3; dx <= 3; ++dx) {
+            for (int dy = -3; dy <= 3; ++dy) {
+                inked += image.pixel(centre + QPoint(dx, dy)) != qRgb(255, 255, 255) ? 1 : 0;
+            }
+        }
+        QVERIFY(inked > 0);
+        const QRgb pixel = image.pixel(centre);
+        colours.insert(pixel);
+    }
+    if (!printStyle) {
+        QCOMPARE(colours.size(), points);
+    }
+}
