@@ -127,6 +127,10 @@ void CapitalReqdCalc::calculate() {
     publishCapitalRequired(result);
 }
 
+std::vector<FieldHelpLines> CapitalReqdCalc::helpFields() const {
+    return capitalHelpFields();
+}
+
 QString CapitalReqdCalc::helpText() const {
     return ::CRRunHelp(options()->chosen() == 1 ? 1 : 0, program().CurrencySymbol);
 }

@@ -25,6 +25,9 @@ public:
     // Writes the quick-help text of the chosen option, when the help is shown.
     void CRRunHelp() { refreshHelp(); }
 
+protected:
+    std::vector<FieldHelpLines> helpFields() const override;
+
 private:
     void buildControls();
     void Form_Load();

@@ -82,6 +82,10 @@ void Plan401KCalc::calculate() {
     publishPlan401K(result);
 }
 
+std::vector<FieldHelpLines> Plan401KCalc::helpFields() const {
+    return plan401kHelpFields();
+}
+
 QString Plan401KCalc::helpText() const {
     return plan401kHelpText();
 }

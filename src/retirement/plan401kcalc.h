@@ -18,6 +18,9 @@ public:
     // What the graph window needs of this calculator (GraphCaller 7).
     static GraphCallerInfo graphCallerInfo();
 
+protected:
+    std::vector<FieldHelpLines> helpFields() const override;
+
 private:
     void buildControls();
     void Form_Load();

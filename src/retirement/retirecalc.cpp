@@ -150,6 +150,10 @@ void RetireCalc::calculate() {
     publishRetirement(result);
 }
 
+std::vector<FieldHelpLines> RetireCalc::helpFields() const {
+    return retireHelpFields(chosenMode());
+}
+
 QString RetireCalc::helpText() const {
     return retireHelpText(chosenMode(), program().CurrencySymbol);
 }

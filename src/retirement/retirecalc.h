@@ -26,6 +26,7 @@ public:
 protected:
     // The last calculation set it (2 or 3).
     GraphCallerCode graphCallerCode() const override;
+    std::vector<FieldHelpLines> helpFields() const override;
 
 private:
     void buildControls();

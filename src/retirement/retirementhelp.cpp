@@ -123,3 +123,19 @@ QString CRRunHelp(int option, const QString& currencySymbol) {
                              currencySymbol + QStringLiteral("100,000.00.")}}) +
            QStringLiteral("\n\n");
 }
+
+std::vector<FieldHelpLines> plan401kHelpFields() {
+    return {{1, 3, 3},   {2, 6, 6},   {3, 10, 10}, {4, 14, 14},
+            {5, 18, 18}, {6, 22, 22}, {7, 25, 26}, {8, 29, 29}};
+}
+
+std::vector<FieldHelpLines> retireHelpFields(WithdrawalMode mode) {
+    if (mode == WithdrawalMode::FixedAmount) {
+        return {{1, 3, 3}, {2, 8, 8}, {3, 13, 13}, {4, 17, 17}};
+    }
+    return {{1, 3, 3}, {2, 7, 7}, {3, 12, 12}, {4, 17, 17}};
+}
+
+std::vector<FieldHelpLines> capitalHelpFields() {
+    return {{1, 4, 4}, {2, 8, 8}, {3, 13, 13}};
+}

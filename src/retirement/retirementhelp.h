@@ -1,8 +1,9 @@
 #pragma once
 // The quick-help texts of the three retirement windows, shown in place of the grid. Lines end
-// with "\n"; the example figures stand on the lines level with the entry fields they
-// illustrate.
+// with "\n"; the lines about each entry field (its example figure, or what to type) are listed
+// by field, so the window shows them level with the field's caption.
 
+#include "core/helplayout.h"
 #include "retirement/retirementplan.h"
 
 #include <QString>
@@ -15,3 +16,8 @@ QString retireHelpText(WithdrawalMode mode, const QString& currencySymbol);
 
 // CRRunHelp: CapitalReqdCalc's text for option 0 (capital) or 1 (income) (CTextBox).
 QString CRRunHelp(int option, const QString& currencySymbol);
+
+// Which lines of each text explain which entry field (by EntryValues index).
+std::vector<FieldHelpLines> plan401kHelpFields();
+std::vector<FieldHelpLines> retireHelpFields(WithdrawalMode mode);
+std::vector<FieldHelpLines> capitalHelpFields();

@@ -153,15 +153,37 @@ void CalculatorFrame::QuickHelp_Click() {
     m_help->setText(CloseHelpCaption);
     m_printer->setEnabled(false);
     m_graphs->setEnabled(false);
-    m_helpBox->setPlainText(helpText());
     m_results->setCurrentWidget(m_helpBox);
+    m_helpBox->setPlainText(shownHelp());
     m_helpBox->setFocus();
 }
 
 void CalculatorFrame::refreshHelp() {
     if (m_results->currentWidget() == m_helpBox) {
-        m_helpBox->setPlainText(helpText());
+        m_helpBox->setPlainText(shownHelp());
     }
+}
+
+QString CalculatorFrame::shownHelp() const {
+    const std::vector<FieldHelpLines> lines = helpFields();
+    if (lines.empty()) {
+        return helpText();
+    }
+    std::vector<CaptionedHelp> captioned;
+    for (const FieldHelpLines& l : lines) {
+        const auto field = std::find_if(m_fields.begin(), m_fields.end(),
+                                        [&](EntryField* f) { return f->field().index == l.field; });
+        QString caption;
+        if (field != m_fields.end()) {
+            for (const QLabel* label : findChildren<QLabel*>()) {
+                if (label->buddy() == (*field)->widget()) {
+                    caption = label->text();
+                }
+            }
+        }
+        captioned.push_back({caption, l.first, l.last});
+    }
+    return helpBesideCaptions(helpText(), captioned, m_helpBox->charactersPerLine());
 }
 
 void CalculatorFrame::Exit_Click() {

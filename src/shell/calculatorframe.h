@@ -20,6 +20,7 @@
 // constructor lays out its controls and runs its load steps (its tables, defaults, grid). The
 // exit button releases the tables, puts the main menu back and unloads the window.
 
+#include "core/helplayout.h"
 #include "core/modes.h"
 #include "shell/placement.h"
 #include "shell/windowregistry.h"
@@ -122,6 +123,9 @@ protected:
     // stay).
     virtual bool resetEmptiesGrid() const { return true; }
     virtual bool resetClearsResultCount() const { return true; }
+    // The lines of helpText() that explain each entry field: shown level with the field's
+    // caption. None: the help text is shown as it stands.
+    virtual std::vector<FieldHelpLines> helpFields() const { return {}; }
     // The GraphCaller of "&Show Graph".
     virtual GraphCallerCode graphCallerCode() const { return m_info.graphCaller; }
 
@@ -175,6 +179,8 @@ protected:
 
 private:
     EntryField* bind(EntryField* field);
+    // The help text as the help box shows it.
+    QString shownHelp() const;
 
     CalculatorInfo m_info;
     CommandButton* m_calc;

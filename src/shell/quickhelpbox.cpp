@@ -3,6 +3,9 @@
 #include "platform/beep.h"
 
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <algorithm>
 
 QuickHelpBox::QuickHelpBox(const QString& name, QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName(name);
@@ -11,6 +14,16 @@ QuickHelpBox::QuickHelpBox(const QString& name, QWidget* parent) : QPlainTextEdi
     QFont fixed(QStringLiteral("Monospace"));
     fixed.setStyleHint(QFont::TypeWriter);
     setFont(fixed);
+}
+
+int QuickHelpBox::charactersPerLine() const {
+    // The room a vertical scroll bar takes is kept, shown or not, so a long text that brings
+    // one up does not wrap its lines again.
+    const double room = width() - 2.0 * frameWidth() - verticalScrollBar()->sizeHint().width() -
+                        2.0 * document()->documentMargin() - 2.0;
+    const double advance = fontMetrics().horizontalAdvance(u'0');
+    // One character short of the room: a line that exactly fills it would still wrap.
+    return std::max(20, static_cast<int>(room / advance) - 1);
 }
 
 void QuickHelpBox::keyPressEvent(QKeyEvent* event) {

@@ -11,6 +11,8 @@ class QuickHelpBox : public QPlainTextEdit {
 public:
     QuickHelpBox(const QString& name, QWidget* parent);
     void setFirstField(QWidget* field) { m_firstField = field; }
+    // How many characters of its font a line of the box holds before it wraps.
+    int charactersPerLine() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

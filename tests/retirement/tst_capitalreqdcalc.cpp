@@ -9,6 +9,7 @@
 #include "retirement/capitalreqdcalc.h"
 #include "shell/graphsall.h"
 #include "shell/mdicontainer.h"
+#include "support/besidecaption.h"
 #include "support/calculatorfixture.h"
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"
@@ -149,7 +150,10 @@ private slots:
         QVERIFY(help->isVisible());
         QVERIFY(
             help->toPlainText().startsWith(QStringLiteral("Amount of Capital Required Option")));
-        QVERIFY(help->toPlainText().contains(QStringLiteral("build your capital to $100,000.00.")));
+        QVERIFY(help->toPlainText().contains(QStringLiteral("build your capital to")));
+        QVERIFY(help->toPlainText().contains(QStringLiteral("$100,000.00.")));
+        QVERIFY(besideCaption(help->toPlainText(), "At the end of how many years.", "25"));
+        QVERIFY(besideCaption(help->toPlainText(), "Annual interest/growth rate (%).", "20%"));
         click("CRCapitalChoices1");
         QVERIFY(help->isVisible());
         QVERIFY(help->toPlainText().startsWith(QStringLiteral("Annual Income Required Option")));

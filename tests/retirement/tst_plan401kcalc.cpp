@@ -9,6 +9,7 @@
 #include "shell/graphsall.h"
 #include "shell/mdicontainer.h"
 #include "shell/menumain.h"
+#include "support/besidecaption.h"
 #include "support/calculatorfixture.h"
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"
@@ -267,9 +268,16 @@ private slots:
         QVERIFY(!button("KPrinter")->isEnabled());
         QVERIFY(!button("KGraphs")->isEnabled());
         const QStringList lines = help->toPlainText().split(u'\n');
-        QCOMPARE(lines.size(), 33);
-        QCOMPARE(lines[5], QStringLiteral(" Type in your current annual salary."));
-        QCOMPARE(lines[32], QString(50, u' ') + "End");
+        QCOMPARE(lines.front(), QStringLiteral(" For results click Calculate. Click any yellow box "
+                                               "and type in your figures."));
+        // What to type stands level with the caption of its field.
+        QVERIFY(besideCaption(help->toPlainText(), "Your current annual salary.",
+                              "Type in your current annual salary."));
+        QVERIFY(besideCaption(help->toPlainText(), "No. of years to retirement.",
+                              "Type in the estimated number of years"));
+        QVERIFY(
+            besideCaption(help->toPlainText(), "Estimated rate(%) of annual", "Leave at 0 unless"));
+        QCOMPARE(lines.back(), QString(50, u' ') + "End");
         // Enter in the help goes to the first field.
         QTest::keyClick(help, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(line("InCurrBal")));
