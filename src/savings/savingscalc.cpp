@@ -66,9 +66,6 @@ void SavingsCalc::buildControls() {
     inputs->setColumnStretch(2, 1);
 
     standardLayout(inputs);
-    // The help opens with a table of five examples side by side, wider than the box: it scrolls
-    // sideways rather than breaking the table's lines (its explanations come in short lines).
-    helpBox()->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     tabChain({m_boxes[0], m_boxes[1], m_inMonthsYrs, m_boxes[2], m_boxes[3], m_boxes[4], m_boxes[5],
               calcButton()});

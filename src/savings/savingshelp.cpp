@@ -17,14 +17,23 @@ const char* const ExampleValues[7][5] = {
     {"25", "25", "25", "25", "25"},
 };
 
+// The first heading ends at character 11, the next ones 13 characters apart: the table fits
+// the help box beside the fields, with room to spare.
+constexpr int FirstColumn = 11;
+constexpr int NextColumns = 13;
+
 QString exampleTable() {
-    QString text = QStringLiteral("  Example 1                 Example 2                 Example 3"
-                                  "                 Example 4                 Example 5\n");
+    QString text;
+    for (int column = 0; column < 5; ++column) {
+        text += RightJustify(QStringLiteral("Example %1").arg(column + 1),
+                             column == 0 ? FirstColumn : NextColumns);
+    }
+    text += u'\n';
     for (const auto& line : ExampleValues) {
-        // Each value ends where its heading ends: the first heading ends at character 11, the
-        // next ones 26 characters apart.
+        // Each value ends where its heading ends.
         for (int column = 0; column < 5; ++column) {
-            text += RightJustify(QString::fromLatin1(line[column]), column == 0 ? 11 : 26);
+            text += RightJustify(QString::fromLatin1(line[column]),
+                                 column == 0 ? FirstColumn : NextColumns);
         }
         text += u'\n';
     }
@@ -34,8 +43,7 @@ QString exampleTable() {
 const char* const Closing = "\n\n                                                  End";
 
 // The explanations are broken into lines of at most this many characters, so that the help box
-// shows them whole without wrapping the table of examples, whose lines are longer and stay
-// whole (the box scrolls sideways for them).
+// shows them whole, as it shows the table of examples.
 constexpr qsizetype HelpColumns = 78;
 
 QString broken(const QString& text) {

@@ -23,6 +23,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -366,10 +368,16 @@ private slots:
         QVERIFY(help->toPlainText().contains(QStringLiteral("$1,000.00 invested each year")));
         QCOMPARE(help->toPlainText().contains(QStringLiteral("As the program is very flexible")),
                  planningParagraphs);
-        // The table of examples stands whole: its heading is one line on the screen.
-        const QTextBlock heading = help->document()->firstBlock();
-        QVERIFY(heading.text().startsWith(QStringLiteral("  Example 1        ")));
-        QCOMPARE(heading.layout()->lineCount(), 1);
+        // The table of examples stands whole, all five examples in sight: each line of the help
+        // is one line on the screen, and nothing is out of sight to the side.
+        QVERIFY(help->document()->firstBlock().text().startsWith(
+            QStringLiteral("  Example 1    Example 2")));
+        for (QTextBlock block = help->document()->firstBlock(); block.isValid();
+             block = block.next()) {
+            help->document()->documentLayout()->blockBoundingRect(block); // lays the block out
+            QVERIFY2(block.layout()->lineCount() == 1, qPrintable(block.text()));
+        }
+        QCOMPARE(help->horizontalScrollBar()->maximum(), 0);
         QTest::keyClick(help, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), combo("InLumpInv"));
 
