@@ -9,6 +9,25 @@ struct ReportFont {
 };
 // Indexed by PrinterFontChoice; choice 0 keeps the printer's standard font.
 constexpr ReportFont ReportFonts[4] = {{0, 53}, {10, 63}, {11, 56}, {12, 51}};
+
+// The lines of a text kept for a report: each line end (CR LF or LF) ends a line, a last line
+// without one is a line too, and a text that ends with a line end has nothing after it.
+QStringList textLines(const QString& text) {
+    if (text.isEmpty()) {
+        return {};
+    }
+    QStringList lines = text.split(u'\n');
+    if (lines.size() > 1 && lines.back().isEmpty()) {
+        lines.removeLast();
+    }
+    for (QString& line : lines) {
+        if (line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+    }
+    return lines;
+}
+
 } // namespace
 
 ReportFontChoice reportFontFor(int choice) {
@@ -41,18 +60,7 @@ void EndReport(PrinterDevice& printer) {
 }
 
 void printTextBlock(PrinterDevice& printer, const QString& text) {
-    if (text.isEmpty()) {
-        return;
-    }
-    QStringList lines = text.split(u'\n');
-    // A text that ends with a line end has nothing after it.
-    if (lines.size() > 1 && lines.back().isEmpty()) {
-        lines.removeLast();
-    }
-    for (QString& line : lines) {
-        if (line.endsWith(u'\r')) {
-            line.chop(1);
-        }
+    for (const QString& line : textLines(text)) {
         printer.printLine(line);
     }
 }
@@ -81,6 +89,36 @@ void ReportPager::rowPrinted() {
     ++m_lines;
     if (m_lines >= program().LinesPerPage) {
         breakPage();
+    }
+}
+
+void ReportPager::printEntries(const QString& text) {
+    const QStringList lines = textLines(text);
+    // The footer takes two empty lines and the page number.
+    constexpr int FooterLines = 3;
+    const auto isRule = [](const QString& line) {
+        const QString bare = line.trimmed();
+        return !bare.isEmpty() && bare.count(u'_') == bare.size();
+    };
+    qsizetype start = 0;
+    while (start < lines.size()) {
+        qsizetype end = start;
+        while (end < lines.size() && !isRule(lines[end])) {
+            ++end;
+        }
+        while (end + 1 < lines.size() && lines[end + 1].trimmed().isEmpty()) {
+            ++end;
+        }
+        end = std::min(end, lines.size() - 1);
+        const int count = static_cast<int>(end - start + 1);
+        if (m_lines > 0 && m_lines + count > m_printer.linesPerPhysicalPage() - FooterLines) {
+            breakPage();
+        }
+        for (qsizetype i = start; i <= end; ++i) {
+            m_printer.printLine(lines[i]);
+        }
+        m_lines += count;
+        start = end + 1;
     }
 }
 

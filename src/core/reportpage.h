@@ -69,6 +69,11 @@ public:
     void rowPrinted();
     // Ends the page here and starts the next one with the headings.
     void breakPage();
+    // Prints a text kept for the report (lines ended by CR LF or LF) entry by entry: an entry
+    // is a run of lines up to and including its rule (a line of "_" characters) and the empty
+    // lines after it. An entry that would run past the paper's last line (less the footer)
+    // goes to the next page whole, after the footer and the headings.
+    void printEntries(const QString& text);
     int lines() const { return m_lines; }
 
 private:

@@ -94,25 +94,30 @@ void printPlanning(PrinterDevice& printer, const SavingsReportData& d) {
 
 void printComparisons(PrinterDevice& printer, const SavingsReportData& d) {
     const QString rule(77, u'_');
+    const QStringList headings{
+        QStringLiteral(
+            "Year Lump Sum   Annual     Interest Salary   Inflation   Total       Current"),
+        QStringLiteral(
+            "End  Investment Investment /Growth  Increase Rate(%)     Invested    Value")};
     printer.printLine();
     printer.printLineAt(30, savingsReportTitle(CalcModeFlag::SavingsComparisons));
     emptyLines(printer, 2);
-    printer.printLineAt(
-        2, QStringLiteral(
-               "Year Lump Sum   Annual     Interest Salary   Inflation   Total       Current"));
-    printer.printLineAt(
-        2, QStringLiteral(
-               "End  Investment Investment /Growth  Increase Rate(%)     Invested    Value"));
+    for (const QString& heading : headings) {
+        printer.printLineAt(2, heading);
+    }
     printer.printLineAt(2, rule);
     printer.printLine();
-    printTextBlock(printer, d.Block1);
+    // A comparison never splits across pages: one that would pass the paper's end starts the
+    // next page, under the headings.
+    constexpr PageRestart Restart{2, 7};
+    ReportPager(printer, headings, rule, 11, Restart).printEntries(d.Block1);
     if (!d.Block2.isEmpty()) {
         printer.newPage();
         SetReportFont(printer);
         emptyLines(printer, 2);
         printer.printLineAt(2, rule);
         printer.printLine();
-        printTextBlock(printer, d.Block2);
+        ReportPager(printer, headings, rule, 5, Restart).printEntries(d.Block2);
     }
 }
 
@@ -158,22 +163,28 @@ CompoundReportData CompoundReportData::fromState() {
 }
 
 void printCompoundReport(PrinterDevice& printer, const CompoundReportData& data) {
+    const QString rule(78, u'_');
+    const QStringList headings{
+        QStringLiteral(
+            "Term in          Cost of         Current or      Compounded at   Total Rate(%)"),
+        QStringLiteral(
+            " Years        Investment       Future Value     Annual Rate(%)     over Period")};
     printer.printLine(); // after the header line
     printer.printLineAt(27, compoundReportTitle());
     emptyLines(printer, 2);
-    printer.printLineAt(
-        2, QStringLiteral(
-               "Term in          Cost of         Current or      Compounded at   Total Rate(%)"));
-    printer.printLineAt(
-        2, QStringLiteral(
-               " Years        Investment       Future Value     Annual Rate(%)     over Period"));
-    printer.printLineAt(2, QString(78, u'_'));
-    printTextBlock(printer, data.Block1);
+    for (const QString& heading : headings) {
+        printer.printLineAt(2, heading);
+    }
+    printer.printLineAt(2, rule);
+    // An investment never splits across pages: one that would pass the paper's end starts the
+    // next page, under the headings.
+    constexpr PageRestart Restart{3, 8};
+    ReportPager(printer, headings, rule, 9, Restart).printEntries(data.Block1);
     if (!data.Block2.isEmpty()) {
         printer.newPage();
         SetReportFont(printer);
         emptyLines(printer, 3);
-        printTextBlock(printer, data.Block2);
+        ReportPager(printer, headings, rule, 4, Restart).printEntries(data.Block2);
     }
     EndReport(printer);
 }

@@ -73,6 +73,7 @@ private slots:
     void comparisonPages();
     void comparisonBlocksEmptiedAfterPrinting();
     void compoundGrowthReprints();
+    void compoundInvestmentsStayWhole();
 };
 
 void TestSavingsReport::planningAtLoad() {
@@ -264,6 +265,39 @@ void TestSavingsReport::compoundGrowthReprints() {
     QCOMPARE(pages[1].back(), rule);
     // The lines stay: printing again gives the same report.
     QCOMPARE(printed(CompoundReportData::fromState(), printCompoundReport), pages);
+}
+
+// At Courier New 12 points twelve named investments pass the paper's end: the last one starts
+// the next page whole, under the footer of the first and the headings.
+void TestSavingsReport::compoundInvestmentsStayWhole() {
+    resetProgram();
+    loadCompoundTables();
+    ProgramState& p = program();
+    p.PrinterFontChoice = 3;
+    for (int i = 1; i <= 12; ++i) {
+        publishCompound(
+            calculateCompound(CompoundInputs::fromState(QStringLiteral("Fund %1").arg(i))));
+    }
+    TextPrinter paper;
+    QVERIFY(paper.setFont(QStringLiteral("Courier New"), 12, false));
+    const int physical = paper.linesPerPhysicalPage();
+    const std::vector<QStringList> pages =
+        printed(CompoundReportData::fromState(), printCompoundReport);
+    QCOMPARE(pages.size(), std::size_t(2));
+    for (const QStringList& page : pages) {
+        QVERIFY(page.size() <= physical);
+        // Every name stands on the page of its figures.
+        for (qsizetype i = 0; i < page.size(); ++i) {
+            if (page[i].startsWith(QStringLiteral(" Fund "))) {
+                QVERIFY(i + 1 < page.size());
+                QVERIFY(page[i + 1].endsWith(u'%'));
+            }
+        }
+    }
+    QCOMPARE(pages[0].back(), QString(39, u' ') + "Page 1");
+    QVERIFY(pages[1].contains(
+        " Term in          Cost of         Current or      Compounded at   Total Rate(%)"));
+    QVERIFY(pages[1].contains(QStringLiteral(" Fund 12")));
 }
 
 QTEST_GUILESS_MAIN(TestSavingsReport)

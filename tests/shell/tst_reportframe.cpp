@@ -139,6 +139,30 @@ private slots:
                  (QStringList{"", "", "", "", " Heading", " ____", "", " row 2"}));
     }
 
+    // Entries kept for a report (lines up to a rule and the empty lines after it) never split
+    // across pages: on paper of 16 lines (13 before the footer) the third entry of 4 lines
+    // would end on line 14, so it starts the next page under the headings.
+    void entriesStayWhole() {
+        struct ShortPaper : TextPrinter {
+            int linesPerPhysicalPage() const override { return 16; }
+        } printer;
+        QString entries;
+        for (int e = 1; e <= 4; ++e) {
+            entries += QStringLiteral("\r\n entry %1\r\n figures\r\n ____ \r\n").arg(e);
+        }
+        ReportPager pager(printer, {"Heading"}, QStringLiteral("____"), 2, PageRestart{1, 5});
+        pager.printEntries(entries);
+        EndReport(printer);
+        QCOMPARE(printer.pages().size(), std::size_t(2));
+        const QStringList first = printer.pages()[0];
+        QCOMPARE(first.mid(0, 5), (QStringList{"", " entry 1", " figures", " ____ ", ""}));
+        QVERIFY(first.contains(" entry 2"));
+        QVERIFY(!first.contains(" entry 3"));
+        QCOMPARE(first.back(), QString(39, u' ') + "Page 1");
+        QCOMPARE(printer.pages()[1].mid(0, 8),
+                 (QStringList{"", "", " Heading", " ____", "", " entry 3", " figures", " ____ "}));
+    }
+
     void textBlocks_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
