@@ -92,33 +92,64 @@ void printPlanning(PrinterDevice& printer, const SavingsReportData& d) {
     printer.endLine();
 }
 
-void printComparisons(PrinterDevice& printer, const SavingsReportData& d) {
-    const QString rule(77, u'_');
-    const QStringList headings{
-        QStringLiteral(
-            "Year Lump Sum   Annual     Interest Salary   Inflation   Total       Current"),
-        QStringLiteral(
-            "End  Investment Investment /Growth  Increase Rate(%)     Invested    Value")};
-    printer.printLine();
-    printer.printLineAt(30, savingsReportTitle(CalcModeFlag::SavingsComparisons));
+// The layout of a report of entries kept while calculating (comparisons, investments): a
+// title, the column headings and rule, the first block of entries, and the second block on a
+// page of its own.
+struct BlocksLayout {
+    int titleColumn = 0;
+    QString title;
+    QStringList headings;
+    QString rule;
+    bool emptyAfterRule = false; // and the rule again on the second block's page
+    int firstPageLines = 0;      // counted before the first entry
+    int secondPageBlanks = 0;    // empty lines before the second block
+};
+
+// An entry never splits across pages: one that would pass the paper's end starts the next
+// page, under the headings.
+void printBlocks(PrinterDevice& printer, const BlocksLayout& layout, const QString& block1,
+                 const QString& block2) {
+    printer.printLineAt(layout.titleColumn, layout.title);
     emptyLines(printer, 2);
-    for (const QString& heading : headings) {
+    for (const QString& heading : layout.headings) {
         printer.printLineAt(2, heading);
     }
-    printer.printLineAt(2, rule);
-    printer.printLine();
-    // A comparison never splits across pages: one that would pass the paper's end starts the
-    // next page, under the headings.
-    constexpr PageRestart Restart{2, 7};
-    ReportPager(printer, headings, rule, 11, Restart).printEntries(d.Block1);
-    if (!d.Block2.isEmpty()) {
+    printer.printLineAt(2, layout.rule);
+    if (layout.emptyAfterRule) {
+        printer.printLine();
+    }
+    const int headingLines = static_cast<int>(layout.headings.size()) + 2;
+    const PageRestart restart{layout.secondPageBlanks, 1 + layout.secondPageBlanks + headingLines};
+    ReportPager(printer, layout.headings, layout.rule, layout.firstPageLines, restart)
+        .printEntries(block1);
+    if (!block2.isEmpty()) {
         printer.newPage();
         SetReportFont(printer);
-        emptyLines(printer, 2);
-        printer.printLineAt(2, rule);
-        printer.printLine();
-        ReportPager(printer, headings, rule, 5, Restart).printEntries(d.Block2);
+        emptyLines(printer, layout.secondPageBlanks);
+        if (layout.emptyAfterRule) {
+            printer.printLineAt(2, layout.rule);
+            printer.printLine();
+        }
+        const int lines = 1 + layout.secondPageBlanks + (layout.emptyAfterRule ? 2 : 0);
+        ReportPager(printer, layout.headings, layout.rule, lines, restart).printEntries(block2);
     }
+}
+
+void printComparisons(PrinterDevice& printer, const SavingsReportData& d) {
+    printer.printLine();
+    printBlocks(
+        printer,
+        {.titleColumn = 30,
+         .title = savingsReportTitle(CalcModeFlag::SavingsComparisons),
+         .headings = {QStringLiteral("Year Lump Sum   Annual     Interest Salary   Inflation   "
+                                     "Total       Current"),
+                      QStringLiteral("End  Investment Investment /Growth  Increase Rate(%)     "
+                                     "Invested    Value")},
+         .rule = QString(77, u'_'),
+         .emptyAfterRule = true,
+         .firstPageLines = 11,
+         .secondPageBlanks = 2},
+        d.Block1, d.Block2);
 }
 
 } // namespace
@@ -163,28 +194,18 @@ CompoundReportData CompoundReportData::fromState() {
 }
 
 void printCompoundReport(PrinterDevice& printer, const CompoundReportData& data) {
-    const QString rule(78, u'_');
-    const QStringList headings{
-        QStringLiteral(
-            "Term in          Cost of         Current or      Compounded at   Total Rate(%)"),
-        QStringLiteral(
-            " Years        Investment       Future Value     Annual Rate(%)     over Period")};
     printer.printLine(); // after the header line
-    printer.printLineAt(27, compoundReportTitle());
-    emptyLines(printer, 2);
-    for (const QString& heading : headings) {
-        printer.printLineAt(2, heading);
-    }
-    printer.printLineAt(2, rule);
-    // An investment never splits across pages: one that would pass the paper's end starts the
-    // next page, under the headings.
-    constexpr PageRestart Restart{3, 8};
-    ReportPager(printer, headings, rule, 9, Restart).printEntries(data.Block1);
-    if (!data.Block2.isEmpty()) {
-        printer.newPage();
-        SetReportFont(printer);
-        emptyLines(printer, 3);
-        ReportPager(printer, headings, rule, 4, Restart).printEntries(data.Block2);
-    }
+    printBlocks(printer,
+                {.titleColumn = 27,
+                 .title = compoundReportTitle(),
+                 .headings = {QStringLiteral("Term in          Cost of         Current or      "
+                                             "Compounded at   Total Rate(%)"),
+                              QStringLiteral(" Years        Investment       Future Value     "
+                                             "Annual Rate(%)     over Period")},
+                 .rule = QString(78, u'_'),
+                 .emptyAfterRule = false,
+                 .firstPageLines = 9,
+                 .secondPageBlanks = 3},
+                data.Block1, data.Block2);
     EndReport(printer);
 }
