@@ -285,6 +285,32 @@ QString formatNumber(Currency value, QStringView pattern) {
     return layOut(d, parsePattern(pattern));
 }
 
+namespace {
+
+template <class T> QString shortestPlain(T value) {
+    if (!std::isfinite(value)) {
+        return formatNumber(static_cast<double>(value), u"");
+    }
+    if (value == 0) {
+        return QStringLiteral("0");
+    }
+    // The longest is a subnormal double: "-0." and 323 zeros before its last digits.
+    std::array<char, 400> text{};
+    const auto r =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    return QString::fromLatin1(text.data(), r.ptr - text.data());
+}
+
+} // namespace
+
+QString plainNumber(double value) {
+    return shortestPlain(value);
+}
+
+QString plainNumber(float value) {
+    return shortestPlain(value);
+}
+
 QString RightJustify(const QString& text, int width) {
     if (width <= 0) {
         return {};

@@ -81,7 +81,7 @@ EditorHeader editorHeader() {
     const TrendState& t = trend();
     EditorHeader h;
     h.title = t.DatabaseTitle;
-    h.factor = plainNumberText(t.EarningsFactor);
+    h.factor = plainNumber(t.EarningsFactor);
     for (int i = 1; i <= MaxEarningsRows && i < t.EarningsTable.rows(); ++i) {
         const auto box = static_cast<std::size_t>(i - 1);
         h.years[box] = formatNumber(t.EarningsTable.at(i, EarningsYear), u"####");

@@ -88,8 +88,3 @@ AveratiosUpdate ClearTrendResults();
 AveratiosUpdate SetPeriodCaptions(int periodMode, int recordCount);
 // The same for PeriodMode and RecordCount.
 AveratiosUpdate SetPeriodCaptions();
-
-// Numbers joined into captions: the shortest plain decimal text, no grouping, no exponent
-// (10, 12.5, 2000).
-QString plainNumberText(double value);
-QString plainNumberText(float value);

@@ -14,6 +14,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -234,6 +235,46 @@ private slots:
         for (std::size_t i = 0; i < after.records.size(); ++i) {
             QCOMPARE(after.records[i].date, before.records[i].date);
             QCOMPARE(after.records[i].value, before.records[i].value);
+        }
+    }
+
+    // Files whose numbers a short written form would change: each reopens after a save with
+    // every number the same as before.
+    void fixturesSaveAndReopenUnchanged_data() {
+        QTest::addColumn<QString>("path");
+        const QDir fixtures(QStringLiteral(ORVALEN_TEST_DATA "/roundtrip"));
+        const QStringList names = fixtures.entryList({QStringLiteral("*.orv")}, QDir::Files);
+        QVERIFY(names.size() >= 5);
+        for (const QString& name : names) {
+            QTest::newRow(qPrintable(name)) << fixtures.filePath(name);
+        }
+    }
+
+    void fixturesSaveAndReopenUnchanged() {
+        QFETCH(QString, path);
+        setUpTrend({});
+        openTrendDatabase(path);
+        const TrendFileData before = trendFileDataFromState();
+        TempProgramDir dir;
+        const QString saved = dir.filePath(QStringLiteral("Saved.orv"));
+        QCOMPARE(int(saveTrendDatabase(saved)), 0);
+
+        setUpTrend({});
+        const CaughtFailure reopened = failureOf([&] { openTrendDatabase(saved); });
+        QVERIFY2(!reopened.raised, qPrintable(dir.read(QStringLiteral("Saved.orv"))));
+        const TrendFileData after = trendFileDataFromState();
+        // Seventeen (nine) significant digits tell every double (single) apart.
+        const auto digits = [](double value) { return QString::number(value, 'g', 17); };
+        QCOMPARE(QString::number(after.factor, 'g', 9), QString::number(before.factor, 'g', 9));
+        QCOMPARE(after.earnings.size(), before.earnings.size());
+        for (std::size_t i = 0; i < after.earnings.size(); ++i) {
+            QCOMPARE(digits(after.earnings[i].first), digits(before.earnings[i].first));
+            QCOMPARE(digits(after.earnings[i].second), digits(before.earnings[i].second));
+        }
+        QCOMPARE(after.records.size(), before.records.size());
+        for (std::size_t i = 0; i < after.records.size(); ++i) {
+            QCOMPARE(after.records[i].date, before.records[i].date);
+            QCOMPARE(digits(after.records[i].value), digits(before.records[i].value));
         }
     }
 
