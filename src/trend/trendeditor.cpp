@@ -41,6 +41,22 @@ void putRecord(int row, const QDate& date, double value) {
     records.at(row, RecordValue) = Cell(value);
 }
 
+// The value of the entry row: the value typed, or, while a correction's value box still shows
+// the record's own value, that value whole (one read from a file may have more decimals than
+// can be typed, or more digits than the box shows of a typed one).
+double enteredValue(const QString& valueText) {
+    const TrendState& t = trend();
+    const int s = t.SelectedRecord;
+    if (t.EditMode == 1 && s >= 1 && s <= t.RecordCount) {
+        const Cell& own = t.TrendRecords.at(s, RecordValue);
+        const std::optional<double> value = readRecordValue(own);
+        if (value && valueText == editedValueText(own)) {
+            return *value;
+        }
+    }
+    return truncatedValue(valueText);
+}
+
 // Message 10 when `date` is later than record 1's date.
 EditorOutcome laterThanNewest(const QDate& date) {
     if (trend().RecordCount < 1) {
@@ -112,7 +128,7 @@ int recordCapacity() {
 
 EditorOutcome addRecordClicked(const QString& dateText, const QString& valueText) {
     TrendState& t = trend();
-    const double value = truncatedValue(valueText);
+    const double value = enteredValue(valueText);
     if (value == 0.0) {
         return message(20);
     }

@@ -36,10 +36,11 @@ int recordCapacity();
 // accept (the box goes back to the proposed date; a correction or insertion ends); 10 with
 // record 1's date when a corrected or inserted date is later than it (the edit ends); 48 when
 // the database is full (nothing is written). Adding sets TrendModified to 1; correcting and
-// inserting leave it. Raises RunTimeFailure with message 19 and the value when the value of
-// record 1 is not a number (nothing is added), with message 23 when the sort that ends a
-// correction or insertion fails (the edit has ended), and plain for any other failure; after a
-// failure the window ends the edit with editAbandoned().
+// inserting leave it. A correction whose value box still shows the record's value keeps that
+// value exactly. Raises RunTimeFailure with message 19 and the value when the value of record 1
+// is not a number (nothing is added), with message 23 when the sort that ends a correction or
+// insertion fails (the edit has ended), and plain for any other failure; after a failure the
+// window ends the edit with editAbandoned().
 EditorOutcome addRecordClicked(const QString& dateText, const QString& valueText);
 
 // After a failure while adding, correcting or inserting: adding mode again, the hidden buttons

@@ -64,6 +64,14 @@ QString fieldText(const Cell& field) {
     return field.toText();
 }
 
+QString editedValueText(const Cell& field) {
+    if (field.isEmpty() || field.isText()) {
+        return fieldText(field);
+    }
+    const std::optional<double> value = readRecordValue(field);
+    return value ? plainNumber(*value) : fieldText(field);
+}
+
 double truncatedValue(const QString& text) {
     const qsizetype point = text.indexOf(u'.');
     if (point < 0) {

@@ -8,9 +8,11 @@
 #include "trend/editorview.h"
 #include "trend/recordchoice.h"
 #include "trend/trendeditor.h"
+#include "trend/trendfile.h"
 #include "trend/trendrecords.h"
 #include "trend/trendstate.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -206,6 +208,30 @@ private slots:
         QCOMPARE(int(trend().EditMode), 0);
         QCOMPARE(int(trend().SelectedRecord), 0);
         QCOMPARE(int(trend().TrendModified), 0);
+    }
+
+    // A correction of the date alone keeps the value whole, however many digits it has: the
+    // value box shows it in full, and a value left as shown is not cut to two decimals.
+    void correctedDateKeepsTheValue_data() {
+        QTest::addColumn<QString>("path");
+        const QDir fixtures(QStringLiteral(ORVALEN_TEST_DATA "/roundtrip"));
+        for (const QString& name : fixtures.entryList({QStringLiteral("*.orv")}, QDir::Files)) {
+            QTest::newRow(qPrintable(name)) << fixtures.filePath(name);
+        }
+    }
+
+    void correctedDateKeepsTheValue() {
+        QFETCH(QString, path);
+        openTrendDatabase(path);
+        const double value = trend().TrendRecords.at(1, RecordValue).toDouble();
+        const EditorOutcome chosen = choose(0, QStringLiteral("1"));
+        QVERIFY(!chosen.inValue.contains(u'e'));
+        const EditorOutcome o = addRecordClicked(shortDate(2001, 3, 9), chosen.inValue);
+        QCOMPARE(int(o.message), 0);
+        QCOMPARE(dateOf(1), QDate(2001, 3, 9));
+        // Seventeen significant digits tell every double apart.
+        QCOMPARE(QString::number(trend().TrendRecords.at(1, RecordValue).toDouble(), 'g', 17),
+                 QString::number(value, 'g', 17));
     }
 
     void laterThanRecordOneIsRefused_data() {
