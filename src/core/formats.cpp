@@ -1,5 +1,6 @@
 #include "core/formats.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -283,6 +284,19 @@ QString formatNumber(Currency value, QStringView pattern) {
     Decimal d;
     decimalOf(value, d);
     return layOut(d, parsePattern(pattern));
+}
+
+double shownValue(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return value;
+    }
+    Pattern p;
+    p.point = true;
+    p.maxDecimals = std::clamp(decimals, 0, MaxDecimals);
+    p.minDecimals = p.maxDecimals;
+    Decimal d;
+    decimalOf(value, d);
+    return readNumber(layOut(d, p));
 }
 
 namespace {

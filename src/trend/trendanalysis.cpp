@@ -116,8 +116,9 @@ Figures compute(const TrendInputs& in) {
         }
         f.changes[row] = Currency::fromDouble(change).toDouble();
     }
-    const double a2 = f.periodAverages[0];
-    const double a8 = f.periodAverages[3];
+    // The averages as the window shows them: two that look equal are equal.
+    const double a2 = shownValue(f.periodAverages[0], 2);
+    const double a8 = shownValue(f.periodAverages[3], 2);
     if (a2 > a8) {
         f.verdict = QStringLiteral("Upswing");
     }
@@ -127,7 +128,7 @@ Figures compute(const TrendInputs& in) {
     if (a2 == a8) {
         f.verdict = QStringLiteral("Sideways");
     }
-    if (a8 == 0.0) {
+    if (f.periodAverages[3] == 0.0) {
         f.verdict = QStringLiteral("Need 8 Points");
     }
     return f;
@@ -217,7 +218,10 @@ void ComputeTrendResults(const TrendInputs& in, AveratiosUpdate& u) {
         }
     }
 
-    if (f.pot && *f.pot < 0.0) {
+    // The potential as the window shows it, in hundredths of a percent: one shown as .00% is
+    // neither a rise nor a drop.
+    const double shownPot = f.pot ? shownValue(*f.pot, 4) : 0.0;
+    if (shownPot < 0.0) {
         u.potentialColour = LabelColour::Red;
     }
     u.set(QStringLiteral("Label17"), shown(f.pot, u"###.00%"));
@@ -225,8 +229,8 @@ void ComputeTrendResults(const TrendInputs& in, AveratiosUpdate& u) {
     if (f.pe) {
         const double pot = *f.pot;
         QString direction =
-            pot > 0.0 ? QStringLiteral(" Could Rise to:") : QStringLiteral(" Could Drop to:");
-        if (pot == 0.0) {
+            shownPot > 0.0 ? QStringLiteral(" Could Rise to:") : QStringLiteral(" Could Drop to:");
+        if (shownPot == 0.0) {
             direction = QStringLiteral(" Could Remain at:");
         }
         const double target = f.last + pot * f.last;
