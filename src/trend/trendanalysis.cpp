@@ -174,6 +174,16 @@ TrendInputs TrendInputs::fromState() {
 void ComputeTrendResults(const TrendInputs& in, AveratiosUpdate& u) {
     const int n = static_cast<int>(in.values.size());
     if (n <= 1) {
+        // Too few records for a figure: the title over blank figures and captions, never the
+        // figures of the database shown before.
+        const AveratiosUpdate blank = ClearTrendResults(n, in.currencySymbol);
+        u.texts.insert(u.texts.end(), blank.texts.begin(), blank.texts.end());
+        u.set(QStringLiteral("Label42"), AnnualEarnings);
+        for (const QString& control : ChangeCaptionLabels) {
+            u.set(control, QString());
+        }
+        u.set(QStringLiteral("Label10"), QString());
+        u.potentialColour = LabelColour::WindowText;
         u.set(QStringLiteral("Label2"), in.title);
         return;
     }

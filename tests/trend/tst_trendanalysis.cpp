@@ -175,11 +175,29 @@ private slots:
         QTEST(int(u.potentialColour), "colour");
     }
 
-    void oneRecordWritesOnlyTheTitle() {
-        const AveratiosUpdate u = ComputeTrendResults(inputs({25}, {2000, 1}));
-        QCOMPARE(u.texts.size(), std::size_t{1});
-        QCOMPARE(u.text(QStringLiteral("Label2")), QStringLiteral("Growth Fund"));
-        QCOMPARE(int(u.potentialColour), int(LabelColour::Unchanged));
+    // Too few records for a figure: the title over blank figures and captions, whatever the
+    // window showed before.
+    void tooFewRecordsLeaveTheFiguresBlank_data() {
+        QTest::addColumn<QList<double>>("values");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("no record") << QList<double>{} << "0 Weeks (All)";
+        QTest::newRow("one record") << QList<double>{25} << "1 Weeks (All)";
+    }
+
+    void tooFewRecordsLeaveTheFiguresBlank() {
+        QFETCH(QList<double>, values);
+        QFETCH(QString, count);
+        const AveratiosUpdate u = ComputeTrendResults(inputs(values, {2000, 1, 1999, 0.8}, 12.0F));
+        const QStringList expected = {
+            "Label2=Growth Fund", "Label11= ",  "Label53= ",  "Label16= ",
+            "Label41=  ",         "Label27=",   "Label22=  ", "Label17=",
+            "Label49=",           "Label50=  ", "Label10=",   "Label42= Annual Earnings ",
+            "Label43=$  ",        "Label23=",   "Label24=",   "Label52=" + count};
+        for (const QString& e : expected) {
+            const QString control = e.section(u'=', 0, 0);
+            QCOMPARE(control + u'=' + u.text(control), e);
+        }
+        QCOMPARE(int(u.potentialColour), int(LabelColour::WindowText));
     }
 
     // A failure stops the computation: the title is written, nothing else, and message 27
