@@ -5,6 +5,9 @@
 #include "trend/trendrecords.h"
 #include "trend/trendstate.h"
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 constexpr int Backspace = 8;
@@ -60,6 +63,23 @@ QString commitEarnings(int row, const QString& text) {
     const double earnings = checked::finite(readNumber(text));
     trend().EarningsTable.at(row, EarningsPerShare) = earnings;
     return formatNumber(earnings, u"###,,###.00");
+}
+
+std::optional<float> factorOf(const QString& text) {
+    const double factor = readNumber(text);
+    if (!std::isfinite(factor) || std::fabs(factor) > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<float>(factor);
+}
+
+QString commitFactor(const QString& text) {
+    const std::optional<float> factor = factorOf(text);
+    if (!factor) {
+        throw RunTimeFailure("factor beyond a single");
+    }
+    trend().EarningsFactor = *factor;
+    return plainNumber(*factor);
 }
 
 std::optional<QDate> enteredDate(const QString& text) {

@@ -31,6 +31,12 @@ QString commitTitle(const QString& text);
 QString commitEarningsYear(int row, const QString& text);
 QString commitEarnings(int row, const QString& text);
 
+// The factor a text of TEFName stands for; nothing when a single cannot hold it.
+std::optional<float> factorOf(const QString& text);
+// Leaving TEFName after an entry: EarningsFactor becomes the number typed; returns the text
+// shown. Raises RunTimeFailure, keeping the factor, for a number a single cannot hold.
+QString commitFactor(const QString& text);
+
 // Leaving InDate: a date the program accepts is shown in short-date form; anything else
 // resets the box to the proposed date with message 30.
 struct DateCommit {

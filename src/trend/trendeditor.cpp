@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -182,9 +181,8 @@ EditorOutcome DeleteRec() {
 
 void CompactEarnings(const QString& factorText) {
     TrendState& t = trend();
-    const double factor = readNumber(factorText);
-    if (std::isfinite(factor) && std::fabs(factor) <= std::numeric_limits<float>::max()) {
-        t.EarningsFactor = static_cast<float>(factor);
+    if (const std::optional<float> factor = factorOf(factorText)) {
+        t.EarningsFactor = *factor;
     }
     BoundedTable<double>& e = t.EarningsTable;
     int kept = 0;

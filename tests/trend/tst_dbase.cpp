@@ -221,6 +221,25 @@ private slots:
         QCOMPARE(windows().loaded(WindowId::Dbase), nullptr);
     }
 
+    // A factor typed is kept once its box is left: adding a record, which shows the header
+    // again, keeps it, and the ratios use it. One no single can hold is refused.
+    void factorKeptOnceLeft() {
+        monthOfRecords();
+        type("TEFName", QStringLiteral("25"));
+        leaveTo("InValue");
+        QTest::keyClicks(line("InValue"), QStringLiteral("7"));
+        click("AddRecord");
+        QCOMPARE(int(trend().RecordCount), 6);
+        QCOMPARE(line("TEFName")->text(), QStringLiteral("25"));
+        QCOMPARE(trend().EarningsFactor, 25.0F);
+
+        type("TEFName", QString(45, u'9'));
+        QCOMPARE(messageShownBy([&] { leaveTo("InValue"); }),
+                 QStringLiteral("Wrong or missing entry, try again."));
+        QCOMPARE(line("TEFName")->text(), QStringLiteral("25"));
+        QCOMPARE(trend().EarningsFactor, 25.0F);
+    }
+
     // An older date added stays record 1 until the menu's sort moves it.
     void sortAnOlderRecord() {
         monthOfRecords();

@@ -3,6 +3,7 @@
 
 #include "core/dates.h"
 #include "support/caughtfailure.h"
+#include "support/caughtfailure.h"
 #include "support/trendfixtures.h"
 #include "trend/editorview.h"
 #include "trend/trendstate.h"
@@ -59,6 +60,29 @@ private slots:
         QCOMPARE(trend().EarningsTable.at(2, EarningsYear), 1999.0);
         QCOMPARE(trend().EarningsTable.at(2, EarningsPerShare), 1234.5);
         QVERIFY_THROWS_EXCEPTION(RunTimeFailure, commitEarnings(6, QStringLiteral("1")));
+    }
+
+    // The factor is stored when its box is left; one no single can hold is refused and the
+    // factor kept.
+    void factorBox_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<float>("factor");
+        QTest::newRow("digits") << "25" << false << "25" << 25.0F;
+        QTest::newRow("eight digits") << "12345678" << false << "12345678" << 12345678.0F;
+        QTest::newRow("decimals pasted") << "13.333333" << false << "13.333333" << 13.333333F;
+        QTest::newRow("empty box") << "" << false << "0" << 0.0F;
+        QTest::newRow("45 nines") << QString(45, u'9') << true << "" << 10.0F;
+    }
+
+    void factorBox() {
+        QFETCH(QString, typed);
+        QFETCH(bool, refused);
+        QString shown;
+        QCOMPARE(failureOf([&] { shown = commitFactor(typed); }).raised, refused);
+        QTEST(shown, "shown");
+        QTEST(trend().EarningsFactor, "factor");
     }
 
     void dateBox_data() {
