@@ -62,7 +62,11 @@ QString commitEarnings(int row, const QString& text) {
     checkEarningsRow(row);
     const double earnings = checked::finite(readNumber(text));
     trend().EarningsTable.at(row, EarningsPerShare) = earnings;
-    return formatNumber(earnings, u"###,,###.00");
+    return earningsText(earnings);
+}
+
+QString earningsText(double earnings) {
+    return earnings == 0.0 ? QString() : formatNumber(earnings, u"###,,###.00");
 }
 
 std::optional<float> factorOf(const QString& text) {
@@ -105,7 +109,7 @@ EditorHeader editorHeader() {
     for (int i = 1; i <= MaxEarningsRows && i < t.EarningsTable.rows(); ++i) {
         const auto box = static_cast<std::size_t>(i - 1);
         h.years[box] = formatNumber(t.EarningsTable.at(i, EarningsYear), u"####");
-        h.earnings[box] = formatNumber(t.EarningsTable.at(i, EarningsPerShare), u"###,,###.00");
+        h.earnings[box] = earningsText(t.EarningsTable.at(i, EarningsPerShare));
     }
     return h;
 }

@@ -27,9 +27,13 @@ KeyVerdict dateKey(int keyCode);
 // returns the text the box shows.
 QString commitTitle(const QString& text);
 // Leaving a year or earnings box of row 1..5 after an entry: the field of EarningsTable
-// becomes the number read from the text; returns the text shown ("####", "###,,###.00").
+// becomes the number read from the text; returns the text shown ("####", "###,,###.00", an
+// empty box for no earnings). Raises RunTimeFailure, keeping the field, for a number beyond
+// a double.
 QString commitEarningsYear(int row, const QString& text);
 QString commitEarnings(int row, const QString& text);
+// The earnings box's text for `earnings`: "###,,###.00", empty for none (0).
+QString earningsText(double earnings);
 
 // The factor a text of TEFName stands for; nothing when a single cannot hold it.
 std::optional<float> factorOf(const QString& text);

@@ -240,6 +240,26 @@ private slots:
         QCOMPARE(trend().EarningsFactor, 25.0F);
     }
 
+    // Earnings boxes without earnings are empty, as the year boxes are.
+    void emptyEarningsBoxes() {
+        openEditor();
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(line(qPrintable(QStringLiteral("InEarnTxt%1").arg(i)))->text(), QString());
+        }
+        click("Exitbut");
+        openFile(database(QStringLiteral("Earned.orv"), "1,1,\"Earned\",10\r\n"
+                                                        "2000,1.5\r\n"
+                                                        "1,#2001-03-30#,1\r\n"));
+        click("OpenDbase");
+        switchTo(WindowId::Dbase);
+        QCOMPARE(line("InEarnTxt0")->text(), QStringLiteral("1.50"));
+        QCOMPARE(line("InEarnTxt1")->text(), QString());
+        respondClick(QStringLiteral("AllNo"));
+        click("NewFile");
+        QCOMPARE(line("InDatext0")->text(), QString());
+        QCOMPARE(line("InEarnTxt0")->text(), QString());
+    }
+
     // An older date added stays record 1 until the menu's sort moves it.
     void sortAnOlderRecord() {
         monthOfRecords();
