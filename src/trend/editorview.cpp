@@ -47,21 +47,21 @@ KeyVerdict dateKey(int keyCode) {
 QString commitTitle(const QString& text) {
     QString title = text;
     title.remove(u'"');
-    trend().DatabaseTitle = title;
+    storeChange(trend().DatabaseTitle, title);
     return title;
 }
 
 QString commitEarningsYear(int row, const QString& text) {
     checkEarningsRow(row);
     const double year = checked::finite(readNumber(text));
-    trend().EarningsTable.at(row, EarningsYear) = year;
+    storeChange(trend().EarningsTable.at(row, EarningsYear), year);
     return formatNumber(year, u"####");
 }
 
 QString commitEarnings(int row, const QString& text) {
     checkEarningsRow(row);
     const double earnings = checked::finite(readNumber(text));
-    trend().EarningsTable.at(row, EarningsPerShare) = earnings;
+    storeChange(trend().EarningsTable.at(row, EarningsPerShare), earnings);
     return earningsText(earnings);
 }
 
@@ -82,7 +82,7 @@ QString commitFactor(const QString& text) {
     if (!factor) {
         throw RunTimeFailure("factor beyond a single");
     }
-    trend().EarningsFactor = *factor;
+    storeChange(trend().EarningsFactor, *factor);
     return plainNumber(*factor);
 }
 

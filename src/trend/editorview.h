@@ -23,6 +23,9 @@ KeyVerdict factorKey(int keyCode);
 // InDate: digits, ".", "-", "/" and Backspace.
 KeyVerdict dateKey(int keyCode);
 
+// What the boxes store counts as a change of the database (TrendModified 1) when it differs
+// from what was there.
+
 // Leaving DBName: DatabaseTitle becomes the text without any double quote (a pasted one);
 // returns the text the box shows.
 QString commitTitle(const QString& text);

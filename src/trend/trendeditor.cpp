@@ -38,6 +38,7 @@ void putRecord(int row, const QDate& date, double value) {
     Table& records = trend().TrendRecords;
     records.at(row, RecordDate) = Cell(Dates::toShortDate(date));
     records.at(row, RecordValue) = Cell(value);
+    trend().TrendModified = 1;
 }
 
 // The value of the entry row: the value typed, or, while a correction's value box still shows
@@ -73,7 +74,6 @@ EditorOutcome addRecord(const QDate& date, double value) {
     if (t.RecordCount >= recordCapacity()) {
         return message(48);
     }
-    t.TrendModified = 1;
     if (t.RecordCount >= 1) {
         const Cell& newest = t.TrendRecords.at(1, RecordValue);
         if (!readRecordValue(newest)) {
@@ -172,6 +172,7 @@ EditorOutcome DeleteRec() {
     }
     if (s >= 1 && s <= t.RecordCount) {
         t.TrendRecords.at(s, RecordDate) = Cell(DeletionDate);
+        t.TrendModified = 1;
     }
     SortTrendRecords();
     EditorOutcome o;
@@ -182,7 +183,7 @@ EditorOutcome DeleteRec() {
 void CompactEarnings(const QString& factorText) {
     TrendState& t = trend();
     if (const std::optional<float> factor = factorOf(factorText)) {
-        t.EarningsFactor = *factor;
+        storeChange(t.EarningsFactor, *factor);
     }
     BoundedTable<double>& e = t.EarningsTable;
     int kept = 0;
@@ -191,15 +192,15 @@ void CompactEarnings(const QString& factorText) {
         const double earnings = e.at(i, EarningsPerShare);
         if (year != 0.0 && earnings != 0.0) {
             ++kept;
-            e.at(kept, EarningsYear) = year;
-            e.at(kept, EarningsPerShare) = earnings;
+            storeChange(e.at(kept, EarningsYear), year);
+            storeChange(e.at(kept, EarningsPerShare), earnings);
         }
     }
     for (int i = kept + 1; i <= MaxEarningsRows; ++i) {
-        e.at(i, EarningsYear) = 0.0;
-        e.at(i, EarningsPerShare) = 0.0;
+        storeChange(e.at(i, EarningsYear), 0.0);
+        storeChange(e.at(i, EarningsPerShare), 0.0);
     }
-    t.EarningsCount = static_cast<std::int16_t>(kept);
+    storeChange(t.EarningsCount, static_cast<std::int16_t>(kept));
 }
 
 void deleteAllRecords() {

@@ -106,6 +106,9 @@ void SortTrendRecords() {
     std::stable_sort(order.begin(), order.end(), [&dates](int a, int b) {
         return dates[static_cast<std::size_t>(a - 1)] > dates[static_cast<std::size_t>(b - 1)];
     });
+    if (!std::is_sorted(order.begin(), order.end())) {
+        t.TrendModified = 1;
+    }
     std::vector<Cell> dateCells;
     std::vector<Cell> valueCells;
     dateCells.reserve(order.size());
@@ -125,6 +128,7 @@ void SortTrendRecords() {
             t.TrendRecords.at(n, f) = Cell();
         }
         --t.RecordCount;
+        t.TrendModified = 1;
     }
 }
 

@@ -44,7 +44,8 @@ double truncatedValue(const QString& text);
 void renumberTrendRecords();
 
 // Sorts rows 1..RecordCount newest first; records of the same date keep their order. Then
-// renumbers, and drops the last record when it carries the deletion date. Raises
+// renumbers, and drops the last record when it carries the deletion date. A record moved or
+// dropped sets TrendModified. Raises
 // RunTimeFailure with message 23 ("Cannot sort file."), changing nothing, when a date cannot be
 // read.
 void SortTrendRecords();

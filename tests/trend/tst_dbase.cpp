@@ -260,6 +260,48 @@ private slots:
         QCOMPARE(line("InEarnTxt0")->text(), QString());
     }
 
+    // Correcting, inserting and deleting a record are changes not yet saved: leaving the
+    // module asks question 3 first, as after adding one.
+    void editsAskBeforeLeaving_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("correct") << "CorInsDel0"
+                                 << "2";
+        QTest::newRow("insert") << "CorInsDel1"
+                                << "1";
+        QTest::newRow("delete") << "CorInsDel2"
+                                << "2";
+    }
+
+    void editsAskBeforeLeaving() {
+        QFETCH(QString, option);
+        QFETCH(QString, number);
+        monthOfRecords();
+        respondWith([&](QDialog& d) {
+            chooseOption(d, qPrintable(option));
+            auto* box = d.findChild<QLineEdit*>("CurVal");
+            if (box->text().isEmpty()) {
+                QTest::keyClicks(box, number);
+            }
+            QTest::mouseClick(d.findChild<QPushButton*>("Accept"), Qt::LeftButton);
+        });
+        click("CorrRecord");
+        if (label("InNew") != QStringLiteral("New")) {
+            type("InDate", QStringLiteral("2001-03-20"));
+            type("InValue", QStringLiteral("7"));
+            click("AddRecord");
+        }
+        QCOMPARE(label("InNew"), QStringLiteral("New"));
+        click("Exitbut");
+        switchTo(WindowId::Trendmenu);
+        respondClick(QStringLiteral("AllYes"));
+        click("ExitMenu");
+        QCOMPARE(shownDialogs().back().labels.value(0),
+                 QStringLiteral("Month.orv file in memory will be erased. Do you wish to go back "
+                                "and save it to Disk?."));
+        QVERIFY(shown(WindowId::Trendmenu));
+    }
+
     // An older date added stays record 1 until the menu's sort moves it.
     void sortAnOlderRecord() {
         monthOfRecords();

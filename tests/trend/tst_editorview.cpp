@@ -3,7 +3,6 @@
 
 #include "core/dates.h"
 #include "support/caughtfailure.h"
-#include "support/caughtfailure.h"
 #include "support/trendfixtures.h"
 #include "trend/editorview.h"
 #include "trend/trendstate.h"
@@ -84,6 +83,43 @@ private slots:
         QCOMPARE(failureOf([&] { shown = commitFactor(typed); }).raised, refused);
         QTEST(shown, "shown");
         QTEST(trend().EarningsFactor, "factor");
+    }
+
+    // What a box stores is a change not yet saved when it differs from what was there.
+    void storedChangesAreUnsaved_data() {
+        QTest::addColumn<int>("box"); // 0 title, 1 year, 2 earnings, 3 factor
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("modified");
+        QTest::newRow("title as it was") << 0 << "Growth Fund" << 0;
+        QTest::newRow("another title") << 0 << "Other Fund" << 1;
+        QTest::newRow("year as it was") << 1 << "2000" << 0;
+        QTest::newRow("another year") << 1 << "2001" << 1;
+        QTest::newRow("earnings as they were") << 2 << "1.45" << 0;
+        QTest::newRow("other earnings") << 2 << "1.5" << 1;
+        QTest::newRow("factor as it was") << 3 << "10" << 0;
+        QTest::newRow("another factor") << 3 << "25" << 1;
+    }
+
+    void storedChangesAreUnsaved() {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        setUpTrend({}, {{2000, 1.45}});
+        QCOMPARE(int(trend().TrendModified), 0);
+        switch (box) {
+        case 0:
+            commitTitle(typed);
+            break;
+        case 1:
+            commitEarningsYear(1, typed);
+            break;
+        case 2:
+            commitEarnings(1, typed);
+            break;
+        default:
+            commitFactor(typed);
+            break;
+        }
+        QTEST(int(trend().TrendModified), "modified");
     }
 
     void dateBox_data() {

@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(trendValues(), (std::vector<double>{10, 20, 40, 33.33, 50}));
         QCOMPARE(int(trend().EditMode), 0);
         QCOMPARE(int(trend().SelectedRecord), 0);
-        QCOMPARE(int(trend().TrendModified), 0);
+        QCOMPARE(int(trend().TrendModified), 1);
     }
 
     // A correction of the date alone keeps the value whole, however many digits it has: the
@@ -262,7 +262,7 @@ private slots:
         const EditorOutcome o = addRecordClicked(shortDate(2001, 3, 2), QStringLiteral("31"));
         QCOMPARE(int(o.message), 0);
         QCOMPARE(trendValues(), (std::vector<double>{10, 20, 30, 31, 40, 50}));
-        QCOMPARE(int(trend().TrendModified), 0);
+        QCOMPARE(int(trend().TrendModified), 1);
     }
 
     void deleteRecordThree() {
@@ -274,6 +274,7 @@ private slots:
         QCOMPARE(trendValues(), (std::vector<double>{10, 20, 40, 50}));
         QCOMPARE(trend().TrendRecords.at(4, RecordNumber).toDouble(), 4.0);
         QCOMPARE(int(trend().EditMode), 0);
+        QCOMPARE(int(trend().TrendModified), 1);
     }
 
     void deletingTheOnlyRecordProposesToday() {
