@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(printedPerPage, perPage);
         QCOMPARE(pages.back().back(),
                  recordLine(RightJustify(QString::number(records), 3),
-                            QDate(2001, 3, 16).addDays(-7 * (records - 1)), "1.00"));
+                            QDate(2001, 3, 16).addDays(-7LL * (records - 1)), "1.00"));
     }
 
     void record1000KeepsItsNumber() {
