@@ -91,6 +91,9 @@ private slots:
         QTest::newRow("no line end after the last line")
             << QByteArray("1,0,\"A\",10\r\n1,#2001-03-16#,3") << 1 << 3.0 << 10.0F;
         QTest::newRow("1000 records") << records(1000) << 1000 << 1.5 << 10.0F;
+        QTest::newRow("exponents, as earlier versions wrote large and small numbers")
+            << QByteArray("1,0,\"A\",1.234568e+07\r\n1,#2001-03-16#,1.5e+15\r\n") << 1 << 1.5e15
+            << 12345680.0F;
     }
 
     void readsAcceptedForms() {
