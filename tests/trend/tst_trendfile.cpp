@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTest>
+#include <limits>
 
 namespace {
 
@@ -279,6 +280,20 @@ private slots:
             QCOMPARE(after.records[i].date, before.records[i].date);
             QCOMPARE(digits(after.records[i].value), digits(before.records[i].value));
         }
+    }
+
+    // A thousand records of the longest plain numbers still make a file that opens again.
+    void longestNumbersFitAFile() {
+        const double longest = -std::numeric_limits<double>::denorm_min();
+        setUpTrend(weeklyRecords(1000, QDate(2001, 3, 16), {longest}));
+        TempProgramDir dir;
+        const QString path = dir.filePath(QStringLiteral("Longest.orv"));
+        QCOMPARE(int(saveTrendDatabase(path)), 0);
+        setUpTrend({});
+        QVERIFY(!failureOf([&] { openTrendDatabase(path); }).raised);
+        QCOMPARE(int(trend().RecordCount), 1000);
+        QCOMPARE(QString::number(trend().TrendRecords.at(1000, RecordValue).toDouble(), 'g', 17),
+                 QString::number(longest, 'g', 17));
     }
 
     void saveRefusals() {
