@@ -1,5 +1,6 @@
 #include "core/formats.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -283,6 +284,45 @@ QString formatNumber(Currency value, QStringView pattern) {
     Decimal d;
     decimalOf(value, d);
     return layOut(d, parsePattern(pattern));
+}
+
+double shownValue(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return value;
+    }
+    Pattern p;
+    p.point = true;
+    p.maxDecimals = std::clamp(decimals, 0, MaxDecimals);
+    p.minDecimals = p.maxDecimals;
+    Decimal d;
+    decimalOf(value, d);
+    return readNumber(layOut(d, p));
+}
+
+namespace {
+
+template <class T> QString shortestPlain(T value) {
+    if (!std::isfinite(value)) {
+        return formatNumber(static_cast<double>(value), u"");
+    }
+    if (value == 0) {
+        return QStringLiteral("0");
+    }
+    // The longest is a subnormal double: "-0." and 323 zeros before its last digits.
+    std::array<char, 400> text{};
+    const auto r =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    return QString::fromLatin1(text.data(), r.ptr - text.data());
+}
+
+} // namespace
+
+QString plainNumber(double value) {
+    return shortestPlain(value);
+}
+
+QString plainNumber(float value) {
+    return shortestPlain(value);
 }
 
 QString RightJustify(const QString& text, int width) {

@@ -30,6 +30,20 @@ QString formatNumber(double value, QStringView pattern);
 // The same for an amount, exactly from its four decimals.
 QString formatNumber(Currency value, QStringView pattern);
 
+// The value as a pattern with `decimals` decimals shows it (at most 40): 19.665 -> 19.67 and
+// 0.00004 -> 0 for two decimals. Figures that look equal on the screen compare equal this way.
+double shownValue(double value, int decimals);
+
+// The shortest plain text that reads back as the very same value: digits, a point only where
+// there are decimals, a leading zero below 1, "-" before a negative number, never grouping or
+// an exponent (0.1 + 0.2 -> "0.30000000000000004", 1e20 -> "100000000000000000000",
+// 0.000012 -> "0.000012"). Zero of either sign is "0". The single-precision form has the
+// digits of a single (13.333333f -> "13.333333"). A non-finite value shows as formatNumber()
+// shows it. Files store their numbers this way, and a value put back into a box for editing
+// is shown this way.
+QString plainNumber(double value);
+QString plainNumber(float value);
+
 // Returns a text of exactly `width` characters: right-aligned, padded with spaces on the left;
 // a longer text is cut to its leftmost `width` characters.
 QString RightJustify(const QString& text, int width);

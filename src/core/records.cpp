@@ -4,7 +4,6 @@
 #include "core/runtimefailure.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -134,13 +133,6 @@ std::optional<NumberText> splitNumber(QStringView text) {
 
 [[noreturn]] void fail(const char* what, int index) {
     throw RunTimeFailure(std::string(what) + " in field " + std::to_string(index + 1));
-}
-
-template <class T> QByteArray plainNumber(T value, int precision) {
-    std::array<char, 64> text{};
-    const auto r = std::to_chars(text.data(), text.data() + text.size(), value,
-                                 std::chars_format::general, precision);
-    return QByteArray(text.data(), static_cast<qsizetype>(r.ptr - text.data()));
 }
 
 } // namespace
@@ -314,7 +306,7 @@ RecordWriter& RecordWriter::number(double value) {
         m_ok = false;
         return *this;
     }
-    field(value == 0.0 ? QByteArray("0") : plainNumber(value, 15));
+    field(plainNumber(value).toLatin1());
     return *this;
 }
 
@@ -323,7 +315,7 @@ RecordWriter& RecordWriter::single(float value) {
         m_ok = false;
         return *this;
     }
-    field(value == 0.0f ? QByteArray("0") : plainNumber(value, 7));
+    field(plainNumber(value).toLatin1());
     return *this;
 }
 

@@ -69,11 +69,12 @@ private:
 // quotes so that they always read back: a double quote inside them is left out and a line
 // break becomes a blank (the program refuses the quote key wherever a text reaches a file, so
 // this only keeps a stray one from breaking the record). Numbers are
-// written plain with a point and a leading zero, in their shortest form: an amount with its
-// four decimals trimmed (100000, 10.125, 0.0833), a double with up to 15 significant digits, a
-// single with up to 7, very large or small ones with an exponent (1e+20). Dates are written as
-// #yyyy-mm-dd#. A value that has no such form (a non-finite number, an invalid date) is not
-// written and makes ok() false, so that a save refuses to replace the old file.
+// written plain with a point and a leading zero, never with an exponent, in the shortest form
+// that reads back as the same value: an amount with its four decimals trimmed (100000, 10.125,
+// 0.0833), a double or a single as plainNumber() writes it (0.30000000000000004, 12345678,
+// 100000000000000000000). Dates are written as #yyyy-mm-dd#. A value that has no such form (a
+// non-finite number, an invalid date) is not written and makes ok() false, so that a save refuses
+// to replace the old file.
 class RecordWriter {
 public:
     explicit RecordWriter(QIODevice& device) : m_device(device) {}

@@ -9,6 +9,7 @@
 #include "shell/changefnt.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
+#include "shell/elidedtext.h"
 #include "shell/mdicontainer.h"
 #include "shell/programdir.h"
 #include "shell/settingsfile.h"
@@ -117,12 +118,7 @@ void MenuMain::Form_Load() {
 
 void MenuMain::showUserName() {
     const QString& name = program().UserName;
-    // A name wider than the label ends in an ellipsis; the tooltip and the accessible name
-    // hold it whole.
-    m_myName->setText(
-        m_myName->fontMetrics().elidedText(name, Qt::ElideRight, m_myName->contentsRect().width()));
-    m_myName->setToolTip(name);
-    m_myName->setAccessibleName(name);
+    setElidedText(*m_myName, name);
     m_myName->setVisible(!name.isEmpty());
 }
 

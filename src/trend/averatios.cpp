@@ -5,6 +5,7 @@
 #include "shell/busypointer.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
+#include "shell/elidedtext.h"
 #include "shell/guarded.h"
 #include "shell/mdicontainer.h"
 #include "shell/optiongroup.h"
@@ -18,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +32,15 @@ QFont fixedPitch() {
     QFont fixed(QStringLiteral("Monospace"));
     fixed.setStyleHint(QFont::TypeWriter);
     return fixed;
+}
+
+// The width `label` takes to show `text` whole, frame and indent included.
+int widthFor(QLabel& label, const QString& text) {
+    const QString shown = label.text();
+    label.setText(text);
+    const int width = label.sizeHint().width();
+    label.setText(shown);
+    return width;
 }
 
 void setBackground(QWidget* widget, const QColor& colour) {
@@ -70,8 +81,9 @@ QLabel* Averatios::figure(const QString& name) {
     l->setFont(fixedPitch());
     l->setAutoFillBackground(true);
     setBackground(l, FigureBackground);
-    // A wider figure widens its column: no digit is ever cut.
-    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QString(10, u'0')));
+    // Every field fits a four-digit value; a wider figure widens its field, so no digit is cut.
+    l->setMinimumWidth(widthFor(*l, averatiosWidestFigure()));
+    l->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     return l;
 }
 
@@ -102,36 +114,74 @@ void Averatios::buildControls() {
     const Row ratios[] = {{"Label21", "Label22"}, {"Label10", "Label17"}, {"Label49", "Label50"},
                           {"Label42", "Label43"}, {"Label23", "Label24"}, {"Label44", "Label31"},
                           {"Label46", "Label32"}, {"Label47", "Label33"}};
+    // One grid at a fixed size: each caption column as wide as the longest caption it shows,
+    // so that no caption wraps and every row has the same height whatever the database; the
+    // room left stays at the right. A gap column sets the blocks apart.
     auto* blocks = new QGridLayout;
-    blocks->setHorizontalSpacing(twips(90));
+    blocks->setHorizontalSpacing(twips(45));
     blocks->setVerticalSpacing(twips(45));
     blocks->addWidget(m_labels[QStringLiteral("Label1")], 0, 0, 1, 2);
-    blocks->addWidget(m_labels[QStringLiteral("Label30")], 0, 4, 1, 2);
-    const auto place = [&](const Row* rows, int count, int column) {
-        for (int i = 0; i < count; ++i) {
+    blocks->addWidget(m_labels[QStringLiteral("Label30")], 0, 6, 1, 2);
+    for (const int gap : {2, 5}) {
+        blocks->addItem(new QSpacerItem(0, 0), 1, gap);
+    }
+    const std::vector<LabelText> captionTexts = averatiosLongestCaptions();
+    // Places a block's rows from `column` on; returns the captions that stand beside a figure
+    // and the width of the longest caption the block shows.
+    const auto place = [&](const Row* rows, int column) {
+        std::pair<std::vector<QLabel*>, int> block{{}, 0};
+        for (int i = 0; i < 8; ++i) {
             QLabel* caption = m_labels.value(QLatin1String(rows[i].caption));
             if (caption == nullptr) {
                 caption = label(QLatin1String(rows[i].caption));
             }
-            caption->setWordWrap(true);
             QFont small = caption->font();
-            small.setPointSizeF(small.pointSizeF() * 0.9);
+            small.setPointSizeF(small.pointSizeF() * 0.85);
             caption->setFont(small);
-            if (rows[i].figure == nullptr) {
-                blocks->addWidget(caption, i + 1, column, 1, 2);
-                continue;
+            for (const LabelText& t : captionTexts) {
+                if (t.control == caption->objectName()) {
+                    block.second = std::max(block.second, widthFor(*caption, t.text));
+                }
             }
-            blocks->addWidget(caption, i + 1, column);
-            blocks->addWidget(figure(QLatin1String(rows[i].figure)), i + 1, column + 1);
+            const QString figureName = QLatin1String(rows[i].figure);
+            if (figureName.isEmpty()) {
+                blocks->addWidget(caption, i + 1, column, 1, 2);
+            } else if (figureName == QStringLiteral("Label16")) {
+                // The verdict is wider than the other figures: it takes room from its short
+                // caption.
+                QLabel* verdict = figure(figureName);
+                verdict->setMinimumWidth(widthFor(*verdict, averatiosWidestVerdict()));
+                auto* row = new QHBoxLayout;
+                row->setSpacing(blocks->horizontalSpacing());
+                row->addWidget(caption);
+                row->addStretch();
+                row->addWidget(verdict);
+                blocks->addLayout(row, i + 1, column, 1, 2);
+            } else {
+                block.first.push_back(caption);
+                m_captions.insert(caption);
+                blocks->addWidget(caption, i + 1, column);
+                blocks->addWidget(figure(figureName), i + 1, column + 1);
+            }
         }
+        return block;
     };
-    place(averages, 8, 0);
-    place(values, 8, 2);
-    place(ratios, 8, 4);
+    const auto averagesBlock = place(averages, 0);
+    const auto valuesBlock = place(values, 3);
+    const auto ratiosBlock = place(ratios, 6);
     blocks->addWidget(m_weekPoints, 9, 0, 1, 2);
-    // The longer captions of the values and the ratios take the room left.
-    blocks->setColumnStretch(2, 1);
-    blocks->setColumnStretch(4, 1);
+    blocks->setColumnStretch(8, 1);
+    // The ratio captions take what the others leave; a longer one ends in an ellipsis.
+    const int figures = 3 * m_labels.value(QStringLiteral("Label11"))->minimumWidth();
+    const int room = width() - 2 * twips(120) - 7 * blocks->horizontalSpacing() - figures -
+                     averagesBlock.second - valuesBlock.second;
+    for (const auto& [captions, widest] :
+         {averagesBlock, valuesBlock,
+          std::pair(ratiosBlock.first, std::min(ratiosBlock.second, room))}) {
+        for (QLabel* caption : captions) {
+            caption->setFixedWidth(widest);
+        }
+    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -150,6 +200,9 @@ void Averatios::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(120), twips(90), twips(120), twips(120));
     layout->setSpacing(twips(120));
+    // A long title ends in an ellipsis rather than widen the window.
+    title->setFixedWidth(width() - 2 * twips(120));
+    m_captions.insert(title);
     layout->addWidget(title);
     layout->addLayout(blocks);
     layout->addStretch();
@@ -191,7 +244,11 @@ void Averatios::apply(const AveratiosUpdate& update) {
         if (t.control == m_weekPoints->objectName()) {
             m_weekPoints->setText(t.text);
         } else if (QLabel* l = m_labels.value(t.control)) {
-            l->setText(t.text);
+            if (m_captions.contains(l)) {
+                setElidedText(*l, t.text);
+            } else {
+                l->setText(t.text);
+            }
         }
     }
     if (update.potentialColour != LabelColour::Unchanged) {

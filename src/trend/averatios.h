@@ -7,6 +7,7 @@
 #include "shell/placement.h"
 
 #include <QHash>
+#include <QSet>
 
 class CommandButton;
 class OptionGroup;
@@ -46,6 +47,8 @@ private:
     QLabel* figure(const QString& name);
 
     QHash<QString, QLabel*> m_labels;
+    // The title and the captions: a text wider than its label ends in an ellipsis.
+    QSet<QLabel*> m_captions;
     QCheckBox* m_weekPoints;
     OptionGroup* m_options;
 };

@@ -1,6 +1,23 @@
 #include "trend/averatiostexts.h"
 
+#include "core/formats.h"
 #include "trend/trendstate.h"
+
+namespace {
+
+// Two records at the factor times five years of earnings: every ratio caption is written, the
+// direction as " Could Remain at:", the verdict as "Need 8 Points ".
+TrendInputs longestRatios() {
+    TrendInputs in;
+    in.values = {Cell(99.0), Cell(99.0)};
+    in.years.fill(9999.0);
+    in.earnings.fill(1.0);
+    in.earningsCount = MaxEarningsRows;
+    in.factor = 99.0F;
+    return in;
+}
+
+} // namespace
 
 std::vector<LabelText> averatiosCaptions() {
     return {
@@ -17,6 +34,25 @@ std::vector<LabelText> averatiosCaptions() {
         {QStringLiteral("Label45"), QStringLiteral(" Low and Last Data Value")},
         {QStringLiteral("Label42"), QStringLiteral(" Annual Earnings")},
     };
+}
+
+std::vector<LabelText> averatiosLongestCaptions() {
+    std::vector<LabelText> texts = averatiosCaptions();
+    for (const int mode : {0, 1}) {
+        const AveratiosUpdate periods = SetPeriodCaptions(mode, MaxRecords);
+        texts.insert(texts.end(), periods.texts.begin(), periods.texts.end());
+    }
+    const AveratiosUpdate ratios = ComputeTrendResults(longestRatios());
+    texts.insert(texts.end(), ratios.texts.begin(), ratios.texts.end());
+    return texts;
+}
+
+QString averatiosWidestFigure() {
+    return formatNumber(9999.99, u"####,,###.00") + QStringLiteral("  ");
+}
+
+QString averatiosWidestVerdict() {
+    return ComputeTrendResults(longestRatios()).text(QStringLiteral("Label16"));
 }
 
 std::vector<LabelText> averatiosButtonCaptions() {

@@ -13,6 +13,16 @@
 // The window's fixed captions, by control name.
 std::vector<LabelText> averatiosCaptions();
 
+// The texts the window's fixed layout is made to fit. The captions, by control name: the fixed
+// ones, the period and count captions of both modes with a thousand records, and the ratio
+// captions of a two-digit factor and four-digit years with the longest direction
+// (" Could Remain at:"); a longer caption (a factor of more digits) ends in an ellipsis. A
+// figure of a four-digit value with its two trailing blanks, and the verdict
+// "Need 8 Points "; a longer figure widens its field.
+std::vector<LabelText> averatiosLongestCaptions();
+QString averatiosWidestFigure();
+QString averatiosWidestVerdict();
+
 // The buttons' captions: Print1, Graphshow, ShowSheet, ExitBut.
 std::vector<LabelText> averatiosButtonCaptions();
 

@@ -174,6 +174,7 @@ void Dbase::buildBoxes() {
     factor.acceptsKey = [this](QChar key, const QString&) {
         return takeKey(factorKey(key.unicode()), m_tefNameBox);
     };
+    factor.leave = [this] { TEFName_LostFocus(); };
     m_tefNameBox = new TextBox(m_tefName, std::move(factor));
 
     m_inDate = yellowBox(QStringLiteral("InDate"), this);
@@ -305,26 +306,33 @@ void Dbase::InDate_LostFocus() {
     }
 }
 
+void Dbase::TEFName_LostFocus() {
+    commitEntry(m_tefNameBox, commitFactor, [] { return editorHeader().factor; });
+}
+
 void Dbase::InDatext_LostFocus(int box) {
-    if (!m_yearBoxes[box]->entryStarted()) {
-        return;
-    }
-    // A number no year can hold: "Wrong or missing entry", and the box shows the year kept.
-    if (!guarded(3, [&] {
-            m_yearBoxes[box]->setText(commitEarningsYear(box + 1, m_inDatext[box]->text()));
-        })) {
-        m_yearBoxes[box]->setText(editorHeader().years[static_cast<std::size_t>(box)]);
-    }
+    const auto i = static_cast<std::size_t>(box);
+    commitEntry(
+        m_yearBoxes[i], [box](const QString& text) { return commitEarningsYear(box + 1, text); },
+        [i] { return editorHeader().years[i]; });
 }
 
 void Dbase::InEarnTxt_LostFocus(int box) {
-    if (!m_earningsBoxes[box]->entryStarted()) {
+    const auto i = static_cast<std::size_t>(box);
+    commitEntry(
+        m_earningsBoxes[i], [box](const QString& text) { return commitEarnings(box + 1, text); },
+        [i] { return editorHeader().earnings[i]; });
+}
+
+void Dbase::commitEntry(TextBox* box, const std::function<QString(const QString&)>& commit,
+                        const std::function<QString()>& kept) {
+    if (!box->entryStarted()) {
         return;
     }
-    if (!guarded(3, [&] {
-            m_earningsBoxes[box]->setText(commitEarnings(box + 1, m_inEarnTxt[box]->text()));
-        })) {
-        m_earningsBoxes[box]->setText(editorHeader().earnings[static_cast<std::size_t>(box)]);
+    // A number the database cannot hold: "Wrong or missing entry", and the box shows what is
+    // kept.
+    if (!guarded(3, [&] { box->setText(commit(box->box()->text())); })) {
+        box->setText(kept());
     }
 }
 

@@ -9,6 +9,7 @@
 #include "shell/placement.h"
 
 #include <array>
+#include <functional>
 
 class CommandButton;
 class Grid;
@@ -40,9 +41,14 @@ private:
     void Exitbut_Click();
     void Grid8_Click(int row);
     void InDate_LostFocus();
+    void TEFName_LostFocus();
     void InDatext_LostFocus(int box);
     void InEarnTxt_LostFocus(int box);
 
+    // Leaving a header box after an entry: the box shows what `commit` stored of its text, or,
+    // when the number cannot be stored, message 3 and what `kept` gives.
+    void commitEntry(TextBox* box, const std::function<QString(const QString&)>& commit,
+                     const std::function<QString()>& kept);
     void showView(const EditorView& view);
     void showOutcome(const EditorOutcome& outcome);
     // MakVisible (true) and MakInvisible (false).

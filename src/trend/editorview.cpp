@@ -5,6 +5,9 @@
 #include "trend/trendrecords.h"
 #include "trend/trendstate.h"
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 constexpr int Backspace = 8;
@@ -44,22 +47,43 @@ KeyVerdict dateKey(int keyCode) {
 QString commitTitle(const QString& text) {
     QString title = text;
     title.remove(u'"');
-    trend().DatabaseTitle = title;
+    storeChange(trend().DatabaseTitle, title);
     return title;
 }
 
 QString commitEarningsYear(int row, const QString& text) {
     checkEarningsRow(row);
     const double year = checked::finite(readNumber(text));
-    trend().EarningsTable.at(row, EarningsYear) = year;
+    storeChange(trend().EarningsTable.at(row, EarningsYear), year);
     return formatNumber(year, u"####");
 }
 
 QString commitEarnings(int row, const QString& text) {
     checkEarningsRow(row);
     const double earnings = checked::finite(readNumber(text));
-    trend().EarningsTable.at(row, EarningsPerShare) = earnings;
-    return formatNumber(earnings, u"###,,###.00");
+    storeChange(trend().EarningsTable.at(row, EarningsPerShare), earnings);
+    return earningsText(earnings);
+}
+
+QString earningsText(double earnings) {
+    return earnings == 0.0 ? QString() : formatNumber(earnings, u"###,,###.00");
+}
+
+std::optional<float> factorOf(const QString& text) {
+    const double factor = readNumber(text);
+    if (!std::isfinite(factor) || std::fabs(factor) > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<float>(factor);
+}
+
+QString commitFactor(const QString& text) {
+    const std::optional<float> factor = factorOf(text);
+    if (!factor) {
+        throw RunTimeFailure("factor beyond a single");
+    }
+    storeChange(trend().EarningsFactor, *factor);
+    return plainNumber(*factor);
 }
 
 std::optional<QDate> enteredDate(const QString& text) {
@@ -81,11 +105,11 @@ EditorHeader editorHeader() {
     const TrendState& t = trend();
     EditorHeader h;
     h.title = t.DatabaseTitle;
-    h.factor = plainNumberText(t.EarningsFactor);
+    h.factor = plainNumber(t.EarningsFactor);
     for (int i = 1; i <= MaxEarningsRows && i < t.EarningsTable.rows(); ++i) {
         const auto box = static_cast<std::size_t>(i - 1);
         h.years[box] = formatNumber(t.EarningsTable.at(i, EarningsYear), u"####");
-        h.earnings[box] = formatNumber(t.EarningsTable.at(i, EarningsPerShare), u"###,,###.00");
+        h.earnings[box] = earningsText(t.EarningsTable.at(i, EarningsPerShare));
     }
     return h;
 }

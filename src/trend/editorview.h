@@ -23,13 +23,26 @@ KeyVerdict factorKey(int keyCode);
 // InDate: digits, ".", "-", "/" and Backspace.
 KeyVerdict dateKey(int keyCode);
 
+// What the boxes store counts as a change of the database (TrendModified 1) when it differs
+// from what was there.
+
 // Leaving DBName: DatabaseTitle becomes the text without any double quote (a pasted one);
 // returns the text the box shows.
 QString commitTitle(const QString& text);
 // Leaving a year or earnings box of row 1..5 after an entry: the field of EarningsTable
-// becomes the number read from the text; returns the text shown ("####", "###,,###.00").
+// becomes the number read from the text; returns the text shown ("####", "###,,###.00", an
+// empty box for no earnings). Raises RunTimeFailure, keeping the field, for a number beyond
+// a double.
 QString commitEarningsYear(int row, const QString& text);
 QString commitEarnings(int row, const QString& text);
+// The earnings box's text for `earnings`: "###,,###.00", empty for none (0).
+QString earningsText(double earnings);
+
+// The factor a text of TEFName stands for; nothing when a single cannot hold it.
+std::optional<float> factorOf(const QString& text);
+// Leaving TEFName after an entry: EarningsFactor becomes the number typed; returns the text
+// shown. Raises RunTimeFailure, keeping the factor, for a number a single cannot hold.
+QString commitFactor(const QString& text);
 
 // Leaving InDate: a date the program accepts is shown in short-date form; anything else
 // resets the box to the proposed date with message 30.

@@ -88,7 +88,7 @@ EditorOutcome recordChosen() {
         o.buttonsVisible = false;
         o.inNew = RightJustify(formatNumber(static_cast<double>(s), u"####"), 4);
         o.inDate = shownRecordDate(t.TrendRecords.at(s, RecordDate));
-        o.inValue = fieldText(t.TrendRecords.at(s, RecordValue));
+        o.inValue = editedValueText(t.TrendRecords.at(s, RecordValue));
         return o;
     }
     case 2:

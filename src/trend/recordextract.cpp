@@ -87,6 +87,8 @@ std::int16_t extractRecords() {
     }
     t.TrendRecords = std::move(scratch);
     t.RecordCount = static_cast<std::int16_t>(g);
+    // The extract is a database of its own, on no disk yet.
+    t.TrendModified = 1;
     return 0;
 }
 

@@ -34,7 +34,8 @@ RecordNumberEntry highRecordEntered(const QString& text, const QString& lowText)
 
 // "&Extract Records": 47 when the high record is below the low one (nothing changes). Else
 // the title "Extracted", TrendFileName "Extract.orv", and TrendRecords becomes rows 0..1002
-// holding the records low..high renumbered from 1; 0 is returned. A failure while extracting
+// holding the records low..high renumbered from 1, not yet saved (TrendModified 1); 0 is
+// returned. A failure while extracting
 // raises RunTimeFailure with the records unchanged and the new title and file name set. The
 // dialog closes unless the message is 47.
 std::int16_t extractRecords();

@@ -8,7 +8,6 @@
 #include "trend/trendstate.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -26,16 +25,6 @@ constexpr double LargestChange = 9.0e14;
 // A value that was never computed shows as an empty text.
 QString shown(std::optional<double> value, QStringView pattern) {
     return value ? formatNumber(*value, pattern) : QString();
-}
-
-template <class T> QString shortestFixed(T value) {
-    std::array<char, 400> text{};
-    const auto r =
-        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (r.ec != std::errc()) {
-        return QString::number(static_cast<double>(value), 'g', 15);
-    }
-    return QString::fromLatin1(text.data(), r.ptr - text.data());
 }
 
 // The figures of one computation; those never computed stay empty.
@@ -127,8 +116,9 @@ Figures compute(const TrendInputs& in) {
         }
         f.changes[row] = Currency::fromDouble(change).toDouble();
     }
-    const double a2 = f.periodAverages[0];
-    const double a8 = f.periodAverages[3];
+    // The averages as the window shows them: two that look equal are equal.
+    const double a2 = shownValue(f.periodAverages[0], 2);
+    const double a8 = shownValue(f.periodAverages[3], 2);
     if (a2 > a8) {
         f.verdict = QStringLiteral("Upswing");
     }
@@ -138,13 +128,14 @@ Figures compute(const TrendInputs& in) {
     if (a2 == a8) {
         f.verdict = QStringLiteral("Sideways");
     }
-    if (a8 == 0.0) {
+    if (f.periodAverages[3] == 0.0) {
         f.verdict = QStringLiteral("Need 8 Points");
     }
     return f;
 }
 
 const QString Money = QStringLiteral("####,,###.00");
+const QString AnnualEarnings = QStringLiteral(" Annual Earnings ");
 
 QString countCaption(int recordCount, bool values) {
     return QString::number(recordCount) +
@@ -183,6 +174,16 @@ TrendInputs TrendInputs::fromState() {
 void ComputeTrendResults(const TrendInputs& in, AveratiosUpdate& u) {
     const int n = static_cast<int>(in.values.size());
     if (n <= 1) {
+        // Too few records for a figure: the title over blank figures and captions, never the
+        // figures of the database shown before.
+        const AveratiosUpdate blank = ClearTrendResults(n, in.currencySymbol);
+        u.texts.insert(u.texts.end(), blank.texts.begin(), blank.texts.end());
+        u.set(QStringLiteral("Label42"), AnnualEarnings);
+        for (const QString& control : ChangeCaptionLabels) {
+            u.set(control, QString());
+        }
+        u.set(QStringLiteral("Label10"), QString());
+        u.potentialColour = LabelColour::WindowText;
         u.set(QStringLiteral("Label2"), in.title);
         return;
     }
@@ -204,23 +205,22 @@ void ComputeTrendResults(const TrendInputs& in, AveratiosUpdate& u) {
     u.set(QStringLiteral("Label37"), formatNumber(f.lastHigh, u"#,,###.00%"));
     u.set(QStringLiteral("Label38"), formatNumber(f.lastLow, u"####.00%"));
 
-    const QString annual = QStringLiteral(" Annual Earnings ");
     const double e1 = in.earnings[0];
     if (in.years[0] != 0.0) {
-        u.set(QStringLiteral("Label42"), annual + plainNumberText(in.years[0]));
+        u.set(QStringLiteral("Label42"), AnnualEarnings + plainNumber(in.years[0]));
         const std::optional<double> latest = e1 != 0.0 ? std::optional<double>(e1) : std::nullopt;
         u.set(QStringLiteral("Label43"),
               in.currencySymbol + shown(latest, u"#,,###.00") + QStringLiteral("  "));
     } else {
-        u.set(QStringLiteral("Label42"), annual);
+        u.set(QStringLiteral("Label42"), AnnualEarnings);
         u.set(QStringLiteral("Label43"), QString());
     }
 
     for (std::size_t k = 0; k < 4; ++k) {
         const double earlier = in.years[k + 1];
         if (earlier != 0.0) {
-            u.set(ChangeCaptionLabels[k], QStringLiteral(" Change ") + plainNumberText(earlier) +
-                                              QStringLiteral(" - ") + plainNumberText(in.years[k]));
+            u.set(ChangeCaptionLabels[k], QStringLiteral(" Change ") + plainNumber(earlier) +
+                                              QStringLiteral(" - ") + plainNumber(in.years[k]));
             u.set(ChangeLabels[k], formatNumber(f.changes[k], u"###.00%"));
         } else {
             u.set(ChangeCaptionLabels[k], QString());
@@ -228,7 +228,10 @@ void ComputeTrendResults(const TrendInputs& in, AveratiosUpdate& u) {
         }
     }
 
-    if (f.pot && *f.pot < 0.0) {
+    // The potential as the window shows it, in hundredths of a percent: one shown as .00% is
+    // neither a rise nor a drop.
+    const double shownPot = f.pot ? shownValue(*f.pot, 4) : 0.0;
+    if (shownPot < 0.0) {
         u.potentialColour = LabelColour::Red;
     }
     u.set(QStringLiteral("Label17"), shown(f.pot, u"###.00%"));
@@ -236,15 +239,15 @@ void ComputeTrendResults(const TrendInputs& in, AveratiosUpdate& u) {
     if (f.pe) {
         const double pot = *f.pot;
         QString direction =
-            pot > 0.0 ? QStringLiteral(" Could Rise to:") : QStringLiteral(" Could Drop to:");
-        if (pot == 0.0) {
+            shownPot > 0.0 ? QStringLiteral(" Could Rise to:") : QStringLiteral(" Could Drop to:");
+        if (shownPot == 0.0) {
             direction = QStringLiteral(" Could Remain at:");
         }
         const double target = f.last + pot * f.last;
         u.set(QStringLiteral("Label49"), direction);
         u.set(QStringLiteral("Label50"),
               formatNumber(target, u"##,,###.00") + QStringLiteral("  "));
-        u.set(QStringLiteral("Label10"), QStringLiteral(" Risk at") + plainNumberText(in.factor) +
+        u.set(QStringLiteral("Label10"), QStringLiteral(" Risk at") + plainNumber(in.factor) +
                                              QStringLiteral(" times Earnings"));
         u.set(QStringLiteral("Label22"),
               formatNumber(*f.pe, u"###,,###.00") + QStringLiteral("  "));
@@ -312,12 +315,4 @@ AveratiosUpdate SetPeriodCaptions(int periodMode, int recordCount) {
 
 AveratiosUpdate SetPeriodCaptions() {
     return SetPeriodCaptions(trend().PeriodMode, trend().RecordCount);
-}
-
-QString plainNumberText(double value) {
-    return shortestFixed(value);
-}
-
-QString plainNumberText(float value) {
-    return shortestFixed(value);
 }

@@ -64,7 +64,8 @@ struct TrendInputs {
 };
 
 // Computes every result into `update`, the texts of the averages window in the order they are
-// written. With fewer than two records only the title is written. A value that is not a
+// written. With fewer than two records the title is written over blank figures and blank
+// earnings, risk and direction captions. A value that is not a
 // number, or a division that cannot be made (a low or high of 0, a last value of 0 with
 // earnings, an earlier year's earnings of 0), stops the computation: RunTimeFailure with
 // message 27, whose detail is the text of the value of the record being summed, empty when the
@@ -88,8 +89,3 @@ AveratiosUpdate ClearTrendResults();
 AveratiosUpdate SetPeriodCaptions(int periodMode, int recordCount);
 // The same for PeriodMode and RecordCount.
 AveratiosUpdate SetPeriodCaptions();
-
-// Numbers joined into captions: the shortest plain decimal text, no grouping, no exponent
-// (10, 12.5, 2000).
-QString plainNumberText(double value);
-QString plainNumberText(float value);

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -39,6 +38,23 @@ void putRecord(int row, const QDate& date, double value) {
     Table& records = trend().TrendRecords;
     records.at(row, RecordDate) = Cell(Dates::toShortDate(date));
     records.at(row, RecordValue) = Cell(value);
+    trend().TrendModified = 1;
+}
+
+// The value of the entry row: the value typed, or, while a correction's value box still shows
+// the record's own value, that value whole (one read from a file may have more decimals than
+// can be typed, or more digits than the box shows of a typed one).
+double enteredValue(const QString& valueText) {
+    const TrendState& t = trend();
+    const int s = t.SelectedRecord;
+    if (t.EditMode == 1 && s >= 1 && s <= t.RecordCount) {
+        const Cell& own = t.TrendRecords.at(s, RecordValue);
+        const std::optional<double> value = readRecordValue(own);
+        if (value && valueText == editedValueText(own)) {
+            return *value;
+        }
+    }
+    return truncatedValue(valueText);
 }
 
 // Message 10 when `date` is later than record 1's date.
@@ -58,7 +74,6 @@ EditorOutcome addRecord(const QDate& date, double value) {
     if (t.RecordCount >= recordCapacity()) {
         return message(48);
     }
-    t.TrendModified = 1;
     if (t.RecordCount >= 1) {
         const Cell& newest = t.TrendRecords.at(1, RecordValue);
         if (!readRecordValue(newest)) {
@@ -112,7 +127,7 @@ int recordCapacity() {
 
 EditorOutcome addRecordClicked(const QString& dateText, const QString& valueText) {
     TrendState& t = trend();
-    const double value = truncatedValue(valueText);
+    const double value = enteredValue(valueText);
     if (value == 0.0) {
         return message(20);
     }
@@ -157,6 +172,7 @@ EditorOutcome DeleteRec() {
     }
     if (s >= 1 && s <= t.RecordCount) {
         t.TrendRecords.at(s, RecordDate) = Cell(DeletionDate);
+        t.TrendModified = 1;
     }
     SortTrendRecords();
     EditorOutcome o;
@@ -166,9 +182,8 @@ EditorOutcome DeleteRec() {
 
 void CompactEarnings(const QString& factorText) {
     TrendState& t = trend();
-    const double factor = readNumber(factorText);
-    if (std::isfinite(factor) && std::fabs(factor) <= std::numeric_limits<float>::max()) {
-        t.EarningsFactor = static_cast<float>(factor);
+    if (const std::optional<float> factor = factorOf(factorText)) {
+        storeChange(t.EarningsFactor, *factor);
     }
     BoundedTable<double>& e = t.EarningsTable;
     int kept = 0;
@@ -177,15 +192,15 @@ void CompactEarnings(const QString& factorText) {
         const double earnings = e.at(i, EarningsPerShare);
         if (year != 0.0 && earnings != 0.0) {
             ++kept;
-            e.at(kept, EarningsYear) = year;
-            e.at(kept, EarningsPerShare) = earnings;
+            storeChange(e.at(kept, EarningsYear), year);
+            storeChange(e.at(kept, EarningsPerShare), earnings);
         }
     }
     for (int i = kept + 1; i <= MaxEarningsRows; ++i) {
-        e.at(i, EarningsYear) = 0.0;
-        e.at(i, EarningsPerShare) = 0.0;
+        storeChange(e.at(i, EarningsYear), 0.0);
+        storeChange(e.at(i, EarningsPerShare), 0.0);
     }
-    t.EarningsCount = static_cast<std::int16_t>(kept);
+    storeChange(t.EarningsCount, static_cast<std::int16_t>(kept));
 }
 
 void deleteAllRecords() {

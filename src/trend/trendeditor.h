@@ -35,11 +35,12 @@ int recordCapacity();
 // changes); 19 when the typed value is beyond a number; 30 for a date the program does not
 // accept (the box goes back to the proposed date; a correction or insertion ends); 10 with
 // record 1's date when a corrected or inserted date is later than it (the edit ends); 48 when
-// the database is full (nothing is written). Adding sets TrendModified to 1; correcting and
-// inserting leave it. Raises RunTimeFailure with message 19 and the value when the value of
-// record 1 is not a number (nothing is added), with message 23 when the sort that ends a
-// correction or insertion fails (the edit has ended), and plain for any other failure; after a
-// failure the window ends the edit with editAbandoned().
+// the database is full (nothing is written). A record written sets TrendModified to 1. A
+// correction whose value box still shows the record's value keeps that value exactly. Raises
+// RunTimeFailure with message 19 and the value when the value of record 1 is not a number (nothing
+// is added), with message 23 when the sort that ends a correction or insertion fails (the edit has
+// ended), and plain for any other failure; after a failure the window ends the edit with
+// editAbandoned().
 EditorOutcome addRecordClicked(const QString& dateText, const QString& valueText);
 
 // After a failure while adding, correcting or inserting: adding mode again, the hidden buttons
@@ -47,13 +48,13 @@ EditorOutcome addRecordClicked(const QString& dateText, const QString& valueText
 EditorOutcome editAbandoned();
 
 // DeleteRec: marks record SelectedRecord with the deletion date and sorts, which drops it and
-// renumbers the others; EditMode and SelectedRecord become 0. Raises RunTimeFailure, with every
-// record kept, when a record's date cannot be read.
+// renumbers the others; EditMode and SelectedRecord become 0, TrendModified 1. Raises
+// RunTimeFailure, with every record kept, when a record's date cannot be read.
 EditorOutcome DeleteRec();
 
 // CompactEarnings: EarningsFactor becomes the number in TEFName (kept when the text is not a
 // number a single can hold); earnings rows with both a year and earnings move up in order,
-// EarningsCount counts them and the rows below are set to 0.
+// EarningsCount counts them and the rows below are set to 0. A change sets TrendModified.
 void CompactEarnings(const QString& factorText);
 
 // "&Delete All" after the window asked question 3 and the answer was No: no records, no

@@ -5,6 +5,7 @@
 #include "shell/busypointer.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
+#include "shell/elidedtext.h"
 #include "shell/guarded.h"
 #include "shell/mdicontainer.h"
 #include "shell/windowregistry.h"
@@ -87,7 +88,8 @@ void Trendmenu::Form_Load() {
 
 void Trendmenu::showInfoLabel() {
     const QString& title = trend().DatabaseTitle;
-    m_infoLabel->setText(infoLabelText(title));
+    // A long title ends in an ellipsis: the start of the line stays readable.
+    setElidedText(*m_infoLabel, infoLabelText(title));
     m_infoLabel->setVisible(infoLabelVisible(title));
 }
 

@@ -64,6 +64,14 @@ QString fieldText(const Cell& field) {
     return field.toText();
 }
 
+QString editedValueText(const Cell& field) {
+    if (field.isEmpty() || field.isText()) {
+        return fieldText(field);
+    }
+    const std::optional<double> value = readRecordValue(field);
+    return value ? plainNumber(*value) : fieldText(field);
+}
+
 double truncatedValue(const QString& text) {
     const qsizetype point = text.indexOf(u'.');
     if (point < 0) {
@@ -98,6 +106,9 @@ void SortTrendRecords() {
     std::stable_sort(order.begin(), order.end(), [&dates](int a, int b) {
         return dates[static_cast<std::size_t>(a - 1)] > dates[static_cast<std::size_t>(b - 1)];
     });
+    if (!std::is_sorted(order.begin(), order.end())) {
+        t.TrendModified = 1;
+    }
     std::vector<Cell> dateCells;
     std::vector<Cell> valueCells;
     dateCells.reserve(order.size());
@@ -117,6 +128,7 @@ void SortTrendRecords() {
             t.TrendRecords.at(n, f) = Cell();
         }
         --t.RecordCount;
+        t.TrendModified = 1;
     }
 }
 

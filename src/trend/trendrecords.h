@@ -32,6 +32,9 @@ QString shownRecordDate(const Cell& field);
 
 // The text of a field for messages: numbers as plain decimal text, dates in short-date form.
 QString fieldText(const Cell& field);
+// The value of a record as the value box shows it for editing: a number whole, as
+// plainNumber() writes it (1500000000000000, 0.000012); anything else as fieldText().
+QString editedValueText(const Cell& field);
 
 // The value typed into the entry row: the text read as a number, with at most two decimals,
 // further decimals cut off, not rounded ("12.349" gives 12.34). An empty text gives 0.
@@ -41,7 +44,8 @@ double truncatedValue(const QString& text);
 void renumberTrendRecords();
 
 // Sorts rows 1..RecordCount newest first; records of the same date keep their order. Then
-// renumbers, and drops the last record when it carries the deletion date. Raises
+// renumbers, and drops the last record when it carries the deletion date. A record moved or
+// dropped sets TrendModified. Raises
 // RunTimeFailure with message 23 ("Cannot sort file."), changing nothing, when a date cannot be
 // read.
 void SortTrendRecords();

@@ -63,7 +63,8 @@ void printTrendReport(PrinterDevice& printer, const TrendReportData& data) {
         }
         printer.endLine();
         ++lines;
-        if (lines >= program().LinesPerPage) {
+        // A full page breaks only when a record follows: no page of headings alone.
+        if (lines >= program().LinesPerPage && t < static_cast<int>(data.records.size())) {
             printer.printLine();
             printer.tab(40);
             printer.printLine(QStringLiteral("Page %1").arg(printer.page()));

@@ -40,7 +40,9 @@ struct TrendState {
     std::int16_t EarningsCount = 0;
     QString DatabaseTitle;
     float EarningsFactor = 10.0F;
-    // 1 when a record was added since the last save.
+    // 1 when the database was changed since it was opened or saved: records added,
+    // corrected, inserted, deleted, sorted or extracted, or the title, factor or earnings
+    // changed.
     std::int16_t TrendModified = 0;
     // Captions of the averages window: 0 weeks, 1 data values.
     std::int16_t PeriodMode = 0;
@@ -75,7 +77,17 @@ void resetTrendReportBlocks();
 // CalcMode and PeriodMode become 0, the title and TrendFileName empty.
 void leaveTrendModule();
 
-// Whether leaving (or "&Delete All") asks question 3 first: records were added since the save.
+// Stores `value` in `field` of the database; a value other than the one there is a change not
+// yet saved (TrendModified 1).
+template <class T> void storeChange(T& field, const T& value) {
+    if (!(field == value)) {
+        trend().TrendModified = 1;
+    }
+    field = value;
+}
+
+// Whether leaving (or opening another file) asks question 3 first: a database of records was
+// changed since it was opened or saved.
 bool unsavedRecords();
 
 // The menu's InfoLabel: " File in Memory = " + title + " ", shown only while the title is not

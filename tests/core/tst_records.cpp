@@ -76,6 +76,8 @@ private slots:
     void writtenForms();
     void mortgageRecord();
     void roundTrip();
+    void numbersReadBackAsWritten_data();
+    void numbersReadBackAsWritten();
     void currencyRoundTripExtremes_data();
     void currencyRoundTripExtremes();
     void splitting_data();
@@ -138,18 +140,35 @@ void TestRecords::writtenForms_data() {
     }) << QByteArray("-922337203685477.5808\r\n");
     QTest::newRow("number leading zero")
         << one([](RecordWriter& w) { w.number(0.5); }) << QByteArray("0.5\r\n");
-    QTest::newRow("number fifteen digits")
-        << one([](RecordWriter& w) { w.number(0.1 + 0.2); }) << QByteArray("0.3\r\n");
+    QTest::newRow("number seventeen digits") << one([](RecordWriter& w) { w.number(0.1 + 0.2); })
+                                             << QByteArray("0.30000000000000004\r\n");
     QTest::newRow("number third") << one([](RecordWriter& w) { w.number(1.0 / 3.0); })
-                                  << QByteArray("0.333333333333333\r\n");
+                                  << QByteArray("0.3333333333333333\r\n");
     QTest::newRow("number negative zero")
         << one([](RecordWriter& w) { w.number(-0.0); }) << QByteArray("0\r\n");
-    QTest::newRow("number large") << one([](RecordWriter& w) { w.number(1e20); })
-                                  << QByteArray("1e+20\r\n");
+    QTest::newRow("number large without exponent")
+        << one([](RecordWriter& w) { w.number(1e20); }) << QByteArray("100000000000000000000\r\n");
+    QTest::newRow("number sixteen whole digits")
+        << one([](RecordWriter& w) { w.number(1234567890123456.78); })
+        << QByteArray("1234567890123456.8\r\n");
+    QTest::newRow("number fifteen whole digits")
+        << one([](RecordWriter& w) { w.number(123456789012345.67); })
+        << QByteArray("123456789012345.67\r\n");
+    QTest::newRow("number small without exponent")
+        << one([](RecordWriter& w) { w.number(0.000012); }) << QByteArray("0.000012\r\n");
+    QTest::newRow("number negative")
+        << one([](RecordWriter& w) { w.number(-1.5e15); }) << QByteArray("-1500000000000000\r\n");
     QTest::newRow("single") << one([](RecordWriter& w) { w.single(365.25f); })
                             << QByteArray("365.25\r\n");
-    QTest::newRow("single seven digits")
+    QTest::newRow("single shortest")
         << one([](RecordWriter& w) { w.single(0.1f); }) << QByteArray("0.1\r\n");
+    QTest::newRow("single eight digits")
+        << one([](RecordWriter& w) { w.single(12345678.0f); }) << QByteArray("12345678\r\n");
+    QTest::newRow("single eight significant decimals")
+        << one([](RecordWriter& w) { w.single(13.333333f); }) << QByteArray("13.333333\r\n");
+    QTest::newRow("single large without exponent")
+        << one([](RecordWriter& w) { w.single(123456789012.0f); })
+        << QByteArray("123456790528\r\n");
     QTest::newRow("integer") << one([](RecordWriter& w) { w.integer(-32768); })
                              << QByteArray("-32768\r\n");
     QTest::newRow("date") << one([](RecordWriter& w) { w.date(QDate(2001, 3, 16)); })
@@ -199,13 +218,52 @@ void TestRecords::roundTrip() {
     QCOMPARE(r.size(), 8);
     QCOMPARE(r.text(0), title);
     QCOMPARE(r.field(0).quoted, true);
-    QCOMPARE(r.number(1), 0.3);
+    QCOMPARE(r.number(1), 0.1 + 0.2);
     QCOMPARE(r.number(2), -1234.5678);
     QCOMPARE(r.single(3), 365.25f);
     QCOMPARE(r.currency(4), Currency::fromRaw(-1'2345));
     QCOMPARE(r.int16(5), std::int16_t{32767});
     QCOMPARE(r.date(6), QDate(2001, 3, 16));
     QCOMPARE(r.text(7), QString());
+}
+
+// Every finite double and single reads back as itself, at the ends of their ranges too.
+void TestRecords::numbersReadBackAsWritten_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("single");
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << false;
+    QTest::newRow("largest negative double") << -std::numeric_limits<double>::max() << false;
+    QTest::newRow("smallest normal double") << std::numeric_limits<double>::min() << false;
+    QTest::newRow("smallest subnormal double")
+        << std::numeric_limits<double>::denorm_min() << false;
+    QTest::newRow("seventeen digits") << 0.1 + 0.2 << false;
+    QTest::newRow("beyond the cents") << 1234567890123456.78 << false;
+    QTest::newRow("largest single") << double(std::numeric_limits<float>::max()) << true;
+    QTest::newRow("smallest single") << double(std::numeric_limits<float>::denorm_min()) << true;
+    QTest::newRow("single of eight digits") << double(12345678.0f) << true;
+    QTest::newRow("single third") << double(1.0f / 3.0f) << true;
+}
+
+void TestRecords::numbersReadBackAsWritten() {
+    QFETCH(double, value);
+    QFETCH(bool, single);
+    const auto asSingle = static_cast<float>(value);
+    const QByteArray bytes = writeOne([&](RecordWriter& w) {
+        if (single) {
+            w.single(asSingle);
+        } else {
+            w.number(value);
+        }
+    });
+    QVERIFY(!bytes.contains('e'));
+    // Seventeen (nine) significant digits tell every double (single) apart.
+    if (single) {
+        QCOMPARE(QString::number(readOne(bytes).single(0), 'g', 9),
+                 QString::number(asSingle, 'g', 9));
+    } else {
+        QCOMPARE(QString::number(readOne(bytes).number(0), 'g', 17),
+                 QString::number(value, 'g', 17));
+    }
 }
 
 void TestRecords::currencyRoundTripExtremes_data() {

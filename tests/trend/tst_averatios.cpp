@@ -12,6 +12,7 @@
 #include "trend/trendstate.h"
 
 #include <QCheckBox>
+#include <QHash>
 #include <QLabel>
 #include <QTest>
 
@@ -32,6 +33,14 @@ const QByteArray EdgeFund = "9,2,\"Edge Fund\",10\r\n"
                             "9,#2001-01-19#,20\r\n";
 
 const QColor Cyan(0, 255, 255);
+
+QString placed(const QRect& r) {
+    return QStringLiteral(" at %1,%2 size %3x%4")
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height());
+}
 const QColor White(255, 255, 255);
 
 } // namespace
@@ -173,13 +182,89 @@ private slots:
         openModule();
         click("ShowRatios");
         switchTo(WindowId::Averatios);
-        QCOMPARE(label("Label11"), QString());
+        QCOMPARE(label("Label11").trimmed(), QString());
         QCOMPARE(label("Label52"), QStringLiteral("0 Weeks (All)"));
         QCOMPARE(messageShownBy([&] { click("Print1"); }), QStringLiteral("No data to print."));
         QVERIFY(messageShownBy([&] {
                     click("Graphshow");
                 }).startsWith(QStringLiteral("No data. Either start a new database")));
         QVERIFY(shown(WindowId::Averatios));
+    }
+
+    // A database too small for figures, opened after one that had them, shows its own title
+    // over blank figures: nothing of the database shown before stays.
+    void figuresOfTheDatabaseShown_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("header only") << QByteArray("0,0,\"EmptyDB\",12\r\n") << "0 Weeks (All)";
+        QTest::newRow("one record")
+            << QByteArray("1,0,\"EmptyDB\",12\r\n1,#2001-03-16#,5\r\n") << "1 Weeks (All)";
+    }
+
+    void figuresOfTheDatabaseShown() {
+        QFETCH(QByteArray, bytes);
+        openModule();
+        openFile(sampleCopy());
+        click("ShowRatios");
+        switchTo(WindowId::Averatios);
+        QCOMPARE(label("Label16"), QStringLiteral("Upswing "));
+        click("ExitBut");
+        openFile(database(QStringLiteral("Small.orv"), bytes));
+        click("ShowRatios");
+        switchTo(WindowId::Averatios);
+        QCOMPARE(label("Label2"), QStringLiteral("EmptyDB"));
+        QTEST(label("Label52"), "count");
+        for (const char* figure :
+             {"Label11", "Label14", "Label53", "Label16", "Label41", "Label19", "Label20",
+              "Label27", "Label37", "Label38", "Label22", "Label17", "Label50", "Label24",
+              "Label33", "Label49", "Label10", "Label23"}) {
+            const QString name = QLatin1String(figure) + u'=';
+            QCOMPARE(name + label(figure).trimmed(), name);
+        }
+        QCOMPARE(label("Label42"), QStringLiteral(" Annual Earnings "));
+        QCOMPARE(label("Label43"), QStringLiteral("$  "));
+    }
+
+    // The window keeps one layout whatever the database: every field and caption stays where
+    // the sample puts it, shows its text whole on one line inside the window, and a long title
+    // ends in an ellipsis.
+    void oneLayoutForEveryDatabase_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray longTitle = QByteArray(100, 'W');
+        QTest::newRow("three records: Need 8 Points") << numberedDatabase(3);
+        QTest::newRow("a long title") << numberedDatabase(60, longTitle);
+        QTest::newRow("a thousand values") << numberedDatabase(1000);
+    }
+
+    void oneLayoutForEveryDatabase() {
+        QFETCH(QByteArray, bytes);
+        openModule();
+        openFile(sampleCopy());
+        click("ShowRatios");
+        QWidget* w = switchTo(WindowId::Averatios);
+        const QList<QLabel*> labels = w->findChildren<QLabel*>();
+        QHash<QString, QRect> sample;
+        for (const QLabel* l : labels) {
+            sample.insert(l->objectName(), l->geometry());
+        }
+        click("WeekPoints");
+        click("ExitBut");
+        openFile(database(QStringLiteral("Other.orv"), bytes));
+        click("ShowRatios");
+        switchTo(WindowId::Averatios);
+        for (const QLabel* l : labels) {
+            const QString name = l->objectName();
+            QCOMPARE(name + placed(l->geometry()), name + placed(sample.value(name)));
+            QVERIFY2(l->geometry().right() < w->width(), qPrintable(name));
+            QVERIFY2(!l->wordWrap(), qPrintable(name));
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width(),
+                     qPrintable(name + u' ' + l->text()));
+        }
+        const QLabel* title = w->findChild<QLabel*>("Label2");
+        QCOMPARE(title->toolTip(), trend().DatabaseTitle);
+        QCOMPARE(title->text() == trend().DatabaseTitle,
+                 title->fontMetrics().horizontalAdvance(trend().DatabaseTitle) <=
+                     title->contentsRect().width());
     }
 
     // Leaving and coming back computes again from the data in memory.

@@ -221,6 +221,87 @@ private slots:
         QCOMPARE(windows().loaded(WindowId::Dbase), nullptr);
     }
 
+    // A factor typed is kept once its box is left: adding a record, which shows the header
+    // again, keeps it, and the ratios use it. One no single can hold is refused.
+    void factorKeptOnceLeft() {
+        monthOfRecords();
+        type("TEFName", QStringLiteral("25"));
+        leaveTo("InValue");
+        QTest::keyClicks(line("InValue"), QStringLiteral("7"));
+        click("AddRecord");
+        QCOMPARE(int(trend().RecordCount), 6);
+        QCOMPARE(line("TEFName")->text(), QStringLiteral("25"));
+        QCOMPARE(trend().EarningsFactor, 25.0F);
+
+        type("TEFName", QString(45, u'9'));
+        QCOMPARE(messageShownBy([&] { leaveTo("InValue"); }),
+                 QStringLiteral("Wrong or missing entry, try again."));
+        QCOMPARE(line("TEFName")->text(), QStringLiteral("25"));
+        QCOMPARE(trend().EarningsFactor, 25.0F);
+    }
+
+    // Earnings boxes without earnings are empty, as the year boxes are.
+    void emptyEarningsBoxes() {
+        openEditor();
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(line(qPrintable(QStringLiteral("InEarnTxt%1").arg(i)))->text(), QString());
+        }
+        click("Exitbut");
+        openFile(database(QStringLiteral("Earned.orv"), "1,1,\"Earned\",10\r\n"
+                                                        "2000,1.5\r\n"
+                                                        "1,#2001-03-30#,1\r\n"));
+        click("OpenDbase");
+        switchTo(WindowId::Dbase);
+        QCOMPARE(line("InEarnTxt0")->text(), QStringLiteral("1.50"));
+        QCOMPARE(line("InEarnTxt1")->text(), QString());
+        respondClick(QStringLiteral("AllNo"));
+        click("NewFile");
+        QCOMPARE(line("InDatext0")->text(), QString());
+        QCOMPARE(line("InEarnTxt0")->text(), QString());
+    }
+
+    // Correcting, inserting and deleting a record are changes not yet saved: leaving the
+    // module asks question 3 first, as after adding one.
+    void editsAskBeforeLeaving_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("correct") << "CorInsDel0"
+                                 << "2";
+        QTest::newRow("insert") << "CorInsDel1"
+                                << "1";
+        QTest::newRow("delete") << "CorInsDel2"
+                                << "2";
+    }
+
+    void editsAskBeforeLeaving() {
+        QFETCH(QString, option);
+        QFETCH(QString, number);
+        monthOfRecords();
+        respondWith([&](QDialog& d) {
+            chooseOption(d, qPrintable(option));
+            auto* box = d.findChild<QLineEdit*>("CurVal");
+            if (box->text().isEmpty()) {
+                QTest::keyClicks(box, number);
+            }
+            QTest::mouseClick(d.findChild<QPushButton*>("Accept"), Qt::LeftButton);
+        });
+        click("CorrRecord");
+        if (label("InNew") != QStringLiteral("New")) {
+            type("InDate", QStringLiteral("2001-03-20"));
+            type("InValue", QStringLiteral("7"));
+            click("AddRecord");
+        }
+        QCOMPARE(label("InNew"), QStringLiteral("New"));
+        click("Exitbut");
+        switchTo(WindowId::Trendmenu);
+        respondClick(QStringLiteral("AllYes"));
+        click("ExitMenu");
+        QCOMPARE(shownDialogs().back().labels.value(0),
+                 QStringLiteral("Month.orv file in memory will be erased. Do you wish to go back "
+                                "and save it to Disk?."));
+        QVERIFY(shown(WindowId::Trendmenu));
+    }
+
     // An older date added stays record 1 until the menu's sort moves it.
     void sortAnOlderRecord() {
         monthOfRecords();

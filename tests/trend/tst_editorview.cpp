@@ -55,10 +55,71 @@ private slots:
         QCOMPARE(trend().DatabaseTitle, QStringLiteral("Fund A"));
         QCOMPARE(commitEarningsYear(2, QStringLiteral("1999")), QStringLiteral("1999"));
         QCOMPARE(commitEarnings(2, QStringLiteral("1234.5")), QStringLiteral("1,234.50"));
-        QCOMPARE(commitEarnings(3, QStringLiteral("")), QStringLiteral(".00"));
+        // No earnings show as an empty box, as no year does.
+        QCOMPARE(commitEarnings(3, QStringLiteral("")), QString());
         QCOMPARE(trend().EarningsTable.at(2, EarningsYear), 1999.0);
         QCOMPARE(trend().EarningsTable.at(2, EarningsPerShare), 1234.5);
         QVERIFY_THROWS_EXCEPTION(RunTimeFailure, commitEarnings(6, QStringLiteral("1")));
+    }
+
+    // The factor is stored when its box is left; one no single can hold is refused and the
+    // factor kept.
+    void factorBox_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<float>("factor");
+        QTest::newRow("digits") << "25" << false << "25" << 25.0F;
+        QTest::newRow("eight digits") << "12345678" << false << "12345678" << 12345678.0F;
+        QTest::newRow("decimals pasted") << "13.333333" << false << "13.333333" << 13.333333F;
+        QTest::newRow("empty box") << "" << false << "0" << 0.0F;
+        QTest::newRow("45 nines") << QString(45, u'9') << true << "" << 10.0F;
+    }
+
+    void factorBox() {
+        QFETCH(QString, typed);
+        QFETCH(bool, refused);
+        QString shown;
+        QCOMPARE(failureOf([&] { shown = commitFactor(typed); }).raised, refused);
+        QTEST(shown, "shown");
+        QTEST(trend().EarningsFactor, "factor");
+    }
+
+    // What a box stores is a change not yet saved when it differs from what was there.
+    void storedChangesAreUnsaved_data() {
+        QTest::addColumn<int>("box"); // 0 title, 1 year, 2 earnings, 3 factor
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("modified");
+        QTest::newRow("title as it was") << 0 << "Growth Fund" << 0;
+        QTest::newRow("another title") << 0 << "Other Fund" << 1;
+        QTest::newRow("year as it was") << 1 << "2000" << 0;
+        QTest::newRow("another year") << 1 << "2001" << 1;
+        QTest::newRow("earnings as they were") << 2 << "1.45" << 0;
+        QTest::newRow("other earnings") << 2 << "1.5" << 1;
+        QTest::newRow("factor as it was") << 3 << "10" << 0;
+        QTest::newRow("another factor") << 3 << "25" << 1;
+    }
+
+    void storedChangesAreUnsaved() {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        setUpTrend({}, {{2000, 1.45}});
+        QCOMPARE(int(trend().TrendModified), 0);
+        switch (box) {
+        case 0:
+            commitTitle(typed);
+            break;
+        case 1:
+            commitEarningsYear(1, typed);
+            break;
+        case 2:
+            commitEarnings(1, typed);
+            break;
+        default:
+            commitFactor(typed);
+            break;
+        }
+        QTEST(int(trend().TrendModified), "modified");
     }
 
     void dateBox_data() {
@@ -90,7 +151,7 @@ private slots:
         QCOMPARE(h.years[0], QStringLiteral("2000"));
         QCOMPARE(h.earnings[1], QStringLiteral("1,234.50"));
         QCOMPARE(h.years[2], QString());
-        QCOMPARE(h.earnings[2], QStringLiteral(".00"));
+        QCOMPARE(h.earnings[2], QString());
     }
 
     void gridAndEntryRow() {

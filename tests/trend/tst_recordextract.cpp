@@ -120,6 +120,8 @@ private slots:
                  QDate(2001, 3, 16).addDays(-7 * (low - 1)));
         QCOMPARE(trend().DatabaseTitle, QStringLiteral("Extracted"));
         QCOMPARE(program().TrendFileName, QStringLiteral("Extract.orv"));
+        // The extract is on no disk yet.
+        QCOMPARE(int(trend().TrendModified), 1);
         QCOMPARE(trend().TrendRecords.rows(), MenuRecordCapacity + 1);
         // The earnings and the factor are kept.
         QCOMPARE(int(trend().EarningsCount), 1);

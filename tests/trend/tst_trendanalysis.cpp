@@ -74,6 +74,21 @@ private slots:
             << rising << QList<double>{} << 10.0F
             << QStringList{"Label15=24.62 ", "Label35=27.31 ", "Label29=.00 ", "Label16=Upswing ",
                            "Label52=60 Weeks (All)"};
+        // Averages that show the same cents are equal, whatever their binary digits say.
+        QTest::newRow("eight values of 12.34: sideways")
+            << repeated(8, 12.34) << QList<double>{} << 10.0F
+            << QStringList{"Label11=12.34 ", "Label14=12.34 ", "Label16=Sideways "};
+        QTest::newRow("eight values of 20.10: sideways")
+            << repeated(8, 20.10) << QList<double>{} << 10.0F
+            << QStringList{"Label11=20.10 ", "Label14=20.10 ", "Label16=Sideways "};
+        QTest::newRow("two and eight averaging 19.665: sideways")
+            << QList<double>{15.81, 23.52, 14.38, 21.88, 23.97, 16.7, 23.94, 17.12}
+            << QList<double>{} << 10.0F
+            << QStringList{"Label11=19.67 ", "Label14=19.67 ", "Label16=Sideways "};
+        QTest::newRow("a cent apart: upswing")
+            << QList<double>{12.35, 12.35, 12.34, 12.34, 12.34, 12.34, 12.34, 12.34}
+            << QList<double>{} << 10.0F
+            << QStringList{"Label11=12.35 ", "Label14=12.34 ", "Label16=Upswing "};
         QTest::newRow("104 records: every average")
             << repeated(104, 1.5) << QList<double>{} << 10.0F
             << QStringList{"Label29=1.50 ", "Label53=1.50 ", "Label16=Sideways "};
@@ -103,6 +118,12 @@ private slots:
         QTest::newRow("price at the factor: remain")
             << QList<double>{10, 9} << QList<double>{2000, 1.0} << 10.0F
             << QStringList{"Label17=.00%", "Label49= Could Remain at:", "Label50=10.00  "};
+        QTest::newRow("a potential shown as .00%: remain")
+            << QList<double>{20.10, 9} << QList<double>{2000, 2.01} << 10.0F
+            << QStringList{"Label17=.00%", "Label49= Could Remain at:", "Label50=20.10  "};
+        QTest::newRow("a factor of eight digits")
+            << QList<double>{10, 9} << QList<double>{2000, 1.0} << 13.333333F
+            << QStringList{"Label10= Risk at13.333333 times Earnings"};
         QTest::newRow("a factor with decimals")
             << QList<double>{10, 9} << QList<double>{2000, 1.0} << 12.5F
             << QStringList{"Label10= Risk at12.5 times Earnings", "Label50=12.50  "};
@@ -143,6 +164,8 @@ private slots:
         QTest::newRow("drop is red") << 25.0 << 1.0 << int(LabelColour::Red);
         QTest::newRow("rise is window text") << 20.0 << 2.5 << int(LabelColour::WindowText);
         QTest::newRow("no earnings: window text") << 20.0 << 0.0 << int(LabelColour::WindowText);
+        QTest::newRow("a drop shown as .00%: window text")
+            << 20.10 << 2.01 << int(LabelColour::WindowText);
     }
 
     void potentialColour() {
@@ -152,11 +175,29 @@ private slots:
         QTEST(int(u.potentialColour), "colour");
     }
 
-    void oneRecordWritesOnlyTheTitle() {
-        const AveratiosUpdate u = ComputeTrendResults(inputs({25}, {2000, 1}));
-        QCOMPARE(u.texts.size(), std::size_t{1});
-        QCOMPARE(u.text(QStringLiteral("Label2")), QStringLiteral("Growth Fund"));
-        QCOMPARE(int(u.potentialColour), int(LabelColour::Unchanged));
+    // Too few records for a figure: the title over blank figures and captions, whatever the
+    // window showed before.
+    void tooFewRecordsLeaveTheFiguresBlank_data() {
+        QTest::addColumn<QList<double>>("values");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("no record") << QList<double>{} << "0 Weeks (All)";
+        QTest::newRow("one record") << QList<double>{25} << "1 Weeks (All)";
+    }
+
+    void tooFewRecordsLeaveTheFiguresBlank() {
+        QFETCH(QList<double>, values);
+        QFETCH(QString, count);
+        const AveratiosUpdate u = ComputeTrendResults(inputs(values, {2000, 1, 1999, 0.8}, 12.0F));
+        const QStringList expected = {
+            "Label2=Growth Fund", "Label11= ",  "Label53= ",  "Label16= ",
+            "Label41=  ",         "Label27=",   "Label22=  ", "Label17=",
+            "Label49=",           "Label50=  ", "Label10=",   "Label42= Annual Earnings ",
+            "Label43=$  ",        "Label23=",   "Label24=",   "Label52=" + count};
+        for (const QString& e : expected) {
+            const QString control = e.section(u'=', 0, 0);
+            QCOMPARE(control + u'=' + u.text(control), e);
+        }
+        QCOMPARE(int(u.potentialColour), int(LabelColour::WindowText));
     }
 
     // A failure stops the computation: the title is written, nothing else, and message 27

@@ -8,9 +8,11 @@
 #include "trend/editorview.h"
 #include "trend/recordchoice.h"
 #include "trend/trendeditor.h"
+#include "trend/trendfile.h"
 #include "trend/trendrecords.h"
 #include "trend/trendstate.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -205,7 +207,31 @@ private slots:
         QCOMPARE(trendValues(), (std::vector<double>{10, 20, 40, 33.33, 50}));
         QCOMPARE(int(trend().EditMode), 0);
         QCOMPARE(int(trend().SelectedRecord), 0);
-        QCOMPARE(int(trend().TrendModified), 0);
+        QCOMPARE(int(trend().TrendModified), 1);
+    }
+
+    // A correction of the date alone keeps the value whole, however many digits it has: the
+    // value box shows it in full, and a value left as shown is not cut to two decimals.
+    void correctedDateKeepsTheValue_data() {
+        QTest::addColumn<QString>("path");
+        const QDir fixtures(QStringLiteral(ORVALEN_TEST_DATA "/roundtrip"));
+        for (const QString& name : fixtures.entryList({QStringLiteral("*.orv")}, QDir::Files)) {
+            QTest::newRow(qPrintable(name)) << fixtures.filePath(name);
+        }
+    }
+
+    void correctedDateKeepsTheValue() {
+        QFETCH(QString, path);
+        openTrendDatabase(path);
+        const double value = trend().TrendRecords.at(1, RecordValue).toDouble();
+        const EditorOutcome chosen = choose(0, QStringLiteral("1"));
+        QVERIFY(!chosen.inValue.contains(u'e'));
+        const EditorOutcome o = addRecordClicked(shortDate(2001, 3, 9), chosen.inValue);
+        QCOMPARE(int(o.message), 0);
+        QCOMPARE(dateOf(1), QDate(2001, 3, 9));
+        // Seventeen significant digits tell every double apart.
+        QCOMPARE(QString::number(trend().TrendRecords.at(1, RecordValue).toDouble(), 'g', 17),
+                 QString::number(value, 'g', 17));
     }
 
     void laterThanRecordOneIsRefused_data() {
@@ -236,7 +262,7 @@ private slots:
         const EditorOutcome o = addRecordClicked(shortDate(2001, 3, 2), QStringLiteral("31"));
         QCOMPARE(int(o.message), 0);
         QCOMPARE(trendValues(), (std::vector<double>{10, 20, 30, 31, 40, 50}));
-        QCOMPARE(int(trend().TrendModified), 0);
+        QCOMPARE(int(trend().TrendModified), 1);
     }
 
     void deleteRecordThree() {
@@ -248,6 +274,7 @@ private slots:
         QCOMPARE(trendValues(), (std::vector<double>{10, 20, 40, 50}));
         QCOMPARE(trend().TrendRecords.at(4, RecordNumber).toDouble(), 4.0);
         QCOMPARE(int(trend().EditMode), 0);
+        QCOMPARE(int(trend().TrendModified), 1);
     }
 
     void deletingTheOnlyRecordProposesToday() {

@@ -14,7 +14,9 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTest>
+#include <limits>
 
 namespace {
 
@@ -90,6 +92,9 @@ private slots:
         QTest::newRow("no line end after the last line")
             << QByteArray("1,0,\"A\",10\r\n1,#2001-03-16#,3") << 1 << 3.0 << 10.0F;
         QTest::newRow("1000 records") << records(1000) << 1000 << 1.5 << 10.0F;
+        QTest::newRow("exponents, as earlier versions wrote large and small numbers")
+            << QByteArray("1,0,\"A\",1.234568e+07\r\n1,#2001-03-16#,1.5e+15\r\n") << 1 << 1.5e15
+            << 12345680.0F;
     }
 
     void readsAcceptedForms() {
@@ -235,6 +240,60 @@ private slots:
             QCOMPARE(after.records[i].date, before.records[i].date);
             QCOMPARE(after.records[i].value, before.records[i].value);
         }
+    }
+
+    // Files whose numbers a short written form would change: each reopens after a save with
+    // every number the same as before.
+    void fixturesSaveAndReopenUnchanged_data() {
+        QTest::addColumn<QString>("path");
+        const QDir fixtures(QStringLiteral(ORVALEN_TEST_DATA "/roundtrip"));
+        const QStringList names = fixtures.entryList({QStringLiteral("*.orv")}, QDir::Files);
+        QVERIFY(names.size() >= 5);
+        for (const QString& name : names) {
+            QTest::newRow(qPrintable(name)) << fixtures.filePath(name);
+        }
+    }
+
+    void fixturesSaveAndReopenUnchanged() {
+        QFETCH(QString, path);
+        setUpTrend({});
+        openTrendDatabase(path);
+        const TrendFileData before = trendFileDataFromState();
+        TempProgramDir dir;
+        const QString saved = dir.filePath(QStringLiteral("Saved.orv"));
+        QCOMPARE(int(saveTrendDatabase(saved)), 0);
+
+        setUpTrend({});
+        const CaughtFailure reopened = failureOf([&] { openTrendDatabase(saved); });
+        QVERIFY2(!reopened.raised, qPrintable(dir.read(QStringLiteral("Saved.orv"))));
+        const TrendFileData after = trendFileDataFromState();
+        // Seventeen (nine) significant digits tell every double (single) apart.
+        const auto digits = [](double value) { return QString::number(value, 'g', 17); };
+        QCOMPARE(QString::number(after.factor, 'g', 9), QString::number(before.factor, 'g', 9));
+        QCOMPARE(after.earnings.size(), before.earnings.size());
+        for (std::size_t i = 0; i < after.earnings.size(); ++i) {
+            QCOMPARE(digits(after.earnings[i].first), digits(before.earnings[i].first));
+            QCOMPARE(digits(after.earnings[i].second), digits(before.earnings[i].second));
+        }
+        QCOMPARE(after.records.size(), before.records.size());
+        for (std::size_t i = 0; i < after.records.size(); ++i) {
+            QCOMPARE(after.records[i].date, before.records[i].date);
+            QCOMPARE(digits(after.records[i].value), digits(before.records[i].value));
+        }
+    }
+
+    // A thousand records of the longest plain numbers still make a file that opens again.
+    void longestNumbersFitAFile() {
+        const double longest = -std::numeric_limits<double>::denorm_min();
+        setUpTrend(weeklyRecords(1000, QDate(2001, 3, 16), {longest}));
+        TempProgramDir dir;
+        const QString path = dir.filePath(QStringLiteral("Longest.orv"));
+        QCOMPARE(int(saveTrendDatabase(path)), 0);
+        setUpTrend({});
+        QVERIFY(!failureOf([&] { openTrendDatabase(path); }).raised);
+        QCOMPARE(int(trend().RecordCount), 1000);
+        QCOMPARE(QString::number(trend().TrendRecords.at(1000, RecordValue).toDouble(), 'g', 17),
+                 QString::number(longest, 'g', 17));
     }
 
     void saveRefusals() {

@@ -209,6 +209,23 @@ private slots:
         QVERIFY(!window()->findChild<QLabel*>("InfoLabel")->isVisible());
     }
 
+    // The line naming the database keeps its place: a long title ends in an ellipsis, the
+    // start of the line stays readable and the tooltip holds it whole.
+    void longTitleEndsInAnEllipsis() {
+        QWidget* menu = openModule();
+        const QByteArray title = QByteArray("Long ") + QByteArray(95, 'W');
+        openFile(database(QStringLiteral("Long.orv"), numberedDatabase(3, title)));
+        windows().show(WindowId::Trendmenu);
+        const auto* info = menu->findChild<QLabel*>("InfoLabel");
+        QVERIFY(info->isVisible());
+        QVERIFY(info->text().startsWith(QStringLiteral(" File in Memory = Long ")));
+        QVERIFY(info->text().endsWith(QChar(0x2026)));
+        QVERIFY(info->fontMetrics().horizontalAdvance(info->text()) <=
+                info->contentsRect().width());
+        QCOMPARE(info->toolTip(),
+                 QStringLiteral(" File in Memory = ") + QLatin1String(title) + u' ');
+    }
+
     void leaveWithUnsavedRecords() {
         openModule();
         openFile(sampleCopy());

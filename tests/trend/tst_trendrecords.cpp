@@ -91,6 +91,11 @@ private slots:
         trend().TrendRecords.at(4, RecordDate) = Cell(Dates::toShortDate(QDate(2001, 2, 2)));
         SortTrendRecords();
         QCOMPARE(numbered(), (QStringList{"1:2", "2:4", "3:1", "4:3"}));
+        // Records that moved are a change not yet saved; a sorted database stays as it was.
+        QCOMPARE(int(trend().TrendModified), 1);
+        trend().TrendModified = 0;
+        SortTrendRecords();
+        QCOMPARE(int(trend().TrendModified), 0);
     }
 
     // Records of the same date keep their order, wherever they stand and whatever moves past
@@ -127,6 +132,7 @@ private slots:
         SortTrendRecords();
         QCOMPARE(int(trend().RecordCount), 4);
         QCOMPARE(numbered(), (QStringList{"1:1", "2:2", "3:4", "4:5"}));
+        QCOMPARE(int(trend().TrendModified), 1);
         // The dropped row holds nothing any more.
         QVERIFY(trend().TrendRecords.at(5, RecordDate).isEmpty());
     }

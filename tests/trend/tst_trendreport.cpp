@@ -1,6 +1,7 @@
 // The database report, line by line on the text printer, page breaks included.
 
 #include "core/dates.h"
+#include "core/formats.h"
 #include "core/programstate.h"
 #include "core/reportpage.h"
 #include "platform/printerdevice.h"
@@ -138,14 +139,28 @@ private slots:
         QTEST(perPage, "perPage");
     }
 
-    // The 45th record fills the first page exactly: the footer follows, then an empty page is
-    // not printed when nothing follows.
+    // A last record that fills its page ends the report there: no page of headings alone
+    // follows, and the last page has no footer.
+    void lastRecordEndsAPage_data() {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<QList<int>>("perPage");
+        QTest::newRow("45 records fill one page") << 45 << QList<int>{45};
+        QTest::newRow("90 records fill two pages") << 90 << QList<int>{45, 45};
+    }
+
     void lastRecordEndsAPage() {
-        setUpTrend(weeklyRecords(45, QDate(2001, 3, 16), {1}));
+        QFETCH(int, records);
+        QFETCH(QList<int>, perPage);
+        setUpTrend(weeklyRecords(records, QDate(2001, 3, 16), {1}));
         const std::vector<QStringList> pages = printed();
-        QCOMPARE(pages.size(), std::size_t{2});
-        QCOMPARE(pages[0].back(), QString(39, u' ') + QStringLiteral("Page 1"));
-        QCOMPARE(recordLines(pages[1]), 0);
+        QList<int> printedPerPage;
+        for (const QStringList& page : pages) {
+            printedPerPage << recordLines(page);
+        }
+        QCOMPARE(printedPerPage, perPage);
+        QCOMPARE(pages.back().back(),
+                 recordLine(RightJustify(QString::number(records), 3),
+                            QDate(2001, 3, 16).addDays(-7LL * (records - 1)), "1.00"));
     }
 
     void record1000KeepsItsNumber() {
