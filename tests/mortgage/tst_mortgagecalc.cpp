@@ -442,6 +442,33 @@ private slots:
         QCOMPARE(mortgage().MortgageFileName, QString());
     }
 
+    // A loan of a few months is paid off by its last payment, also after its file is opened
+    // again: the term reads back as the same whole months.
+    void shortLoanEndsAtZero() {
+        open("LoanPmt");
+        type("InPrincipal", "104644.41");
+        type("InRate", "30");
+        type("InTerm", "2");
+        leaveTo("MCalc");
+        click("MCalc");
+        QCOMPARE(label("EndMortYear"), rj("2.00", 12));
+        QCOMPARE(label("TotSavd"), rj("$.00", 12));
+        QCOMPARE(grid()->text(3, 3), QStringLiteral("$.00"));
+        QCOMPARE(grid()->text(3, 5), QStringLiteral("$104,644.41"));
+        const QString paid = label("AllPayments");
+        FileDialogs::setNextAnswer(dir().filePath("Short.uld"));
+        click("MSaveFile");
+        click("MExit");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        open("LoanPmt");
+        FileDialogs::setNextAnswer(dir().filePath("Short.uld"));
+        click("MLoadFile");
+        QCOMPARE(combo("InTerm")->currentText(), rj("2", 16));
+        QCOMPARE(label("TotSavd"), rj("$.00", 12));
+        QCOMPARE(label("AllPayments"), paid);
+    }
+
     // Choosing an option through the accessibility action (screen readers, voice control)
     // runs its handler as a click does.
     void optionsFollowTheAccessibilityAction() {
