@@ -1,6 +1,7 @@
 #include "shell/reportframe.h"
 
 #include "core/programstate.h"
+#include "core/runtimefailure.h"
 #include "platform/modal.h"
 #include "platform/printerdevice.h"
 #include "platform/printlayout.h"
@@ -11,6 +12,12 @@
 namespace {
 // The header line is printed from this character column.
 constexpr int HeaderColumn = 2;
+
+void sayNotPrinted(const QString& documentName) {
+    if (MDIContainer* main = MDIContainer::instance()) {
+        main->showNotPrinted(documentName);
+    }
+}
 } // namespace
 
 int reportHeaderLength() {
@@ -55,5 +62,20 @@ bool printReport(const QString& documentName, const std::function<void(PrinterDe
         return false;
     }
     body(*printer);
+    if (printer->notSent()) {
+        sayNotPrinted(documentName);
+        throw RunTimeFailure("report not printed");
+    }
+    return true;
+}
+
+bool printWindowPicture(QWidget& window, const QString& documentName) {
+    std::unique_ptr<PrinterDevice> printer = Printers::open(documentName);
+    const bool drawn = printer->printWindow(window);
+    const bool sent = printer->endDoc();
+    if (!drawn || !sent) {
+        sayNotPrinted(documentName);
+        return false;
+    }
     return true;
 }

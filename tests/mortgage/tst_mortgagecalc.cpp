@@ -11,6 +11,7 @@
 #include "platform/beep.h"
 #include "platform/filedialogs.h"
 #include "platform/grid.h"
+#include "platform/twips.h"
 #include "shell/graphsall.h"
 #include "shell/mdicontainer.h"
 #include "shell/menumain.h"
@@ -31,6 +32,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
 
 namespace {
@@ -340,6 +342,42 @@ private slots:
             return row.match(l).hasMatch();
         });
         QCOMPARE(int(rows), 29);
+    }
+
+    // A printer that takes nothing: the report's button shows its message, the graph window
+    // none, and the status bar says what was not printed each time.
+    void failedPrintoutsAreSaid() {
+        open("Canadian");
+        click("MCalc");
+        CapturedPrinter captured;
+        captured.printer().failDocuments(true);
+        QStatusBar* status = mainWindow()->statusBar();
+        respondType(QStringLiteral("InFName"), QStringLiteral("The house"),
+                    QStringLiteral("Acept"));
+        QCOMPARE(messageShownBy([this] { click("MPrinter"); }),
+                 QStringLiteral("Wrong or missing entry, try again."));
+        QCOMPARE(status->currentMessage(), QStringLiteral("Mortgage Table was not printed."));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+        status->clearMessage();
+        click("MGraphs");
+        switchTo(WindowId::GraphsAll);
+        respondClick(QStringLiteral("AllYes"));
+        respondClick(QStringLiteral("AllNo"));
+        click("Ptr");
+        QCOMPARE(shownDialogs().back().labels, QStringList{" Print in Color."});
+        QCOMPARE(captured.printer().windowPictures(), 1);
+        QCOMPARE(status->currentMessage(), QStringLiteral("Graph was not printed."));
+        QCOMPARE(window()->size(), twipsSize(9550, 6450));
+
+        // A printer that works again prints, and says nothing of the kind.
+        status->clearMessage();
+        captured.printer().failDocuments(false);
+        respondClick(QStringLiteral("AllYes"));
+        respondClick(QStringLiteral("AllNo"));
+        click("Ptr");
+        QCOMPARE(captured.printer().windowPictures(), 2);
+        QCOMPARE(status->currentMessage(), QString());
     }
 
     void quickHelpTwice() {
