@@ -26,6 +26,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -34,6 +35,7 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 QString rj(const QString& text, int width) {
@@ -266,6 +268,37 @@ private slots:
         }
         QTEST(shown, "message");
         QCOMPARE(dir().read(file), saved);
+    }
+
+    // What is not a regular file is refused at once with the file type's message: opening a
+    // named pipe or a file of the kernel's, and saving over a named pipe, which stays.
+    void onlyRegularFiles_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        const QString notFound =
+            QStringLiteral("File not found or wrong format. Check Filename and/or Directory.");
+        QTest::newRow("open a named pipe") << "MLoadFile"
+                                           << "Pipe.umd" << notFound;
+        QTest::newRow("open a file under /proc") << "MLoadFile"
+                                                 << "/proc/self/status" << notFound;
+        QTest::newRow("save over a named pipe") << "MSaveFile"
+                                                << "Pipe.umd"
+                                                << "Bad Filename. Must be in the form MYFILE.UMD";
+    }
+
+    void onlyRegularFiles() {
+        QFETCH(QString, button);
+        QFETCH(QString, path);
+        open("Canadian");
+        click("MCalc");
+        const QString pipe = dir().filePath(QStringLiteral("Pipe.umd"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        FileDialogs::setNextAnswer(path.startsWith(u'/') ? path : pipe);
+        QTEST(messageShownBy([&] { click(qPrintable(button)); }), "message");
+        QVERIFY(QFileInfo::exists(pipe));
+        QVERIFY(!QFileInfo(pipe).isFile());
+        QCOMPARE(line("InPrincipal")->text(), QStringLiteral("   $100,000.00"));
     }
 
     void badFileChangesNothing() {
