@@ -9,9 +9,18 @@
 #include "shell/mdicontainer.h"
 #include "shell/printerheaderinput.h"
 
+#include <QStatusBar>
+
 namespace {
 // The header line is printed from this character column.
 constexpr int HeaderColumn = 2;
+
+// A new printout replaces what the status bar said of the last one.
+void startPrintout() {
+    if (MDIContainer* main = MDIContainer::instance()) {
+        main->statusBar()->clearMessage();
+    }
+}
 
 void sayNotPrinted(const QString& documentName) {
     if (MDIContainer* main = MDIContainer::instance()) {
@@ -48,6 +57,7 @@ std::unique_ptr<PrinterDevice> startReport(const QString& documentName, bool nee
     if (!header) {
         return nullptr;
     }
+    startPrintout();
     std::unique_ptr<PrinterDevice> printer = Printers::open(documentName);
     SetReportFont(*printer);
     printer->tab(HeaderColumn);
@@ -70,6 +80,7 @@ bool printReport(const QString& documentName, const std::function<void(PrinterDe
 }
 
 bool printWindowPicture(QWidget& window, const QString& documentName) {
+    startPrintout();
     std::unique_ptr<PrinterDevice> printer = Printers::open(documentName);
     const bool drawn = printer->printWindow(window);
     const bool sent = printer->endDoc();
