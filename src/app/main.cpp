@@ -5,7 +5,7 @@
 //   src/core/      no widgets: money, tables, display formats, records and files, dates,
 //                  run-time failures, the program-wide state, the report page frame
 //   src/platform/  adapters to the toolkit: grid, printers, bar chart, file dialogs, modal
-//                  runner, clipboard, beep, help viewer
+//                  runner, beep, help viewer
 //   src/shell/     text boxes and entry fields, option buttons, dialogs, settings, main
 //                  window and menu, report header, result graph window, calculator frame
 //   src/mortgage/, src/savings/, src/retirement/, src/trend/

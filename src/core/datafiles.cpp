@@ -4,8 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -14,6 +19,15 @@ constexpr std::array<char16_t, 32> Windows1252High = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// read(2), again when a signal interrupted it.
+ssize_t readRetrying(int fd, char* into, qsizetype size) {
+    ssize_t n = 0;
+    do {
+        n = ::read(fd, into, static_cast<size_t>(size));
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
 
 } // namespace
 
@@ -42,15 +56,33 @@ QString decodeFileText(const QByteArray& bytes) {
 }
 
 std::optional<QByteArray> readFileBytes(const QString& path) {
-    QFile file(path);
-    // Refused before a byte is read: what is not a regular file, or is larger than any file
-    // of the program.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) {
+    // Opened without waiting: a named pipe would hold the program at the open until something
+    // wrote to it.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         return std::nullopt;
     }
-    QByteArray bytes = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileSize) {
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    // Refused before a byte is read: what is not a regular file (a pipe, a device, a folder),
+    // or is larger than any file of the program.
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > MaxFileSize) {
+        return std::nullopt;
+    }
+    // Exactly the bytes the file says it holds, and then its end. The files of the kernel (under
+    // /proc and /sys) call themselves regular files of 0 or 4096 bytes and hold something
+    // else; read on, such a file may never end, or wait for data that never comes.
+    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = readRetrying(fd, bytes.data() + got, bytes.size() - got);
+        if (n <= 0) {
+            return std::nullopt;
+        }
+        got += n;
+    }
+    char beyond = 0;
+    if (readRetrying(fd, &beyond, 1) != 0) {
         return std::nullopt;
     }
     return bytes;
@@ -66,6 +98,11 @@ bool saveFileAtomically(const QString& path, const std::function<bool(QIODevice&
         if (!write(buffer)) {
             return false;
         }
+    }
+    // Only a regular file is replaced: a named pipe or a device in its place stays as it is.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return false;
     }
     // Unbuffered, so that a disk that refuses the bytes says so at the write: a buffered save
     // file flushes inside commit(), which does not report a failure there.

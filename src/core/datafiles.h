@@ -19,10 +19,12 @@ QString decodeLine(QByteArrayView bytes, bool utf8);
 QString decodeFileText(const QByteArray& bytes);
 
 // The whole contents of a file, or nothing when it cannot be opened or read, is not a regular
-// file or is larger than MaxFileSize.
+// file (a named pipe, a device, a file of the kernel's under /proc), or is larger than
+// MaxFileSize. It never waits for bytes to come.
 std::optional<QByteArray> readFileBytes(const QString& path);
 
 // Writes a file atomically: `write` fills a device in memory; the file is replaced only when
 // `write` returns true and every byte reached the disk. A failed or interrupted save (a full
-// disk included) leaves any old file byte for byte. Returns false on failure.
+// disk included) leaves any old file byte for byte. A path that holds something other than a
+// regular file (a named pipe, a device) is refused and left alone. Returns false on failure.
 bool saveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);

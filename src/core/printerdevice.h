@@ -57,8 +57,16 @@ public:
     // 1 on the first page, one more after each new page.
     virtual int page() const = 0;
     virtual void newPage() = 0;
-    // Sends the document to the printer. A trailing page holding nothing is not printed.
-    virtual void endDoc() = 0;
+    // Ends the document and sends it to the printer; a trailing page holding nothing is not
+    // printed. False when the document did not reach the printer (none could be opened, the
+    // file it goes to could not be written): nothing of it was printed. A document that
+    // printed nothing sends nothing, and that is no failure.
+    bool endDoc() {
+        m_notSent = !sendDocument();
+        return !m_notSent;
+    }
+    // Whether the document ended last did not reach the printer.
+    bool notSent() const { return m_notSent; }
     // Sets the font for what follows. False when the font cannot be set.
     virtual bool setFont(const QString& family, int points, bool bold) = 0;
     // Goes back to the printer's standard font (the system's fixed-pitch font).
@@ -67,4 +75,11 @@ public:
     virtual bool printWindow(QWidget& window) = 0;
     // How many lines of the current font fit the printable height of a page.
     virtual int linesPerPhysicalPage() const = 0;
+
+protected:
+    // endDoc() of the device: returns whether the document reached the printer.
+    virtual bool sendDocument() = 0;
+
+private:
+    bool m_notSent = false;
 };

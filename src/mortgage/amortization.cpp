@@ -133,6 +133,14 @@ MortgageInputs MortgageInputs::fromState(const QString& comperiod, const QString
     return in;
 }
 
+double scheduleYears(const MortgageInputs& inputs) {
+    const double years = inputs.Term.toDouble();
+    if (inputs.MortgageMode != MortgageModeFlag::Loan) {
+        return years;
+    }
+    return checked::roundHalfEven(years * 12.0) / 12.0;
+}
+
 bool termAboveLimit(const MortgageInputs& inputs) {
     paymentFrequency(inputs.FreqPmt, inputs.Days);
     compoundingPeriods(inputs.Comperiod);
@@ -178,7 +186,7 @@ void calculateMortgage(const MortgageInputs& inputs, MortgageResult& result) {
 
     const double P = inputs.Principal.toDouble();
     const double R = inputs.Rate.toDouble();
-    const double T = inputs.Term.toDouble();
+    const double T = scheduleYears(inputs);
 
     const PaymentFrequency freq = paymentFrequency(inputs.FreqPmt, inputs.Days);
     const int m = compoundingPeriods(inputs.Comperiod);

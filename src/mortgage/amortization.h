@@ -67,6 +67,11 @@ struct MortgageInputs {
     static MortgageInputs fromState(const QString& comperiod, const QString& freqPmt);
 };
 
+// The term the payments are worked out for, in years. A loan's term is typed in whole months
+// and kept as years to four decimals (2 months are 0.1667 years); its payments are worked out
+// for the whole months, so that the last one pays the loan off.
+double scheduleYears(const MortgageInputs& inputs);
+
 // Mortgage mode with a term of 41 years or more: the window shows "Wrong entry, 40 Years
 // limit." instead of calculating. Checks the two list texts first (RunTimeFailure for an
 // unknown text), as the calculation does.

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <deque>
 
 namespace {
@@ -28,12 +30,19 @@ QString run(Kind kind, QWidget* parent, const QString& defaultName, const QStrin
         r.answers.pop_front();
         return answer.value_or(QString());
     }
-    const QString start = QDir::current().filePath(defaultName);
-    const QString qtFilter = FileDialogs::toQtFilter(filter);
+    QFileDialog dialog(parent, QString(), QDir::current().filePath(defaultName),
+                       FileDialogs::toQtFilter(filter));
     if (kind == Kind::Open) {
-        return QFileDialog::getOpenFileName(parent, QString(), start, qtFilter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // The dialog asks before replacing a file under the name with its extension.
+        dialog.setDefaultSuffix(FileDialogs::defaultSuffix(filter));
     }
-    return QFileDialog::getSaveFileName(parent, QString(), start, qtFilter);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
 }
 
 } // namespace
@@ -64,7 +73,27 @@ QString open(QWidget* parent, const QString& defaultName, const QString& filter)
 }
 
 QString save(QWidget* parent, const QString& defaultName, const QString& filter) {
-    return run(Kind::Save, parent, defaultName, filter);
+    return withDefaultSuffix(run(Kind::Save, parent, defaultName, filter), filter);
+}
+
+QString defaultSuffix(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    const QString pattern = parts.value(1).split(u';').value(0).trimmed();
+    if (!pattern.startsWith(QStringLiteral("*."))) {
+        return {};
+    }
+    const QString suffix = pattern.mid(2);
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9]+$"));
+    return plain.match(suffix).hasMatch() ? suffix : QString();
+}
+
+QString withDefaultSuffix(const QString& path, const QString& filter) {
+    const QString name = QFileInfo(path).fileName();
+    const QString suffix = defaultSuffix(filter);
+    if (name.isEmpty() || name.contains(u'.') || suffix.isEmpty()) {
+        return path;
+    }
+    return path + u'.' + suffix;
 }
 
 void setNextAnswer(std::optional<QString> path) {

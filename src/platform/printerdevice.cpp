@@ -55,7 +55,7 @@ void TextPrinter::newPage() {
     m_pages.emplace_back();
 }
 
-void TextPrinter::endDoc() {
+bool TextPrinter::sendDocument() {
     if (m_inDoc) {
         if (m_lineOpen) {
             endLine();
@@ -68,6 +68,7 @@ void TextPrinter::endDoc() {
     }
     m_inDoc = false;
     m_ended = true;
+    return !m_failDocuments;
 }
 
 bool TextPrinter::setFont(const QString& family, int points, bool bold) {
@@ -89,7 +90,7 @@ void TextPrinter::setStandardFont() {
 bool TextPrinter::printWindow(QWidget& window) {
     m_lastPicture = window.grab().toImage();
     ++m_pictures;
-    return !m_lastPicture.isNull();
+    return !m_lastPicture.isNull() && !m_failDocuments;
 }
 
 int TextPrinter::linesPerPhysicalPage() const {

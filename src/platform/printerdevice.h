@@ -25,7 +25,6 @@ public:
     void tab(int column) override;
     int page() const override;
     void newPage() override;
-    void endDoc() override;
     bool setFont(const QString& family, int points, bool bold) override;
     void setStandardFont() override;
     bool printWindow(QWidget& window) override;
@@ -43,6 +42,12 @@ public:
     QImage lastPicture() const { return m_lastPicture; }
     // Tests: setFont() fails from now on.
     void failFonts(bool fail) { m_failFonts = fail; }
+    // Tests: from now on nothing reaches the printer: endDoc() and printWindow() fail (what
+    // was printed is kept all the same, to be read).
+    void failDocuments(bool fail) { m_failDocuments = fail; }
+
+protected:
+    bool sendDocument() override;
 
 private:
     void ensurePage();
@@ -52,6 +57,7 @@ private:
     bool m_lineOpen = false;
     bool m_ended = false;
     bool m_failFonts = false;
+    bool m_failDocuments = false;
     bool m_inDoc = false;
     size_t m_docStart = 0; // index in m_pages of the first page of the document being printed
     QString m_family;

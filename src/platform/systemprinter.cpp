@@ -50,7 +50,7 @@ SystemPrinter::SystemPrinter(const QString& documentName, const QString& pdfPath
 
 SystemPrinter::~SystemPrinter() {
     // A document left open is still sent, as the user asked for it to be printed.
-    endDoc();
+    sendDocument();
 }
 
 QString SystemPrinter::printoutPath(const QString& documentName) {
@@ -89,8 +89,11 @@ bool SystemPrinter::ensurePage() {
         m_painter->setPen(Qt::black);
     }
     if (m_pagePending) {
-        m_printer->newPage();
         m_pagePending = false;
+        if (!m_printer->newPage()) {
+            m_failed = true;
+            return false;
+        }
     }
     return true;
 }
@@ -178,23 +181,26 @@ void SystemPrinter::newPage() {
     m_tab = 0;
 }
 
-void SystemPrinter::endDoc() {
+bool SystemPrinter::sendDocument() {
+    bool sent = !m_failed;
+    m_failed = false;
     if (!m_started) {
-        return;
+        return sent;
     }
     m_started = false;
     m_pagePending = false;
-    const bool ended = m_painter->end();
+    sent = m_painter->end() && sent;
     m_painter.reset();
     m_page = 1;
     m_top = 0;
     m_column = 1;
     m_lastChar = QChar();
     m_tab = 0;
-    if (ended && m_drewAnything && !m_pdfPath.isEmpty() && m_pdfWritten) {
+    if (sent && m_drewAnything && !m_pdfPath.isEmpty() && m_pdfWritten) {
         m_pdfWritten(m_pdfPath);
     }
     m_drewAnything = false;
+    return sent;
 }
 
 void SystemPrinter::useFont(const QFont& font) {

@@ -35,7 +35,6 @@ public:
     void tab(int column) override;
     int page() const override;
     void newPage() override;
-    void endDoc() override;
     bool setFont(const QString& family, int points, bool bold) override;
     void setStandardFont() override;
     bool printWindow(QWidget& window) override;
@@ -45,6 +44,11 @@ public:
     QString pdfPath() const { return m_pdfPath; }
     // Where a document of this name goes when the system has no printer.
     static QString printoutPath(const QString& documentName);
+
+protected:
+    // False when the printer (or the PDF file) could not be opened, could not start a page or
+    // could not finish the document.
+    bool sendDocument() override;
 
 private:
     SystemPrinter(const QString& documentName, const QString& pdfPath, PdfNotifier pdfWritten);

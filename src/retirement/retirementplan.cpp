@@ -35,10 +35,13 @@ RetirementResult percentageTable(const RetirementInputs& in, double r) {
     Currency withdrawn;
     for (int y = 1; y <= T; ++y) {
         const double v = V.toDouble();
-        const Currency I = Currency::fromDouble(CutToCents(v * w));
-        if (I > V) {
+        // A percentage above 100 withdraws more than the capital, and a capital of nothing has
+        // nothing to withdraw. The percentage is what is compared, not the withdrawal: the
+        // 0.0005 the cut adds for the display would make 100% look larger than the capital.
+        if (w > 1.0 || V <= Currency()) {
             return refused(CannotCompleteMessage);
         }
+        const Currency I = Currency::fromDouble(CutToCents(v * w));
         const double Vn = CutToCents(v + (r - w) * v);
         const double G = v * r;
         result.years.push_back({y, G, I.toDouble(), Vn});

@@ -52,8 +52,8 @@ struct RetirementYear {
 
 struct RetirementResult {
     // YearsLimitMessage for a term above 50 years; CannotCompleteMessage when a withdrawal is
-    // larger than the capital (percentage mode: any year's; fixed amount: the first year's
-    // twelve payments). Nothing was computed then.
+    // larger than the capital (percentage mode: a percentage above 100, or a capital of
+    // nothing; fixed amount: the first year's twelve payments). Nothing was computed then.
     std::int16_t message = 0;
     WithdrawalMode mode = WithdrawalMode::Percentage;
     std::vector<RetirementYear> years; // rows 1..c - 1

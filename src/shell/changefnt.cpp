@@ -44,7 +44,6 @@ ChangeFnt::ChangeFnt(QWidget* parent)
     TextBox::Rules name;
     name.firstKeyEmpties = false;
     name.selectOnFocus = false;
-    name.clearsClipboard = false;
     name.plainLine = true;
     name.maxLength = 97;
     name.enter = [this] { m_exitFonts->setFocus(Qt::TabFocusReason); };

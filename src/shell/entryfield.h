@@ -1,8 +1,7 @@
 #pragma once
 // An entry field of a calculator: one text box or editable combo box bound to its field
 // description (core/entrytext.h), following the text-box protocol (shell/textbox.h):
-//   - gaining focus selects a text box's text (a combo box keeps its selection) and empties
-//     the clipboard;
+//   - gaining focus selects a text box's text (a combo box keeps its selection);
 //   - an entry starts at the first typed key, which empties the field, or at the Delete key, a
 //     pick from a combo box's list, or any change of the text the program did not make; an
 //     entry runs the calculator's ResetResults;

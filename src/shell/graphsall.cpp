@@ -2,12 +2,12 @@
 
 #include "core/programstate.h"
 #include "platform/barchart.h"
-#include "platform/printerdevice.h"
 #include "platform/twips.h"
 #include "shell/busypointer.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/guarded.h"
+#include "shell/reportframe.h"
 #include "shell/windowregistry.h"
 
 #include <QHBoxLayout>
@@ -196,11 +196,9 @@ void GraphsAll::Ptr_Click() {
                 window.resize(twipsSize(9550, 6450));
             }
         } restore{*this};
-        std::unique_ptr<PrinterDevice> printer = Printers::open(QStringLiteral("Graph"));
         m_graph->setPrintView(true);
-        printer->printWindow(*this);
+        printWindowPicture(*this, QStringLiteral("Graph"));
         m_graph->setPrintView(false);
-        printer->endDoc();
     });
     m_printInColour = 0;
 }

@@ -47,6 +47,10 @@ void MDIContainer::showPrintoutPath(const QString& path) {
     statusBar()->showMessage(QStringLiteral("Printed to %1").arg(path));
 }
 
+void MDIContainer::showNotPrinted(const QString& documentName) {
+    statusBar()->showMessage(QStringLiteral("%1 was not printed.").arg(documentName.trimmed()));
+}
+
 void MDIContainer::setCaption(const QString& caption) {
     if (theMainWindow != nullptr) {
         theMainWindow->setWindowTitle(caption);

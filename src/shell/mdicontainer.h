@@ -20,6 +20,8 @@ public:
 
     // Shows where a printout went when it was written to a file.
     void showPrintoutPath(const QString& path);
+    // Says that the printout `documentName` did not reach the printer.
+    void showNotPrinted(const QString& documentName);
 
     // The main window's caption; nothing happens before the main window exists.
     static void setCaption(const QString& caption);

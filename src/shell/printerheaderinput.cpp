@@ -23,7 +23,6 @@ PrinterHeaderInput::PrinterHeaderInput(QWidget* parent, int maxLength)
     TextBox::Rules rules;
     rules.firstKeyEmpties = false;
     rules.selectOnFocus = false;
-    rules.clearsClipboard = false;
     rules.plainLine = true;
     rules.maxLength = maxLength;
     rules.enter = [this] { m_acept->setFocus(Qt::TabFocusReason); };

@@ -1,6 +1,7 @@
 #include "shell/reportframe.h"
 
 #include "core/programstate.h"
+#include "core/runtimefailure.h"
 #include "platform/modal.h"
 #include "platform/printerdevice.h"
 #include "platform/printlayout.h"
@@ -8,9 +9,24 @@
 #include "shell/mdicontainer.h"
 #include "shell/printerheaderinput.h"
 
+#include <QStatusBar>
+
 namespace {
 // The header line is printed from this character column.
 constexpr int HeaderColumn = 2;
+
+// A new printout replaces what the status bar said of the last one.
+void startPrintout() {
+    if (MDIContainer* main = MDIContainer::instance()) {
+        main->statusBar()->clearMessage();
+    }
+}
+
+void sayNotPrinted(const QString& documentName) {
+    if (MDIContainer* main = MDIContainer::instance()) {
+        main->showNotPrinted(documentName);
+    }
+}
 } // namespace
 
 int reportHeaderLength() {
@@ -41,6 +57,7 @@ std::unique_ptr<PrinterDevice> startReport(const QString& documentName, bool nee
     if (!header) {
         return nullptr;
     }
+    startPrintout();
     std::unique_ptr<PrinterDevice> printer = Printers::open(documentName);
     SetReportFont(*printer);
     printer->tab(HeaderColumn);
@@ -55,5 +72,21 @@ bool printReport(const QString& documentName, const std::function<void(PrinterDe
         return false;
     }
     body(*printer);
+    if (printer->notSent()) {
+        sayNotPrinted(documentName);
+        throw RunTimeFailure("report not printed");
+    }
+    return true;
+}
+
+bool printWindowPicture(QWidget& window, const QString& documentName) {
+    startPrintout();
+    std::unique_ptr<PrinterDevice> printer = Printers::open(documentName);
+    const bool drawn = printer->printWindow(window);
+    const bool sent = printer->endDoc();
+    if (!drawn || !sent) {
+        sayNotPrinted(documentName);
+        return false;
+    }
     return true;
 }

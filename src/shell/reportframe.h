@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+class QWidget;
+
 // The most characters of a header line: those a line of the report font holds on the page
 // after column 2, where the header is printed.
 int reportHeaderLength();
@@ -25,7 +27,15 @@ std::optional<QString> AskReportHeader();
 // printer, or nothing when the report stops.
 std::unique_ptr<PrinterDevice> startReport(const QString& documentName, bool needsResults = true);
 
-// A whole print button: startReport(), then `body` prints the report on the open printer.
-// Returns false when the report stopped before printing.
+// A whole print button: startReport(), then `body` prints the report on the open printer and
+// ends it. Returns false when the report stopped before printing. A report that did not reach
+// the printer is said in the main window's status bar and raises RunTimeFailure, so that the
+// print button shows its message.
 bool printReport(const QString& documentName, const std::function<void(PrinterDevice&)>& body,
                  bool needsResults = true);
+
+// Prints a picture of `window` on one page, as a document of its own (the graph windows and the
+// averages window print themselves). These windows show no message when printing fails: a
+// picture that did not reach the printer is said in the main window's status bar. Returns
+// whether it was printed.
+bool printWindowPicture(QWidget& window, const QString& documentName);

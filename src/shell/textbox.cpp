@@ -1,7 +1,6 @@
 #include "shell/textbox.h"
 
 #include "platform/beep.h"
-#include "platform/clipboard.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -118,9 +117,6 @@ void TextBox::gainFocus() {
     if (m_rules.selectOnFocus) {
         m_box->selectAll();
     }
-    if (m_rules.clearsClipboard) {
-        Clipboard::clear();
-    }
 }
 
 void TextBox::leave() {
@@ -132,9 +128,6 @@ void TextBox::leave() {
         m_rules.leave();
     }
     m_entry = false;
-    if (m_rules.clearsClipboard) {
-        Clipboard::clear();
-    }
 }
 
 bool TextBox::keyPress(QObject* watched, QEvent* event) {

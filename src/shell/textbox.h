@@ -2,7 +2,8 @@
 // The protocol every text box of the program follows, implemented once. The entry fields of the
 // calculators, the settings boxes, the date box and the other boxes that feed a file each give
 // their rules; TextBox applies them to every way text can reach the box:
-//   - gaining focus selects the text (where the rules say so) and empties the clipboard;
+//   - gaining focus selects the text (where the rules say so). The clipboard is the user's and
+//     is left alone: pasted text goes through the checks below like any text not typed;
 //   - an entry starts at the first key that types (a printable character or Backspace), at the
 //     Delete key, or at any change of the text that the program did not make (paste, drag and
 //     drop, an input method, an accessibility action, undo). The first typed key of an entry
@@ -37,7 +38,6 @@ public:
     struct Rules {
         bool firstKeyEmpties = true;   // the first typed key of an entry empties the box
         bool selectOnFocus = true;     // gaining focus selects the whole text
-        bool clearsClipboard = true;   // gaining focus and leaving empty the clipboard
         bool clickStartsEntry = false; // a mouse click empties the box and starts an entry
         bool plainLine = false;        // the text reaches a file or a report
         int maxLength = 0;             // most characters the user can put in; 0: no limit

@@ -1,6 +1,5 @@
 #include "trend/averatios.h"
 
-#include "platform/printerdevice.h"
 #include "platform/twips.h"
 #include "shell/busypointer.h"
 #include "shell/commandbutton.h"
@@ -9,6 +8,7 @@
 #include "shell/guarded.h"
 #include "shell/mdicontainer.h"
 #include "shell/optiongroup.h"
+#include "shell/reportframe.h"
 #include "shell/windowregistry.h"
 #include "trend/averatiostexts.h"
 #include "trend/trendanalysis.h"
@@ -288,9 +288,7 @@ void Averatios::Print1_Click() {
         BusyPointer busy;
         setPrintLook(true);
         resize(twipsSize(9530, 5600));
-        std::unique_ptr<PrinterDevice> printer = Printers::open(QStringLiteral("Averages"));
-        printer->printWindow(*this);
-        printer->endDoc();
+        printWindowPicture(*this, QStringLiteral("Averages"));
     });
     PlaceChildWindow(*this);
     resize(twipsSize(9550, 6450));

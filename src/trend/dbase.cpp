@@ -158,7 +158,6 @@ void Dbase::buildBoxes() {
     TextBox::Rules title;
     title.firstKeyEmpties = false;
     title.selectOnFocus = false;
-    title.clearsClipboard = false;
     title.plainLine = true;
     title.acceptsKey = [](QChar key, const QString&) {
         return titleKey(key.unicode()) == KeyVerdict::Accept;

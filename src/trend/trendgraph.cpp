@@ -2,13 +2,13 @@
 
 #include "platform/barchart.h"
 #include "platform/beep.h"
-#include "platform/printerdevice.h"
 #include "platform/twips.h"
 #include "shell/busypointer.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/guarded.h"
 #include "shell/mdicontainer.h"
+#include "shell/reportframe.h"
 #include "shell/windowregistry.h"
 #include "trend/trendstate.h"
 
@@ -140,11 +140,9 @@ void TrendGraph::Ptr_Click() {
     guarded(7, [this] {
         BusyPointer busy;
         resize(twipsSize(9530, 5900));
-        std::unique_ptr<PrinterDevice> printer = Printers::open(QStringLiteral("Trend Graph"));
         m_graph1->setPrintView(true);
-        printer->printWindow(*this);
+        printWindowPicture(*this, QStringLiteral("Trend Graph"));
         m_graph1->setPrintView(false);
-        printer->endDoc();
     });
     m_graph1->setPrintView(false);
     PlaceChildWindow(*this);

@@ -9,10 +9,12 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <limits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -99,6 +101,9 @@ private slots:
     void atomicSave();
     void fullDiskKeepsOldFile();
     void readFileBytes();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
+    void onlyRegularFilesAreReplaced();
     void largeFilesRefusedUnread();
     void longLinesSplitOnlyWhatIsAsked();
 };
@@ -602,6 +607,60 @@ void TestRecords::readFileBytes() {
     QVERIFY(empty.open(QIODevice::WriteOnly));
     empty.close();
     QCOMPARE(::readFileBytes(empty.fileName()), std::optional<QByteArray>(QByteArray()));
+}
+
+// Only a regular file is read, and only the bytes it says it holds: a named pipe (which would
+// wait for a writer), a device, or a file of the kernel's (under /proc, a "regular file" of
+// 0 bytes that holds text, or never ends) is refused at once.
+void TestRecords::onlyRegularFilesAreRead_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("regular file") << "file" << true;
+    QTest::newRow("link to a regular file") << "link" << true;
+    QTest::newRow("named pipe") << "pipe" << false;
+    QTest::newRow("link to a named pipe") << "link to pipe" << false;
+    QTest::newRow("device") << "/dev/null" << false;
+    QTest::newRow("process status under /proc") << "/proc/self/status" << false;
+    QTest::newRow("process command line under /proc") << "/proc/self/cmdline" << false;
+}
+
+void TestRecords::onlyRegularFilesAreRead() {
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("House.umd"));
+    const QString pipe = dir.filePath(QStringLiteral("Pipe.umd"));
+    const QString link = dir.filePath(QStringLiteral("Link.umd"));
+    QVERIFY(saveFileAtomically(file, [](QIODevice& d) { return d.write("100000\r\n") == 8; }));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QString path = kind;
+    if (kind == QStringLiteral("file")) {
+        path = file;
+    } else if (kind == QStringLiteral("pipe")) {
+        path = pipe;
+    } else if (kind.startsWith(QStringLiteral("link"))) {
+        QVERIFY(QFile::link(kind == QStringLiteral("link") ? file : pipe, link));
+        path = link;
+    }
+    const std::optional<QByteArray> bytes = ::readFileBytes(path);
+    QTEST(bytes.has_value(), "read");
+    if (bytes) {
+        QCOMPARE(*bytes, QByteArray("100000\r\n"));
+    }
+}
+
+// A save never puts a file in the place of a named pipe or a device.
+void TestRecords::onlyRegularFilesAreReplaced() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString pipe = dir.filePath(QStringLiteral("Pipe.orv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const auto write = [](QIODevice& d) { return d.write("1\r\n") == 3; };
+    QVERIFY(!saveFileAtomically(pipe, write));
+    QVERIFY(!QFileInfo(pipe).isFile());
+    QVERIFY(QFileInfo(pipe).exists());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System),
+             QStringList{QStringLiteral("Pipe.orv")});
 }
 
 void TestRecords::largeFilesRefusedUnread() {

@@ -61,6 +61,8 @@ private slots:
     void termLimit();
     void failureKeepsWhatWasWritten();
     void onePaymentLoan();
+    void loanEndsAtZero_data();
+    void loanEndsAtZero();
     void balanceLeftAfterTheLastPayment();
     void windowLifecycle();
 };
@@ -456,11 +458,43 @@ void TestAmortization::onePaymentLoan() {
     QCOMPARE(cell(1, 6), 100000.0);
 }
 
-void TestAmortization::balanceLeftAfterTheLastPayment() {
-    // A term of 25.7 years gives 308 monthly periods, short of the 308.4 the payment is made
-    // for: a balance of 6 or more stays in the last row.
+// A loan's term is typed in whole months and kept as years to four decimals (2 months are
+// 0.1667 years, 12 x 0.1667 = 2.0004 months): the schedule is worked out for the whole months,
+// so the last payment leaves nothing and nothing counts as saved.
+void TestAmortization::loanEndsAtZero_data() {
+    QTest::addColumn<double>("principal");
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<int>("months");
+    QTest::newRow("2 months at 30%") << 104644.41 << 30.0 << 2;
+    QTest::newRow("5 months at 30%") << 104644.41 << 30.0 << 5;
+    QTest::newRow("7 months at 24%") << 900000.0 << 24.0 << 7;
+    QTest::newRow("11 months at 30%") << 5000000.0 << 30.0 << 11;
+    QTest::newRow("479 months at 10.125%") << 20000.0 << 10.125 << 479;
+}
+
+void TestAmortization::loanEndsAtZero() {
+    QFETCH(double, principal);
+    QFETCH(double, rate);
+    QFETCH(int, months);
     MortgageInputs in = defaults();
     in.MortgageMode = MortgageModeFlag::Loan;
+    in.Principal = Currency::fromDouble(principal);
+    in.Rate = Currency::fromDouble(rate);
+    in.Term = Currency::fromDouble(months / 12.0);
+    const MortgageResult r = calculatedMortgage(in);
+    QCOMPARE(r.payments, months);
+    QCOMPARE(r.balance, 0.0);
+    QVERIFY2(std::fabs(r.finalBalance) < 0.01, qPrintable(QString::number(r.finalBalance)));
+    QCOMPARE(money(r.cumulativePrincipal), money(principal));
+    QCOMPARE(r.S, 0.0);
+    QCOMPARE(money(r.yearsOrMonths), money(months));
+}
+
+void TestAmortization::balanceLeftAfterTheLastPayment() {
+    // A term of 25.7 years (from a file: a mortgage's term is typed in whole years) gives 308
+    // monthly periods, short of the 308.4 the payment is made for: a balance of 6 or more stays
+    // in the last row.
+    MortgageInputs in = defaults();
     in.Term = Currency::fromDouble(25.7);
     const MortgageResult every = calculatedMortgage(in);
     QCOMPARE(every.payments, 308);

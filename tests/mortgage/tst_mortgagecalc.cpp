@@ -11,6 +11,7 @@
 #include "platform/beep.h"
 #include "platform/filedialogs.h"
 #include "platform/grid.h"
+#include "platform/twips.h"
 #include "shell/graphsall.h"
 #include "shell/mdicontainer.h"
 #include "shell/menumain.h"
@@ -25,13 +26,16 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 QString rj(const QString& text, int width) {
@@ -266,6 +270,37 @@ private slots:
         QCOMPARE(dir().read(file), saved);
     }
 
+    // What is not a regular file is refused at once with the file type's message: opening a
+    // named pipe or a file of the kernel's, and saving over a named pipe, which stays.
+    void onlyRegularFiles_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        const QString notFound =
+            QStringLiteral("File not found or wrong format. Check Filename and/or Directory.");
+        QTest::newRow("open a named pipe") << "MLoadFile"
+                                           << "Pipe.umd" << notFound;
+        QTest::newRow("open a file under /proc") << "MLoadFile"
+                                                 << "/proc/self/status" << notFound;
+        QTest::newRow("save over a named pipe") << "MSaveFile"
+                                                << "Pipe.umd"
+                                                << "Bad Filename. Must be in the form MYFILE.UMD";
+    }
+
+    void onlyRegularFiles() {
+        QFETCH(QString, button);
+        QFETCH(QString, path);
+        open("Canadian");
+        click("MCalc");
+        const QString pipe = dir().filePath(QStringLiteral("Pipe.umd"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        FileDialogs::setNextAnswer(path.startsWith(u'/') ? path : pipe);
+        QTEST(messageShownBy([&] { click(qPrintable(button)); }), "message");
+        QVERIFY(QFileInfo::exists(pipe));
+        QVERIFY(!QFileInfo(pipe).isFile());
+        QCOMPARE(line("InPrincipal")->text(), QStringLiteral("   $100,000.00"));
+    }
+
     void badFileChangesNothing() {
         open("Canadian");
         dir().write("Bad.umd", QByteArray("100000,10.125,\"x\0\xff", 18));
@@ -340,6 +375,41 @@ private slots:
             return row.match(l).hasMatch();
         });
         QCOMPARE(int(rows), 29);
+    }
+
+    // A printer that takes nothing: the report's button shows its message, the graph window
+    // none, and the status bar says what was not printed each time.
+    void failedPrintoutsAreSaid() {
+        open("Canadian");
+        click("MCalc");
+        CapturedPrinter captured;
+        captured.printer().failDocuments(true);
+        QStatusBar* status = mainWindow()->statusBar();
+        respondType(QStringLiteral("InFName"), QStringLiteral("The house"),
+                    QStringLiteral("Acept"));
+        QCOMPARE(messageShownBy([this] { click("MPrinter"); }),
+                 QStringLiteral("Wrong or missing entry, try again."));
+        QCOMPARE(status->currentMessage(), QStringLiteral("Mortgage Table was not printed."));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+        status->clearMessage();
+        click("MGraphs");
+        switchTo(WindowId::GraphsAll);
+        respondClick(QStringLiteral("AllYes"));
+        respondClick(QStringLiteral("AllNo"));
+        click("Ptr");
+        QCOMPARE(shownDialogs().back().labels, QStringList{" Print in Color."});
+        QCOMPARE(captured.printer().windowPictures(), 1);
+        QCOMPARE(status->currentMessage(), QStringLiteral("Graph was not printed."));
+        QCOMPARE(window()->size(), twipsSize(9550, 6450));
+
+        // A printer that works again prints, and the status bar no longer says it did not.
+        captured.printer().failDocuments(false);
+        respondClick(QStringLiteral("AllYes"));
+        respondClick(QStringLiteral("AllNo"));
+        click("Ptr");
+        QCOMPARE(captured.printer().windowPictures(), 2);
+        QCOMPARE(status->currentMessage(), QString());
     }
 
     void quickHelpTwice() {
@@ -440,6 +510,33 @@ private slots:
         click("MSaveFile");
         QCOMPARE(mortgage().LoanFileName, QStringLiteral("Car2.uld"));
         QCOMPARE(mortgage().MortgageFileName, QString());
+    }
+
+    // A loan of a few months is paid off by its last payment, also after its file is opened
+    // again: the term reads back as the same whole months.
+    void shortLoanEndsAtZero() {
+        open("LoanPmt");
+        type("InPrincipal", "104644.41");
+        type("InRate", "30");
+        type("InTerm", "2");
+        leaveTo("MCalc");
+        click("MCalc");
+        QCOMPARE(label("EndMortYear"), rj("2.00", 12));
+        QCOMPARE(label("TotSavd"), rj("$.00", 12));
+        QCOMPARE(grid()->text(3, 3), QStringLiteral("$.00"));
+        QCOMPARE(grid()->text(3, 5), QStringLiteral("$104,644.41"));
+        const QString paid = label("AllPayments");
+        FileDialogs::setNextAnswer(dir().filePath("Short.uld"));
+        click("MSaveFile");
+        click("MExit");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        open("LoanPmt");
+        FileDialogs::setNextAnswer(dir().filePath("Short.uld"));
+        click("MLoadFile");
+        QCOMPARE(combo("InTerm")->currentText(), rj("2", 16));
+        QCOMPARE(label("TotSavd"), rj("$.00", 12));
+        QCOMPARE(label("AllPayments"), paid);
     }
 
     // Choosing an option through the accessibility action (screen readers, voice control)

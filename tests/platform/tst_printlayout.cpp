@@ -20,6 +20,8 @@ private slots:
     void pdfHasThePagesPrinted();
     void fullPageRunsOverToTheNext();
     void windowPictureOnOnePage();
+    void unwritableFileIsNotPrinted_data();
+    void unwritableFileIsNotPrinted();
     void printoutNames_data();
     void printoutNames();
     void factoryReplacesThePrinter();
@@ -119,7 +121,7 @@ void TestPrintLayout::pdfHasThePagesPrinted() {
         }
     }
     QVERIFY(told.isEmpty());
-    printer->endDoc();
+    QVERIFY(printer->endDoc());
     QCOMPARE(told, path);
     QCOMPARE(pdfPages(path), pagesPrinted);
 }
@@ -152,8 +154,43 @@ void TestPrintLayout::windowPictureOnOnePage() {
     window.resize(640, 480);
     auto printer = SystemPrinter::toPdfFile("window", path);
     QVERIFY(printer->printWindow(window));
-    printer->endDoc();
+    QVERIFY(printer->endDoc());
     QCOMPARE(pdfPages(path), 1);
+}
+
+// A printout whose file cannot be written (no printer, and a folder that cannot be made) says
+// so at its end, and no file is announced; a document that printed nothing sends nothing.
+void TestPrintLayout::unwritableFileIsNotPrinted_data() {
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<bool>("sent");
+    QTest::newRow("lines") << "lines" << false;
+    QTest::newRow("window picture") << "picture" << false;
+    QTest::newRow("nothing printed") << "nothing" << true;
+}
+
+void TestPrintLayout::unwritableFileIsNotPrinted() {
+    QFETCH(QString, what);
+    const QString path = m_dir.filePath(QStringLiteral("file-not-folder/printout.pdf"));
+    QFile blocker(m_dir.filePath(QStringLiteral("file-not-folder")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QString told;
+    auto printer = SystemPrinter::toPdfFile("failing", path, [&](const QString& p) { told = p; });
+    if (what == QStringLiteral("lines")) {
+        printer->printLine(QStringLiteral("Total:"));
+        printer->newPage();
+        printer->printLine(QStringLiteral("Page 2"));
+    } else if (what == QStringLiteral("picture")) {
+        QLabel window(QStringLiteral("Graph"));
+        window.resize(320, 240);
+        QVERIFY(!printer->printWindow(window));
+    }
+    QTEST(printer->endDoc(), "sent");
+    QTEST(!printer->notSent(), "sent");
+    QCOMPARE(told, QString());
+    QVERIFY(!QFile::exists(path));
+    // The next document is tried afresh.
+    QVERIFY(printer->endDoc());
 }
 
 void TestPrintLayout::printoutNames_data() {

@@ -228,6 +228,18 @@ private slots:
         QCOMPARE(int(program().ResultCount), 0);
     }
 
+    // 100% withdraws the whole capital in the first year; its growth is what is left.
+    void wholeCapitalWithdrawn() {
+        open();
+        type("InRateDrawn", "100");
+        leaveTo("RCalc");
+        click("RCalc");
+        QCOMPARE(grid()->text(1, 2), QStringLiteral("500,000.00"));
+        QCOMPARE(grid()->text(1, 3), QStringLiteral("50,000.00"));
+        QCOMPARE(grid()->text(2, 2), QStringLiteral("50,000.00"));
+        QCOMPARE(int(program().ResultCount), 20);
+    }
+
     // No years: only the totals row, and nothing to graph or print.
     void zeroYears() {
         open();

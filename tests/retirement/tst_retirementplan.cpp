@@ -78,6 +78,12 @@ void TestRetirementPlan::percentageRows_data() {
     QTest::newRow("withdrawal cut, not rounded")
         << percentage(Currency::fromRaw(123456700), whole(20), Currency::fromRaw(125000), whole(1))
         << 1 << QStringList{"1", "2,469.13", "1,543.20", "13,271.59"};
+    // 100%: the whole capital is withdrawn, and the growth is what is left.
+    const RetirementInputs everything = percentage(whole(100000), whole(10), whole(100), whole(2));
+    QTest::newRow("the whole capital, year 1")
+        << everything << 1 << QStringList{"1", "10,000.00", "100,000.00", "10,000.00"};
+    QTest::newRow("the whole capital, year 2")
+        << everything << 2 << QStringList{"2", "1,000.00", "10,000.00", "1,000.00"};
 }
 
 void TestRetirementPlan::percentageRows() {
@@ -198,6 +204,16 @@ void TestRetirementPlan::withdrawalAboveCapital_data() {
     QTest::addColumn<std::int16_t>("message");
     QTest::newRow("percentage above 100")
         << percentage(whole(100000), whole(10), whole(101), whole(20)) << CannotCompleteMessage;
+    QTest::newRow("percentage of 100.01")
+        << percentage(whole(100000), whole(10), Currency::fromRaw(1000100), whole(20))
+        << CannotCompleteMessage;
+    QTest::newRow("percentage of 100.01 of a single cent")
+        << percentage(Currency::fromRaw(100), Currency(), Currency::fromRaw(1000100), whole(1))
+        << CannotCompleteMessage;
+    QTest::newRow("percentage of exactly 100")
+        << percentage(whole(100000), whole(10), whole(100), whole(20)) << NoRefusal;
+    QTest::newRow("percentage of exactly 100 of cents")
+        << percentage(Currency::fromRaw(123456700), Currency(), whole(100), whole(3)) << NoRefusal;
     QTest::newRow("percentage of nothing")
         << percentage(Currency(), whole(10), whole(8), whole(20)) << CannotCompleteMessage;
     QTest::newRow("twelve months above the capital")

@@ -5,11 +5,17 @@
 #include "platform/modal.h"
 #include "shell/dialogs.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 QString shownMessage(std::int16_t number) {
@@ -126,6 +132,64 @@ private slots:
         QCOMPARE(program().ChosenPath, QStringLiteral("/tmp/x/House.umd"));
         QTEST(FileDialogs::lastFilter(), "filter");
         QCOMPARE(FileDialogs::lastDefaultName(), QStringLiteral("House.umd"));
+    }
+
+    // A name typed without an extension in a save dialog gets the file type's, so that the
+    // open dialog's filter shows the file; every save of the program goes this way. Open
+    // dialogs and names with an extension of their own keep what was chosen.
+    void savedNameGetsTheExtension_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("trend file") << 2 << "/tmp/x/mine"
+                                    << "/tmp/x/mine.orv";
+        QTest::newRow("mortgage file") << 6 << "/tmp/x/mine"
+                                       << "/tmp/x/mine.umd";
+        QTest::newRow("loan file") << 8 << "/tmp/x/mine"
+                                   << "/tmp/x/mine.uld";
+        QTest::newRow("folder with a point") << 6 << "/tmp/x.d/mine"
+                                             << "/tmp/x.d/mine.umd";
+        QTest::newRow("extension typed") << 6 << "/tmp/x/mine.umd"
+                                         << "/tmp/x/mine.umd";
+        QTest::newRow("other extension typed") << 8 << "/tmp/x/my.loan"
+                                               << "/tmp/x/my.loan";
+        QTest::newRow("open dialog") << 5 << "/tmp/x/mine"
+                                     << "/tmp/x/mine";
+    }
+
+    void savedNameGetsTheExtension() {
+        QFETCH(int, mode);
+        QFETCH(QString, chosen);
+        QFETCH(QString, path);
+        FileDialogs::setNextAnswer(chosen);
+        QString lastName;
+        QString written;
+        const bool save = mode % 2 == 0;
+        const auto work = [&written](const QString& p) {
+            written = p;
+            return true;
+        };
+        QVERIFY(save ? saveThroughDialog(static_cast<std::int16_t>(mode), lastName, work, 37)
+                     : openThroughDialog(static_cast<std::int16_t>(mode), lastName, work));
+        QCOMPARE(written, path);
+        QCOMPARE(lastName, QFileInfo(path).fileName());
+    }
+
+    // The save dialog itself adds the extension to a typed name.
+    void saveDialogAddsTheExtension() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name != nullptr);
+            name->setText(QStringLiteral("mine"));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        const QString chosen = FileDialogs::save(nullptr, dir.filePath(QStringLiteral("House.umd")),
+                                                 QStringLiteral("Mortgage Database (*.umd)|*.umd"));
+        QCOMPARE(chosen, dir.filePath(QStringLiteral("mine.umd")));
     }
 
     void cancelledFileDialog() {

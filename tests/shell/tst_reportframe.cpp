@@ -2,6 +2,7 @@
 // footer, the end of the document.
 
 #include "core/programstate.h"
+#include "core/runtimefailure.h"
 #include "platform/beep.h"
 #include "platform/printlayout.h"
 #include "shell/reportframe.h"
@@ -9,6 +10,7 @@
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -216,6 +218,31 @@ private slots:
             }
         }
         QTEST(line.text(), "line");
+    }
+
+    // A report that did not reach the printer fails its print button; a window's picture
+    // answers false. Either is printed again by a printer that works.
+    void printoutsThatFail() {
+        ModalGuard guard;
+        CapturedPrinter captured;
+        captured.printer().failDocuments(true);
+        program().ResultCount = 1;
+        const auto body = [](PrinterDevice& printer) {
+            printer.printLine(QStringLiteral("Total:"));
+            EndReport(printer);
+        };
+        respondType(QStringLiteral("InFName"), QStringLiteral("Budget"), QStringLiteral("Acept"));
+        QVERIFY_THROWS_EXCEPTION(RunTimeFailure, printReport(QStringLiteral("Test"), body));
+        QLabel window(QStringLiteral("Averages"));
+        QVERIFY(!printWindowPicture(window, QStringLiteral("Averages")));
+
+        captured.printer().failDocuments(false);
+        respondType(QStringLiteral("InFName"), QStringLiteral("Budget"), QStringLiteral("Acept"));
+        QVERIFY(printReport(QStringLiteral("Test"), body));
+        QVERIFY(printWindowPicture(window, QStringLiteral("Averages")));
+        QCOMPARE(captured.opened(), 4);
+        QCOMPARE(captured.printer().windowPictures(), 2);
+        QCOMPARE(guard.pending(), 0);
     }
 
     void noResultsRefusesToPrint() {

@@ -14,13 +14,15 @@ public:
     void tab(int column) override { m_target.tab(column); }
     int page() const override { return m_target.page(); }
     void newPage() override { m_target.newPage(); }
-    void endDoc() override { m_target.endDoc(); }
     bool setFont(const QString& family, int points, bool bold) override {
         return m_target.setFont(family, points, bold);
     }
     void setStandardFont() override { m_target.setStandardFont(); }
     bool printWindow(QWidget& window) override { return m_target.printWindow(window); }
     int linesPerPhysicalPage() const override { return m_target.linesPerPhysicalPage(); }
+
+protected:
+    bool sendDocument() override { return m_target.endDoc(); }
 
 private:
     TextPrinter& m_target;

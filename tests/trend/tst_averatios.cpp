@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QHash>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 
 namespace {
@@ -176,6 +177,17 @@ private slots:
         QCOMPARE(w->findChild<QLabel*>("Label11")->palette().color(QPalette::Window), White);
         QVERIFY(w->palette().color(QPalette::Window) != White ||
                 QPalette().color(QPalette::Button) == White);
+
+        // A picture that does not reach the printer: no message, the status bar says so, and
+        // the window is back as it was.
+        captured.printer().failDocuments(true);
+        respondClick(QStringLiteral("AllYes"));
+        click("Print1");
+        QCOMPARE(captured.printer().windowPictures(), 2);
+        QCOMPARE(mainWindow()->statusBar()->currentMessage(),
+                 QStringLiteral("Averages was not printed."));
+        QCOMPARE(w->size(), size);
+        QCOMPARE(w->findChild<QLabel*>("Label11")->palette().color(QPalette::Window), White);
     }
 
     void emptyDatabase() {

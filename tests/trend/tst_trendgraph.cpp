@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 namespace {
@@ -124,6 +125,16 @@ private slots:
         QCOMPARE(picture.size() / picture.devicePixelRatio(), twipsSize(9530, 5900));
         QCOMPARE(w->size(), size);
         QVERIFY(!chart()->printView());
+
+        // A picture that does not reach the printer: no message, the status bar says so.
+        captured.printer().failDocuments(true);
+        respondClick(QStringLiteral("AllYes"));
+        respondClick(QStringLiteral("AllNo"));
+        click("Ptr");
+        QCOMPARE(captured.printer().windowPictures(), 2);
+        QCOMPARE(mainWindow()->statusBar()->currentMessage(),
+                 QStringLiteral("Trend Graph was not printed."));
+        QCOMPARE(w->size(), size);
     }
 
     void backToTheMenu() {
