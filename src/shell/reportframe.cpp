@@ -1,7 +1,6 @@
 #include "shell/reportframe.h"
 
 #include "core/programstate.h"
-#include "core/runtimefailure.h"
 #include "platform/modal.h"
 #include "platform/printerdevice.h"
 #include "platform/printlayout.h"
@@ -74,7 +73,7 @@ bool printReport(const QString& documentName, const std::function<void(PrinterDe
     body(*printer);
     if (printer->notSent()) {
         sayNotPrinted(documentName);
-        throw RunTimeFailure("report not printed");
+        return false;
     }
     return true;
 }

@@ -28,9 +28,9 @@ std::optional<QString> AskReportHeader();
 std::unique_ptr<PrinterDevice> startReport(const QString& documentName, bool needsResults = true);
 
 // A whole print button: startReport(), then `body` prints the report on the open printer and
-// ends it. Returns false when the report stopped before printing. A report that did not reach
-// the printer is said in the main window's status bar and raises RunTimeFailure, so that the
-// print button shows its message.
+// ends it. Returns false when the report stopped before printing or did not reach the printer;
+// the second is said in the main window's status bar (no numbered message fits it: each would
+// tell the user of a wrong entry or a missing file).
 bool printReport(const QString& documentName, const std::function<void(PrinterDevice&)>& body,
                  bool needsResults = true);
 

@@ -220,8 +220,8 @@ private slots:
         QTEST(line.text(), "line");
     }
 
-    // A report that did not reach the printer fails its print button; a window's picture
-    // answers false. Either is printed again by a printer that works.
+    // A report or a window's picture that did not reach the printer answers false. Either is
+    // printed again by a printer that works.
     void printoutsThatFail() {
         ModalGuard guard;
         CapturedPrinter captured;
@@ -232,7 +232,7 @@ private slots:
             EndReport(printer);
         };
         respondType(QStringLiteral("InFName"), QStringLiteral("Budget"), QStringLiteral("Acept"));
-        QVERIFY_THROWS_EXCEPTION(RunTimeFailure, printReport(QStringLiteral("Test"), body));
+        QVERIFY(!printReport(QStringLiteral("Test"), body));
         QLabel window(QStringLiteral("Averages"));
         QVERIFY(!printWindowPicture(window, QStringLiteral("Averages")));
 
