@@ -24,7 +24,7 @@ EntryFieldDef percentField(const QString& name, int index, const QString& enterT
 }
 
 EntryFieldDef yearsField(const QString& name, int index, const QString& enterTarget, int width,
-                         int limit, std::int16_t limitMessage) {
+                         int limit, Message limitMessage) {
     return {.name = name,
             .index = index,
             .kind = FieldKind::Years,

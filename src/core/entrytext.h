@@ -3,6 +3,7 @@
 // as a currency amount, and the value written back in the field's display form.
 
 #include "core/currency.h"
+#include "core/messages.h"
 
 #include <QString>
 #include <cstdint>
@@ -18,15 +19,15 @@ struct EntryFieldDef {
     QString name;  // the control's object name ("InPrincipal")
     int index = 0; // position in EntryValues
     FieldKind kind = FieldKind::Money;
-    std::int16_t decimals = 2;     // decimal places of the decimal filter; years fields are whole
-    QString pattern;               // display pattern ("####,,###.00")
-    int width = 13;                // characters the number is right-aligned in
-    int limit = 0;                 // upper limit of a years field (0 = none)
-    std::int16_t limitMessage = 0; // message shown above the limit
-    int displayFactor = 1;         // the field shows the value times this (a loan term in months)
-    QString enterTarget;           // object name of the control that receives focus on Enter
-    bool deleteEmpties = false;    // the Delete key empties the field before deleting
-    bool allowsMinus = false;      // "-" empties the field, starts an entry and is typed
+    std::int16_t decimals = 2; // decimal places of the decimal filter; years fields are whole
+    QString pattern;           // display pattern ("####,,###.00")
+    int width = 13;            // characters the number is right-aligned in
+    int limit = 0;             // upper limit of a years field (0 = none)
+    Message limitMessage = Message::None; // message shown above the limit
+    int displayFactor = 1;      // the field shows the value times this (a loan term in months)
+    QString enterTarget;        // object name of the control that receives focus on Enter
+    bool deleteEmpties = false; // the Delete key empties the field before deleting
+    bool allowsMinus = false;   // "-" empties the field, starts an entry and is typed
 };
 
 // The field kinds the calculators use, with their usual filter, places, pattern and width; a
@@ -40,7 +41,7 @@ EntryFieldDef percentField(const QString& name, int index, const QString& enterT
 // A years field: whole-number filter, "###" in `width`, with an upper limit and its message
 // where `limit` is above 0.
 EntryFieldDef yearsField(const QString& name, int index, const QString& enterTarget, int width,
-                         int limit = 0, std::int16_t limitMessage = 0);
+                         int limit = 0, Message limitMessage = Message::None);
 
 // The display form of `value` in the field.
 QString entryDisplayText(const EntryFieldDef& field, Currency value, const QString& currencySymbol);

@@ -4,6 +4,7 @@
 // program(); tests start from a fresh struct with resetProgram().
 
 #include "core/currency.h"
+#include "core/messages.h"
 #include "core/modes.h"
 #include "core/table.h"
 
@@ -24,10 +25,10 @@ struct ProgramState {
     std::int16_t LinesPerPage = 0;
 
     // Dialog protocol
-    std::int16_t MessageNumber = 0;
+    Message MessageNumber = Message::None;
     QString MessageDetail;
     QString MessageDetail2;
-    std::int16_t QuestionCode = 0;
+    Question QuestionCode = Question::None;
     std::int16_t FileDialogMode = 0;
     QString ChosenPath;
 
@@ -48,7 +49,7 @@ struct ProgramState {
     GraphCallerCode GraphCaller = GraphCallerCode::None;
     BoundedArray<QString> ReportBlocks;
 
-    // The trend file name, used by question 3 and the trend file dialog.
+    // The trend file name, used by EraseFileInMemory and the trend file dialog.
     QString TrendFileName;
 };
 

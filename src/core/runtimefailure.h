@@ -5,6 +5,8 @@
 // helpers below. Only event handlers catch it, through guarded() (guarded.h), which shows one
 // numbered message and abandons the operation.
 
+#include "core/messages.h"
+
 #include <QString>
 #include <cmath>
 #include <cstdint>
@@ -18,16 +20,16 @@
 class RunTimeFailure : public std::runtime_error {
 public:
     explicit RunTimeFailure(const std::string& what) : std::runtime_error(what) {}
-    RunTimeFailure(std::int16_t messageNumber, QString detail = {})
-        : std::runtime_error("message " + std::to_string(messageNumber)),
-          m_messageNumber(messageNumber), m_detail(std::move(detail)) {}
+    RunTimeFailure(Message message, QString detail = {})
+        : std::runtime_error("message " + std::to_string(static_cast<int>(message))),
+          m_message(message), m_detail(std::move(detail)) {}
 
-    // 0 when the failure shows the handler's message.
-    std::int16_t messageNumber() const { return m_messageNumber; }
+    // None when the failure shows the handler's message.
+    Message message() const { return m_message; }
     const QString& detail() const { return m_detail; }
 
 private:
-    std::int16_t m_messageNumber = 0;
+    Message m_message = Message::None;
     QString m_detail;
 };
 

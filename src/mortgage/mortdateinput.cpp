@@ -61,7 +61,7 @@ bool MortDateInput::InDate_LostFocus() {
         m_dateBox->setText(Dates::toShortDate(*date));
         p.PaymentStartDate = Dates::toShortDate(*date);
     } else {
-        showMessage(30);
+        showMessage(Message::WrongDateEntry);
         m_dateBox->setText(shownStartDate());
         m_inDate->setFocus(Qt::OtherFocusReason);
         ok = false;

@@ -211,7 +211,7 @@ void MortgageCalc::calculate() {
     const MortgageInputs inputs =
         MortgageInputs::fromState(m_comperiod->currentText(), m_freqPmt->currentText());
     if (termAboveLimit(inputs)) {
-        showMessage(5);
+        showMessage(Message::FortyYearsLimit);
         return;
     }
     MortgageResult result;
@@ -220,7 +220,7 @@ void MortgageCalc::calculate() {
     showCaptions(mortgageCaptions(result, p.CurrencySymbol));
     publishMortgage(result);
     if (!complete) {
-        showMessage(3);
+        showMessage(Message::WrongEntry);
         return;
     }
     const MortgageDisplay display =
@@ -307,14 +307,15 @@ void MortgageCalc::MShowIRF_Click() {
 void MortgageCalc::MSaveFile_Click() {
     hide();
     if (program().ResultCount == 0) {
-        showMessage(15);
+        showMessage(Message::NoRecords);
     } else {
         const std::int16_t mode = mortgageFileMode(program().MortgageMode, true);
         const MortgageFileData data = mortgageFileData(
             MortgageInputs::fromState(m_comperiod->currentText(), m_freqPmt->currentText()));
         saveThroughDialog(
             mode, lastMortgageFileName(program().MortgageMode),
-            [&](const QString& path) { return saveMortgageFile(path, data); }, mode == 6 ? 37 : 38);
+            [&](const QString& path) { return saveMortgageFile(path, data); },
+            badMortgageFileName(program().MortgageMode));
     }
     show();
 }

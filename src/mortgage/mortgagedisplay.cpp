@@ -191,7 +191,7 @@ EntryFieldDef rateField() {
 EntryFieldDef termField(MortgageModeFlag mortgageMode) {
     const bool loan = mortgageMode == MortgageModeFlag::Loan;
     EntryFieldDef field = yearsField(QStringLiteral("InTerm"), 3, QStringLiteral("Comperiod"), 16,
-                                     loan ? 480 : 40, 5);
+                                     loan ? 480 : 40, Message::FortyYearsLimit);
     // A loan's term is typed and shown in months and stored in years.
     field.displayFactor = loan ? 12 : 1;
     return field;

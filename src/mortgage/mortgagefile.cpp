@@ -26,6 +26,11 @@ std::int16_t mortgageFileMode(MortgageModeFlag mortgageMode, bool save) {
     return static_cast<std::int16_t>(save ? open + 1 : open);
 }
 
+Message badMortgageFileName(MortgageModeFlag mortgageMode) {
+    return mortgageMode == MortgageModeFlag::Loan ? Message::BadLoanFileName
+                                                  : Message::BadMortgageFileName;
+}
+
 QString& lastMortgageFileName(MortgageModeFlag mortgageMode) {
     MortgageState& m = mortgage();
     return mortgageMode == MortgageModeFlag::Loan ? m.LoanFileName : m.MortgageFileName;

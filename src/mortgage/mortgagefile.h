@@ -6,6 +6,7 @@
 // that cannot be read changes nothing.
 
 #include "core/currency.h"
+#include "core/messages.h"
 #include "core/modes.h"
 #include "mortgage/amortization.h"
 
@@ -18,6 +19,9 @@
 // The file dialog's mode of the file type of `mortgageMode`: 5 and 6 (open, save) for mortgage
 // files, 7 and 8 for loan files.
 std::int16_t mortgageFileMode(MortgageModeFlag mortgageMode, bool save);
+// The message of a file of that type that cannot be written: "Bad Filename. Must be in the
+// form MYFILE.UMD" (or .ULD).
+Message badMortgageFileName(MortgageModeFlag mortgageMode);
 // MortgageFileName or LoanFileName: the name last opened or saved in that mode.
 QString& lastMortgageFileName(MortgageModeFlag mortgageMode);
 

@@ -16,7 +16,8 @@ QStringList capitalOptionCaptions() {
 std::vector<EntryFieldDef> capitalFields() {
     return {moneyField(QStringLiteral("InLumpInv"), 1, QStringLiteral("InRate")),
             percentField(QStringLiteral("InRate"), 2, QStringLiteral("InTerm")),
-            yearsField(QStringLiteral("InTerm"), 3, QStringLiteral("CCalc"), 17, 50, 4)};
+            yearsField(QStringLiteral("InTerm"), 3, QStringLiteral("CCalc"), 17, 50,
+                       Message::FiftyYearsLimit)};
 }
 
 QStringList capitalRateList() {

@@ -119,7 +119,7 @@ void CapitalReqdCalc::calculate() {
     g->setRows(capitalGridRows(inputs));
     g->clearData();
     const CapitalResult result = calculateCapitalRequired(inputs);
-    if (result.message != NoRefusal) {
+    if (result.message != Message::None) {
         showMessage(result.message);
         return;
     }

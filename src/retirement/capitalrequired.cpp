@@ -23,7 +23,7 @@ CapitalResult calculateCapitalRequired(const CapitalInputs& in) {
     const double R = in.Rate.toDouble();
     result.n = checked::toInt16(in.Term.toDouble());
     if (result.n >= 51) {
-        result.message = YearsLimitMessage;
+        result.message = Message::FiftyYearsLimit;
         return result;
     }
     const int n = result.n;

@@ -5,6 +5,7 @@
 // entered rate is that income. All figures are doubles.
 
 #include "core/currency.h"
+#include "core/messages.h"
 #include "core/modes.h"
 #include "retirement/yeartable.h"
 
@@ -30,8 +31,8 @@ struct CapitalYear {
 };
 
 struct CapitalResult {
-    // YearsLimitMessage above 50 years: nothing was computed.
-    std::int16_t message = 0;
+    // Message::FiftyYearsLimit above 50 years: nothing was computed.
+    Message message = Message::None;
     std::int16_t n = 0;
     double capital = 0.0;
     double saving = 0.0; // P

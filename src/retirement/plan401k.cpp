@@ -28,7 +28,7 @@ Plan401KResult calculatePlan401K(const Plan401KInputs& in) {
     Plan401KResult result;
     result.n = checked::toInt16(in.NumYears.toDouble());
     if (result.n >= 51) {
-        result.message = YearsLimitMessage;
+        result.message = Message::FiftyYearsLimit;
         return result;
     }
     const double e = fraction(in.CntrbRate);

@@ -9,6 +9,7 @@
 // rounded to currency; salary and value are doubles.
 
 #include "core/currency.h"
+#include "core/messages.h"
 
 #include <cstdint>
 #include <vector>
@@ -35,8 +36,8 @@ struct Plan401KYear {
 };
 
 struct Plan401KResult {
-    // YearsLimitMessage above 50 years: nothing was computed.
-    std::int16_t message = 0;
+    // Message::FiftyYearsLimit above 50 years: nothing was computed.
+    Message message = Message::None;
     std::int16_t n = 0; // the years entry
     Currency startBalance;
     // Years 1..m: m = n, but year 1 is computed even when n is 0.

@@ -74,7 +74,7 @@ void Plan401KCalc::calculate() {
     g->setRows(plan401kGridRows(inputs));
     g->clearData();
     const Plan401KResult result = calculatePlan401K(inputs);
-    if (result.message != NoRefusal) {
+    if (result.message != Message::None) {
         showMessage(result.message);
         return;
     }

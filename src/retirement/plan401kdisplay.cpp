@@ -31,8 +31,8 @@ std::vector<EntryFieldDef> plan401kFields() {
             percentField(QStringLiteral("InRetnRate"), 6, QStringLiteral("InInflRate"))),
         emptiedAtDelete(
             percentField(QStringLiteral("InInflRate"), 7, QStringLiteral("InNumYears"))),
-        emptiedAtDelete(
-            yearsField(QStringLiteral("InNumYears"), 8, QStringLiteral("KCalc"), 15, 50, 4))};
+        emptiedAtDelete(yearsField(QStringLiteral("InNumYears"), 8, QStringLiteral("KCalc"), 15, 50,
+                                   Message::FiftyYearsLimit))};
 }
 
 QStringList plan401kFieldLabels() {

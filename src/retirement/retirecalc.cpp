@@ -139,7 +139,7 @@ void RetireCalc::SetWithdrawalMode(WithdrawalMode mode) {
 
 void RetireCalc::calculate() {
     const RetirementResult result = calculateRetirement(RetirementInputs::fromState());
-    if (result.message != NoRefusal) {
+    if (result.message != Message::None) {
         showMessage(result.message);
         return;
     }

@@ -36,7 +36,7 @@ EntryFieldDef retireTermField(WithdrawalMode mode) {
     if (mode == WithdrawalMode::FixedAmount) {
         return percentField(InTerm, 4, QStringLiteral("RCalc"), 15);
     }
-    return yearsField(InTerm, 4, QStringLiteral("RCalc"), 17, 50, 4);
+    return yearsField(InTerm, 4, QStringLiteral("RCalc"), 17, 50, Message::FiftyYearsLimit);
 }
 
 QStringList retireInvestList() {

@@ -21,7 +21,7 @@ Currency shownCents(double amount) {
     return Currency::fromDouble(readNumber(formatNumber(amount, u"###.00")));
 }
 
-RetirementResult refused(std::int16_t message) {
+RetirementResult refused(Message message) {
     RetirementResult result;
     result.message = message;
     return result;
@@ -39,7 +39,7 @@ RetirementResult percentageTable(const RetirementInputs& in, double r) {
         // nothing to withdraw. The percentage is what is compared, not the withdrawal: the
         // 0.0005 the cut adds for the display would make 100% look larger than the capital.
         if (w > 1.0 || V <= Currency()) {
-            return refused(CannotCompleteMessage);
+            return refused(Message::UnknownError);
         }
         const Currency I = Currency::fromDouble(CutToCents(v * w));
         const double Vn = CutToCents(v + (r - w) * v);
@@ -76,7 +76,7 @@ RetirementResult fixedAmountTable(const RetirementInputs& in, float r) {
         checked::toSingle(checked::power(static_cast<double>(onePlusR), 1.0 / 12.0) - 1.0);
     Currency V = in.Invest;
     if (A > V.toDouble()) {
-        return refused(CannotCompleteMessage);
+        return refused(Message::UnknownError);
     }
     Currency withdrawn;
     for (int y = 1;; ++y) {
@@ -146,7 +146,7 @@ RetirementResult calculateRetirement(const RetirementInputs& in) {
     const bool fixed = in.mode == WithdrawalMode::FixedAmount;
     const Currency T = fixed ? Currency() : in.Term;
     if (T >= Currency::fromWhole(51)) {
-        return refused(YearsLimitMessage);
+        return refused(Message::FiftyYearsLimit);
     }
     const float r = checked::toSingle(fraction(in.Rate));
     RetirementResult result = fixed ? fixedAmountTable(in, r) : percentageTable(in, r);

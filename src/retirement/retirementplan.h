@@ -14,6 +14,7 @@
 // intermediate values are doubles.
 
 #include "core/currency.h"
+#include "core/messages.h"
 #include "core/modes.h"
 #include "retirement/yeartable.h"
 
@@ -51,10 +52,10 @@ struct RetirementYear {
 };
 
 struct RetirementResult {
-    // YearsLimitMessage for a term above 50 years; CannotCompleteMessage when a withdrawal is
-    // larger than the capital (percentage mode: a percentage above 100, or a capital of
-    // nothing; fixed amount: the first year's twelve payments). Nothing was computed then.
-    std::int16_t message = 0;
+    // Message::FiftyYearsLimit for a term above 50 years; Message::UnknownError when a withdrawal
+    // is larger than the capital (percentage mode: a percentage above 100, or a capital of nothing;
+    // fixed amount: the first year's twelve payments). Nothing was computed then.
+    Message message = Message::None;
     WithdrawalMode mode = WithdrawalMode::Percentage;
     std::vector<RetirementYear> years; // rows 1..c - 1
     double totalGrowth = 0.0;

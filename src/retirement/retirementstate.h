@@ -17,12 +17,6 @@ struct RetirementState {
 RetirementState& retirement();
 void resetRetirement();
 
-// Messages a calculation answers with instead of results; the window shows the message and
-// nothing else changes.
-inline constexpr std::int16_t NoRefusal = 0;
-inline constexpr std::int16_t YearsLimitMessage = 4;     // "Wrong entry, 50 Years limit."
-inline constexpr std::int16_t CannotCompleteMessage = 7; // "Unknown error. Cannot complete."
-
 // The graph window's caller codes.
 inline constexpr GraphCallerCode RetireEndOfYearGraph = GraphCallerCode::RetirementEndOfYear;
 inline constexpr GraphCallerCode RetireStartOfYearGraph = GraphCallerCode::RetirementStartOfYear;

@@ -29,17 +29,17 @@ CompoundInputs CompoundInputs::fromState(const QString& name) {
     return in;
 }
 
-std::int16_t compoundRefusal(const CompoundInputs& in) {
+Message compoundRefusal(const CompoundInputs& in) {
     if (in.T >= Currency::fromWhole(51)) {
-        return 4;
+        return Message::FiftyYearsLimit;
     }
     if (in.C == Currency() || in.V == Currency() || in.T == Currency()) {
-        return 3;
+        return Message::WrongEntry;
     }
     if (in.ResultCount >= MaxComparisons) {
-        return 6;
+        return Message::TwentyTwoEntriesLimit;
     }
-    return 0;
+    return Message::None;
 }
 
 CompoundResult calculateCompound(const CompoundInputs& in) {

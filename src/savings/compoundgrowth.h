@@ -12,6 +12,7 @@
 
 #include "core/currency.h"
 #include "core/gridsetup.h"
+#include "core/messages.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,10 +30,10 @@ struct CompoundInputs {
     static CompoundInputs fromState(const QString& name);
 };
 
-// The message that refuses the calculation, checked in this order: 4 ("Wrong entry, 50 Years
-// limit.") for T of 51 or more, 3 ("Wrong or missing entry, try again.") when C, V or T is 0,
-// 6 ("Limit is 22 entries.") for a 23rd investment; 0 when it may run.
-std::int16_t compoundRefusal(const CompoundInputs& inputs);
+// The message that refuses the calculation, checked in this order: FiftyYearsLimit for T of 51
+// or more, WrongEntry when C, V or T is 0, TwentyTwoEntriesLimit for a 23rd investment; None
+// when it may run.
+Message compoundRefusal(const CompoundInputs& inputs);
 
 struct CompoundResult {
     std::int16_t investment = 0; // i: the investment's number (ResultCount after it)

@@ -105,7 +105,7 @@ void FindCompoundCalc::NamInv_Enter() {
 
 void FindCompoundCalc::calculate() {
     const CompoundInputs inputs = CompoundInputs::fromState(m_namInv->text());
-    if (const std::int16_t refusal = compoundRefusal(inputs); refusal != 0) {
+    if (const Message refusal = compoundRefusal(inputs); refusal != Message::None) {
         showMessage(refusal);
         return;
     }

@@ -110,7 +110,7 @@ void SavingsCalc::calculate() {
     if (comparisonLimitReached(inputs)) {
         // The comparisons made can still be graphed and printed.
         refuseComparison();
-        showMessage(6);
+        showMessage(Message::TwentyTwoEntriesLimit);
         return;
     }
     Grid* g = grid();

@@ -59,7 +59,8 @@ std::vector<FieldEntry> savingsFields() {
          .caption =
              QStringLiteral(" Adjust current value for          annual inflation rate(%).     "),
          .list = presets({"3", "4", "5", "6", "7"})},
-        {.field = yearsField(QStringLiteral("InTerm"), 7, QStringLiteral("SCalc"), 17, 40, 5),
+        {.field = yearsField(QStringLiteral("InTerm"), 7, QStringLiteral("SCalc"), 17, 40,
+                             Message::FortyYearsLimit),
          .caption = QStringLiteral(" Number of years invested."),
          .list = presets({"5", "10", "15", "20", "25", "30"}),
          .atLoad = Currency::fromWhole(25)},
@@ -89,7 +90,7 @@ std::vector<FieldEntry> compoundFields() {
                                 .pattern = QStringLiteral("#,,###"),
                                 .width = 19,
                                 .limit = 50,
-                                .limitMessage = 4,
+                                .limitMessage = Message::FiftyYearsLimit,
                                 .enterTarget = QStringLiteral("NamInv")},
          .caption = QStringLiteral(" Term in years."),
          .atLoad = Currency::fromWhole(5),

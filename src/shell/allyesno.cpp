@@ -43,11 +43,11 @@ void AllYesNo::showEvent(QShowEvent* event) {
 }
 
 void AllYesNo::AllYes_Click() {
-    program().QuestionCode = 6;
+    program().QuestionCode = Question::AnsweredYes;
     accept();
 }
 
 void AllYesNo::AllNo_Click() {
-    program().QuestionCode = 0;
+    program().QuestionCode = Question::None;
     reject();
 }

@@ -110,7 +110,7 @@ void CalculatorFrame::ResetResults() {
 }
 
 void CalculatorFrame::Calculate_Click() {
-    guarded(3, [this] {
+    guarded(Message::WrongEntry, [this] {
         ProgramState& p = program();
         p.HelpShown = 0;
         ResetResults();
@@ -123,7 +123,7 @@ void CalculatorFrame::Calculate_Click() {
 void CalculatorFrame::ShowGraph_Click() {
     ProgramState& p = program();
     if (p.ResultCount == 0) {
-        showMessage(2);
+        showMessage(Message::NoDataToGraph);
         return;
     }
     if (!windows().has(WindowId::GraphsAll)) {
@@ -135,7 +135,7 @@ void CalculatorFrame::ShowGraph_Click() {
 }
 
 void CalculatorFrame::ToPrinter_Click() {
-    guarded(3, [this] {
+    guarded(Message::WrongEntry, [this] {
         ::printReport(reportTitle(), [this](PrinterDevice& printer) {
             BusyPointer busy;
             printReport(printer);

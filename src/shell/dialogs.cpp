@@ -10,9 +10,9 @@
 
 #include <QFileInfo>
 
-void showMessage(std::int16_t number, const QString& detail, const QString& detail2) {
+void showMessage(Message message, const QString& detail, const QString& detail2) {
     ProgramState& p = program();
-    p.MessageNumber = number;
+    p.MessageNumber = message;
     if (!detail.isNull()) {
         p.MessageDetail = detail;
     }
@@ -23,11 +23,11 @@ void showMessage(std::int16_t number, const QString& detail, const QString& deta
     runModal(box);
 }
 
-bool askQuestion(std::int16_t code) {
-    program().QuestionCode = code;
-    AllYesNo question(MDIContainer::instance());
-    runModal(question);
-    return program().QuestionCode == 6;
+bool askQuestion(Question question) {
+    program().QuestionCode = question;
+    AllYesNo window(MDIContainer::instance());
+    runModal(window);
+    return program().QuestionCode == Question::AnsweredYes;
 }
 
 QString chooseFile(std::int16_t mode) {
@@ -40,7 +40,7 @@ namespace {
 
 // Runs the dialog of `mode` and `work` on the chosen path; the protocol values are reset after.
 bool throughDialog(std::int16_t mode, QString& lastName,
-                   const std::function<bool(const QString&)>& work, std::int16_t failMessage,
+                   const std::function<bool(const QString&)>& work, Message failMessage,
                    bool clearNameOnFailure) {
     ProgramState& p = program();
     p.ChosenPath = lastName;
@@ -68,12 +68,11 @@ bool throughDialog(std::int16_t mode, QString& lastName,
 } // namespace
 
 bool saveThroughDialog(std::int16_t mode, QString& lastName,
-                       const std::function<bool(const QString& path)>& save,
-                       std::int16_t failMessage) {
+                       const std::function<bool(const QString& path)>& save, Message failMessage) {
     return throughDialog(mode, lastName, save, failMessage, false);
 }
 
 bool openThroughDialog(std::int16_t mode, QString& lastName,
                        const std::function<bool(const QString& path)>& open) {
-    return throughDialog(mode, lastName, open, 13, true);
+    return throughDialog(mode, lastName, open, Message::FileNotFound, true);
 }

@@ -4,16 +4,18 @@
 // runModal() and reads the answer back, so callers and tests see the same values the windows
 // use.
 
+#include "core/messages.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
 
-// Shows message `number` of the message table in AMsgbox; `detail` and `detail2` become
-// MessageDetail and MessageDetail2 for the messages that insert them.
-void showMessage(std::int16_t number, const QString& detail = {}, const QString& detail2 = {});
+// Shows `message` in AMsgbox; `detail` and `detail2` become MessageDetail and MessageDetail2 for
+// the messages that insert them.
+void showMessage(Message message, const QString& detail = {}, const QString& detail2 = {});
 
-// Asks question `code` (1 to 3) in AllYesNo. True only when the answer was "&Yes".
-bool askQuestion(std::int16_t code);
+// Asks `question` in AllYesNo. True only when the answer was "&Yes".
+bool askQuestion(Question question);
 
 // Runs the file dialog of `mode` (odd = open, even = save) with ChosenPath as the default
 // name, through FileDir. Returns the chosen path, or an empty text when cancelled (then
@@ -26,15 +28,10 @@ QString chooseFile(std::int16_t mode);
 // folder) becomes `lastName`. FileDialogMode and ChosenPath are reset at the end. Returns true
 // when the file was saved.
 bool saveThroughDialog(std::int16_t mode, QString& lastName,
-                       const std::function<bool(const QString& path)>& save,
-                       std::int16_t failMessage);
+                       const std::function<bool(const QString& path)>& save, Message failMessage);
 
 // The same for an "open file" button: `open` reads the chosen path under the busy pointer and
-// returns false when it could not (message 13, "File not found or wrong format. ...", and
+// returns false when it could not (FileNotFound, "File not found or wrong format. ...", and
 // `lastName` emptied); an opened file's name becomes `lastName`.
 bool openThroughDialog(std::int16_t mode, QString& lastName,
                        const std::function<bool(const QString& path)>& open);
-
-// The message table and question table texts.
-QString messageText(std::int16_t number);
-QString questionText(std::int16_t code);

@@ -131,7 +131,7 @@ void EntryField::LostFocus() {
     if (store) {
         // An entry the currency type cannot hold: the field keeps its stored value and shows it
         // again.
-        const bool stored = guarded(3, [&] {
+        const bool stored = guarded(Message::WrongEntry, [&] {
             const EntryCommit commit = commitEntry(m_field, text(), p.CurrencySymbol);
             p.EntryValues[m_field.index] = commit.value;
             setText(commit.text);

@@ -59,7 +59,7 @@ GraphsAll::GraphsAll(QWidget* parent)
 }
 
 void GraphsAll::Form_Load() {
-    guarded(3, [&] {
+    guarded(Message::WrongEntry, [&] {
         m_dataPoints = prepareGraphData();
         if (isComparisonGraph()) {
             Compare2D();
@@ -171,19 +171,19 @@ void GraphsAll::drawKind(std::int16_t kind) {
 }
 
 void GraphsAll::Sav2D_Click() {
-    guarded(3, [&] { drawKind(isComparisonGraph() ? Compare2DKind : Yearly2D); });
+    guarded(Message::WrongEntry, [&] { drawKind(isComparisonGraph() ? Compare2DKind : Yearly2D); });
 }
 
 void GraphsAll::ThreeDee_Click() {
-    guarded(3, [&] { drawKind(isComparisonGraph() ? Compare3DKind : Yearly3D); });
+    guarded(Message::WrongEntry, [&] { drawKind(isComparisonGraph() ? Compare3DKind : Yearly3D); });
 }
 
 void GraphsAll::Ptr_Click() {
-    if (!askQuestion(1)) {
+    if (!askQuestion(Question::ContinuePrintout)) {
         return;
     }
-    m_printInColour = askQuestion(2) ? 1 : 0;
-    guarded(3, [&] {
+    m_printInColour = askQuestion(Question::PrintInColour) ? 1 : 0;
+    guarded(Message::WrongEntry, [&] {
         drawKind(m_kind);
         BusyPointer busy;
         resize(twipsSize(9530, 5900));

@@ -5,12 +5,8 @@
 
 #include <exception>
 
-namespace {
-constexpr std::int16_t UnknownError = 7;
-} // namespace
-
-bool guarded(std::int16_t messageNumber, const std::function<void()>& body) {
-    std::int16_t shown = 0;
+bool guarded(Message message, const std::function<void()>& body) {
+    Message shown = Message::None;
     // A failure that names its message always gives its detail, an empty one included, so the
     // message never shows the detail of an earlier one; the handler's message keeps
     // MessageDetail as it is.
@@ -19,13 +15,13 @@ bool guarded(std::int16_t messageNumber, const std::function<void()>& body) {
         body();
         return true;
     } catch (const RunTimeFailure& failure) {
-        const bool own = failure.messageNumber() != 0;
-        shown = own ? failure.messageNumber() : messageNumber;
+        const bool own = failure.message() != Message::None;
+        shown = own ? failure.message() : message;
         if (own) {
             detail = failure.detail().isNull() ? QStringLiteral("") : failure.detail();
         }
     } catch (...) {
-        shown = UnknownError;
+        shown = Message::UnknownError;
     }
     showMessage(shown, detail);
     return false;

@@ -3,14 +3,15 @@
 // run-time failure abandons the body and shows the handler's numbered message (or the message
 // the failure names, with its detail); any other
 // failure (out of memory, a fault of the program) shows "Unknown error. Cannot complete."
-// (message 7). Nothing crosses the event loop. The normal pointer is back by then (every
-// BusyPointer of the body has gone out of scope), and what the body had already shown stays.
+// (Message::UnknownError). Nothing crosses the event loop. The normal pointer is back by then
+// (every BusyPointer of the body has gone out of scope), and what the body had already shown stays.
 
-#include <cstdint>
+#include "core/messages.h"
+
 #include <functional>
 
 // Returns true when the body ran to its end.
-bool guarded(std::int16_t messageNumber, const std::function<void()>& body);
+bool guarded(Message message, const std::function<void()>& body);
 
 // The same for the few steps whose failure the program does not report (reading the settings
 // file, a figure reached before a calculation failed): any failure abandons the body quietly.

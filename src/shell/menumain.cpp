@@ -160,13 +160,16 @@ void MenuMain::startHelp(const QString& document) {
     case HelpViewer::StartResult::Started:
         return;
     case HelpViewer::StartResult::DocumentMissing:
-        showMessage(9, QStringLiteral("the help file %1 is missing.").arg(document));
+        showMessage(Message::HelpCannotBeShown,
+                    QStringLiteral("the help file %1 is missing.").arg(document));
         return;
     case HelpViewer::StartResult::ViewerMissing:
-        showMessage(9, QStringLiteral("the help viewer orvalen-help is missing."));
+        showMessage(Message::HelpCannotBeShown,
+                    QStringLiteral("the help viewer orvalen-help is missing."));
         return;
     case HelpViewer::StartResult::ViewerFailed:
-        showMessage(9, QStringLiteral("the help viewer could not be started."));
+        showMessage(Message::HelpCannotBeShown,
+                    QStringLiteral("the help viewer could not be started."));
         return;
     }
 }

@@ -49,7 +49,7 @@ std::optional<QString> AskReportHeader() {
 std::unique_ptr<PrinterDevice> startReport(const QString& documentName, bool needsResults) {
     ProgramState& p = program();
     if (needsResults && p.ResultCount == 0) {
-        showMessage(1);
+        showMessage(Message::NoDataToPrintCalculate);
         return nullptr;
     }
     const std::optional<QString> header = AskReportHeader();

@@ -234,7 +234,7 @@ void Averatios::clear() {
 void Averatios::refresh() {
     AveratiosUpdate results;
     // The texts written before a failure (the title) are shown all the same.
-    guarded(27, [&results] { ComputeTrendResults(results); });
+    guarded(Message::CheckDataValues, [&results] { ComputeTrendResults(results); });
     apply(results);
     apply(SetPeriodCaptions());
 }
@@ -276,11 +276,11 @@ void Averatios::setPrintLook(bool printing) {
 }
 
 void Averatios::Print1_Click() {
-    if (const std::int16_t refusal = ratiosPrintRefusal()) {
+    if (const Message refusal = ratiosPrintRefusal(); refusal != Message::None) {
         showMessage(refusal);
         return;
     }
-    if (!askQuestion(1)) {
+    if (!askQuestion(Question::ContinuePrintout)) {
         return;
     }
     // A printout that fails ends without a message; the window comes back as it was.
@@ -296,7 +296,7 @@ void Averatios::Print1_Click() {
 }
 
 void Averatios::Graphshow_Click() {
-    if (const std::int16_t refusal = showGraphFromRatios()) {
+    if (const Message refusal = showGraphFromRatios(); refusal != Message::None) {
         showMessage(refusal);
         return;
     }

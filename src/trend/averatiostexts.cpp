@@ -73,16 +73,16 @@ AveratiosUpdate weekPointsClicked(bool checked) {
     return SetPeriodCaptions();
 }
 
-std::int16_t showGraphFromRatios() {
+Message showGraphFromRatios() {
     if (trend().RecordCount == 0) {
-        return 28;
+        return Message::NoTrendData;
     }
     trend().GraphOrigin = 1;
-    return 0;
+    return Message::None;
 }
 
-std::int16_t ratiosPrintRefusal() {
-    return trend().RecordCount == 0 ? 8 : 0;
+Message ratiosPrintRefusal() {
+    return trend().RecordCount == 0 ? Message::NoDataToPrint : Message::None;
 }
 
 QStringList printHighlightedFields() {

@@ -3,6 +3,7 @@
 // its fixed captions, the period toggle, and the checks of its buttons. The results themselves
 // come from trendanalysis.h.
 
+#include "core/messages.h"
 #include "trend/trendanalysis.h"
 
 #include <QString>
@@ -33,11 +34,13 @@ QString averatiosWindowCaption();
 // The figures are not touched.
 AveratiosUpdate weekPointsClicked(bool checked);
 
-// "&Show Graph": 28 without records; otherwise GraphOrigin becomes 1 and 0 is returned.
-std::int16_t showGraphFromRatios();
+// "&Show Graph": NoTrendData without records; otherwise GraphOrigin becomes 1 and None is
+// returned.
+Message showGraphFromRatios();
 
-// "To &Printer": 8 without records, else 0 (the window then asks question 1 and prints).
-std::int16_t ratiosPrintRefusal();
+// "To &Printer": NoDataToPrint without records, else None (the window then asks
+// ContinuePrintout and prints).
+Message ratiosPrintRefusal();
 
 // The result fields shown on a cyan background while the window is printed; afterwards they
 // and the target field (Label50) go back to white.

@@ -234,7 +234,7 @@ void Dbase::Form_Load() {
 
 void Dbase::refresh() {
     EditorView view;
-    guarded(7, [&view] { RefreshEditor(view); });
+    guarded(Message::UnknownError, [&view] { RefreshEditor(view); });
     showView(view);
 }
 
@@ -286,7 +286,7 @@ void Dbase::showOutcome(const EditorOutcome& o) {
     case EditorFocus::None:
         break;
     }
-    if (o.message != 0) {
+    if (o.message != Message::None) {
         showMessage(o.message, o.detail);
     }
 }
@@ -300,7 +300,7 @@ void Dbase::setEditButtonsVisible(bool visible) {
 void Dbase::InDate_LostFocus() {
     const DateCommit commit = commitDateText(m_inDate->text());
     m_dateBox->setText(commit.text);
-    if (commit.message != 0) {
+    if (commit.message != Message::None) {
         showMessage(commit.message);
     }
 }
@@ -330,7 +330,7 @@ void Dbase::commitEntry(TextBox* box, const std::function<QString(const QString&
     }
     // A number the database cannot hold: "Wrong or missing entry", and the box shows what is
     // kept.
-    if (!guarded(3, [&] { box->setText(commit(box->box()->text())); })) {
+    if (!guarded(Message::WrongEntry, [&] { box->setText(commit(box->box()->text())); })) {
         box->setText(kept());
     }
 }
@@ -341,21 +341,22 @@ void Dbase::Grid8_Click(int row) {
 
 void Dbase::AddRecord_Click() {
     EditorOutcome outcome;
-    if (!guarded(30, [&] { outcome = addRecordClicked(m_inDate->text(), m_inValue->text()); })) {
+    if (!guarded(Message::WrongDateEntry,
+                 [&] { outcome = addRecordClicked(m_inDate->text(), m_inValue->text()); })) {
         outcome = editAbandoned();
     }
     showOutcome(outcome);
 }
 
 void Dbase::CorrRecord_Click() {
-    if (const std::int16_t refusal = correctRecordClicked()) {
+    if (const Message refusal = correctRecordClicked(); refusal != Message::None) {
         showMessage(refusal);
         return;
     }
     InRecNum choice(MDIContainer::instance());
     runModal(choice);
     EditorOutcome outcome;
-    if (!guarded(7, [&outcome] {
+    if (!guarded(Message::UnknownError, [&outcome] {
             BusyPointer busy;
             outcome = recordChosen();
         })) {
@@ -365,7 +366,7 @@ void Dbase::CorrRecord_Click() {
 }
 
 void Dbase::NewFile_Click() {
-    if (askQuestion(3)) {
+    if (askQuestion(Question::EraseFileInMemory)) {
         return;
     }
     deleteAllRecords();
@@ -376,7 +377,7 @@ void Dbase::NewFile_Click() {
 }
 
 void Dbase::ToRatios_Click() {
-    if (const std::int16_t refusal = ratiosClicked(m_tefName->text())) {
+    if (const Message refusal = ratiosClicked(m_tefName->text()); refusal != Message::None) {
         showMessage(refusal);
         m_grid8->setFocus(Qt::OtherFocusReason);
         return;
@@ -388,11 +389,11 @@ void Dbase::ToRatios_Click() {
 }
 
 void Dbase::Printit_Click() {
-    if (const std::int16_t refusal = trendReportRefusal()) {
+    if (const Message refusal = trendReportRefusal(); refusal != Message::None) {
         showMessage(refusal);
         return;
     }
-    guarded(7, [] {
+    guarded(Message::UnknownError, [] {
         const TrendReportData data = TrendReportData::fromState();
         printReport(
             QStringLiteral("Database"),

@@ -26,7 +26,7 @@ public:
     explicit Dbase(QWidget* parent = nullptr);
 
     // RefreshEditor: the header boxes, the entry row and the grid from memory, the grid as far
-    // as its records can be shown (message 7 at a record that cannot).
+    // as its records can be shown (UnknownError at a record that cannot).
     void refresh();
 
 private:
@@ -46,7 +46,7 @@ private:
     void InEarnTxt_LostFocus(int box);
 
     // Leaving a header box after an entry: the box shows what `commit` stored of its text, or,
-    // when the number cannot be stored, message 3 and what `kept` gives.
+    // when the number cannot be stored, WrongEntry and what `kept` gives.
     void commitEntry(TextBox* box, const std::function<QString(const QString&)>& commit,
                      const std::function<QString()>& kept);
     void showView(const EditorView& view);

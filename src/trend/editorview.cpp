@@ -96,9 +96,9 @@ std::optional<QDate> enteredDate(const QString& text) {
 
 DateCommit commitDateText(const QString& text) {
     if (const std::optional<QDate> date = enteredDate(text)) {
-        return {Dates::toShortDate(*date), 0};
+        return {Dates::toShortDate(*date), Message::None};
     }
-    return {Dates::toShortDate(trend().NextDate), 30};
+    return {Dates::toShortDate(trend().NextDate), Message::WrongDateEntry};
 }
 
 EditorHeader editorHeader() {

@@ -4,6 +4,7 @@
 // records. The window writes these texts; it does no arithmetic of its own.
 
 #include "core/gridsetup.h"
+#include "core/messages.h"
 #include "trend/trendanalysis.h"
 
 #include <QDate>
@@ -45,10 +46,10 @@ std::optional<float> factorOf(const QString& text);
 QString commitFactor(const QString& text);
 
 // Leaving InDate: a date the program accepts is shown in short-date form; anything else
-// resets the box to the proposed date with message 30.
+// resets the box to the proposed date with WrongDateEntry.
 struct DateCommit {
     QString text;
-    std::int16_t message = 0;
+    Message message = Message::None;
 };
 DateCommit commitDateText(const QString& text);
 

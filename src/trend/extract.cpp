@@ -32,7 +32,7 @@ TextBox* recordNumberBox(QLineEdit* box, std::function<void()> enter, std::funct
 }
 
 void showEntryMessage(const RecordNumberEntry& entry) {
-    if (entry.message != 0) {
+    if (entry.message != Message::None) {
         showMessage(entry.message, entry.detail, entry.detail2);
     }
 }
@@ -117,9 +117,9 @@ void Extract::HighRecNo_LostFocus() {
 }
 
 void Extract::ExtractOk_Click() {
-    std::int16_t refusal = 0;
-    guarded(7, [&refusal] { refusal = extractRecords(); });
-    if (refusal != 0) {
+    Message refusal = Message::None;
+    guarded(Message::UnknownError, [&refusal] { refusal = extractRecords(); });
+    if (refusal != Message::None) {
         showMessage(refusal);
         return;
     }

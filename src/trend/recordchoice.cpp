@@ -21,8 +21,8 @@ std::int16_t recordNumber(const QString& text) {
 
 } // namespace
 
-std::int16_t correctRecordClicked() {
-    return trend().RecordCount == 0 ? 18 : 0;
+Message correctRecordClicked() {
+    return trend().RecordCount == 0 ? Message::NoRecordsToCorrect : Message::None;
 }
 
 RecNumCaptions recNumCaptions() {
@@ -80,7 +80,7 @@ EditorOutcome recordChosen() {
         // Left in its mode, the next "&Add Record" would work on a record that is not there.
         t.EditMode = 0;
         t.SelectedRecord = 0;
-        o.message = 16;
+        o.message = Message::NoSuchRecordNumber;
         return o;
     }
     switch (t.EditMode) {

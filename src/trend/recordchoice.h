@@ -3,13 +3,15 @@
 // dialog InRecNum (options " Correct", " Insert", " Delete" and the record number box CurVal)
 // and what the editor does with the choice.
 
+#include "core/messages.h"
 #include "trend/trendeditor.h"
 
 #include <QString>
 #include <cstdint>
 
-// "&Correct Record": 18 when there are no records, else 0 (the window then shows InRecNum).
-std::int16_t correctRecordClicked();
+// "&Correct Record": NoRecordsToCorrect when there are no records, else None (the window then
+// shows InRecNum).
+Message correctRecordClicked();
 
 // The dialog's captions: its title, the frame and the three options.
 struct RecNumCaptions {
@@ -36,7 +38,7 @@ RecNumPrompt recNumOptionChosen(int option);
 void recNumAccepted(const QString& text);
 void recNumCancelled();
 
-// After the dialog closed: nothing for no record; message 16 (and the edit mode ends) for a
+// After the dialog closed: nothing for no record; NoSuchRecordNumber (and the edit mode ends) for a
 // number above RecordCount. A correction hides the buttons and shows the record in the entry
 // row (its number "####" in 4, its date, its value); an insertion hides them, shows "Insert"
 // and an empty date box that takes the focus; a deletion deletes at once (DeleteRec, which may

@@ -35,7 +35,7 @@ RecordNumberEntry lowRecordEntered(const QString& text) {
     RecordNumberEntry e;
     double value = typedNumber(text).value_or(1.0);
     if (value < 1.0 || value > t.RecordCount) {
-        e.message = 43;
+        e.message = Message::MustBeBetween;
         e.detail2 = QStringLiteral(" 1");
         e.detail = QString::number(t.RecordCount);
         value = 1.0;
@@ -57,7 +57,7 @@ RecordNumberEntry highRecordEntered(const QString& text, const QString& lowText)
         }
     }
     if (value < 1.0 || value > t.RecordCount) {
-        e.message = 43;
+        e.message = Message::MustBeBetween;
         e.detail2 = QString::number(t.LowRecord);
         e.detail = QString::number(t.RecordCount);
         value = t.RecordCount;
@@ -67,10 +67,10 @@ RecordNumberEntry highRecordEntered(const QString& text, const QString& lowText)
     return e;
 }
 
-std::int16_t extractRecords() {
+Message extractRecords() {
     TrendState& t = trend();
     if (t.HighRecord < t.LowRecord) {
-        return 47;
+        return Message::LowAboveHigh;
     }
     // The new name comes first: it is the extract's even when the extraction fails.
     t.DatabaseTitle = QStringLiteral("Extracted");
@@ -89,7 +89,7 @@ std::int16_t extractRecords() {
     t.RecordCount = static_cast<std::int16_t>(g);
     // The extract is a database of its own, on no disk yet.
     t.TrendModified = 1;
-    return 0;
+    return Message::None;
 }
 
 QString extractHelpText() {

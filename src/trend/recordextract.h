@@ -3,6 +3,8 @@
 // number, replaces the database in memory as a new database titled "Extracted", offered for
 // saving as "Extract.orv". The earnings and the factor are kept; nothing is written to disk.
 
+#include "core/messages.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -16,19 +18,19 @@ struct ExtractOpening {
 ExtractOpening openExtract();
 
 // Leaving a record-number box: the text it shows and, when the number was out of range,
-// message 43 with its two details (the box is then reset).
+// MustBeBetween with its two details (the box is then reset).
 struct RecordNumberEntry {
     QString text;
-    std::int16_t message = 0;
+    Message message = Message::None;
     QString detail;  // MessageDetail: RecordCount
     QString detail2; // MessageDetail2
     QString lowText; // HighRecNo only: LowRecNo's new text when it was empty or 0, else null
 };
-// LowRecNo: empty means 1; a number below 1 or above RecordCount gives message 43 (" 1" and
+// LowRecNo: empty means 1; a number below 1 or above RecordCount gives MustBeBetween (" 1" and
 // RecordCount) and 1. The number becomes the low record.
 RecordNumberEntry lowRecordEntered(const QString& text);
 // HighRecNo: empty or 0 means RecordCount (and an empty or zero LowRecNo, `lowText`, becomes
-// 1); a number below 1 or above RecordCount gives message 43 (the low record and RecordCount)
+// 1); a number below 1 or above RecordCount gives MustBeBetween (the low record and RecordCount)
 // and RecordCount. The number becomes the high record.
 RecordNumberEntry highRecordEntered(const QString& text, const QString& lowText);
 
@@ -38,7 +40,7 @@ RecordNumberEntry highRecordEntered(const QString& text, const QString& lowText)
 // returned. A failure while extracting
 // raises RunTimeFailure with the records unchanged and the new title and file name set. The
 // dialog closes unless the message is 47.
-std::int16_t extractRecords();
+Message extractRecords();
 
 // The help of "Quick &Help": paragraphs separated by empty lines.
 QString extractHelpText();

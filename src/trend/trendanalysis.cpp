@@ -17,7 +17,6 @@ namespace {
 constexpr std::array<int, 7> Periods = {2, 4, 6, 8, 26, 52, 104};
 
 // "Check data values for this error: " and a detail.
-constexpr std::int16_t CheckDataValues = 27;
 
 // Amounts hold less than 922,337,203,685,477.5807.
 constexpr double LargestChange = 9.0e14;
@@ -46,7 +45,7 @@ struct Figures {
 // "Check data values for this error: " and the value being summed, or nothing once the sums
 // are done.
 [[noreturn]] void fail(const QString& detail = QStringLiteral("")) {
-    throw RunTimeFailure(CheckDataValues, detail);
+    throw RunTimeFailure(Message::CheckDataValues, detail);
 }
 
 double valueOf(const Cell& cell) {
@@ -64,7 +63,7 @@ double divided(double numerator, double denominator) {
     return quotient;
 }
 
-// Raises RunTimeFailure with message 27 and the text of the value being summed (empty once the
+// Raises RunTimeFailure with CheckDataValues and the text of the value being summed (empty once the
 // sums are done).
 Figures compute(const TrendInputs& in) {
     const int n = static_cast<int>(in.values.size());

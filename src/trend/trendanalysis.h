@@ -68,7 +68,7 @@ struct TrendInputs {
 // earnings, risk and direction captions. A value that is not a
 // number, or a division that cannot be made (a low or high of 0, a last value of 0 with
 // earnings, an earlier year's earnings of 0), stops the computation: RunTimeFailure with
-// message 27, whose detail is the text of the value of the record being summed, empty when the
+// CheckDataValues, whose detail is the text of the value of the record being summed, empty when the
 // failure came after the sums. The texts written before the failure (the title) stay in
 // `update`.
 void ComputeTrendResults(const TrendInputs& inputs, AveratiosUpdate& update);

@@ -14,10 +14,9 @@
 namespace {
 
 // "Wrong Value entry: " and the value.
-constexpr std::int16_t WrongValue = 19;
 
 // Ends a correction or insertion: adding mode, the hidden buttons shown again, the records
-// sorted and the editor refreshed. A sort that fails raises RunTimeFailure (message 23) after
+// sorted and the editor refreshed. A sort that fails raises RunTimeFailure (CannotSort) after
 // the edit has ended.
 EditorOutcome endEdit(EditorOutcome outcome) {
     editAbandoned();
@@ -27,9 +26,9 @@ EditorOutcome endEdit(EditorOutcome outcome) {
     return outcome;
 }
 
-EditorOutcome message(std::int16_t number, const QString& detail = {}) {
+EditorOutcome message(Message shown, const QString& detail = {}) {
     EditorOutcome o;
-    o.message = number;
+    o.message = shown;
     o.detail = detail;
     return o;
 }
@@ -57,14 +56,14 @@ double enteredValue(const QString& valueText) {
     return truncatedValue(valueText);
 }
 
-// Message 10 when `date` is later than record 1's date.
+// DateAfterLastRecord when `date` is later than record 1's date.
 EditorOutcome laterThanNewest(const QDate& date) {
     if (trend().RecordCount < 1) {
         return {};
     }
     const QDate newest = recordDate(trend().TrendRecords.at(1, RecordDate));
     if (date > newest) {
-        return message(10, Dates::toShortDate(newest));
+        return message(Message::DateAfterLastRecord, Dates::toShortDate(newest));
     }
     return {};
 }
@@ -72,12 +71,12 @@ EditorOutcome laterThanNewest(const QDate& date) {
 EditorOutcome addRecord(const QDate& date, double value) {
     TrendState& t = trend();
     if (t.RecordCount >= recordCapacity()) {
-        return message(48);
+        return message(Message::RecordLimit);
     }
     if (t.RecordCount >= 1) {
         const Cell& newest = t.TrendRecords.at(1, RecordValue);
         if (!readRecordValue(newest)) {
-            throw RunTimeFailure(WrongValue, fieldText(newest));
+            throw RunTimeFailure(Message::WrongValueEntry, fieldText(newest));
         }
     }
     putRecord(0, date, value);
@@ -97,10 +96,10 @@ EditorOutcome correctRecord(const QDate& date, double value) {
     TrendState& t = trend();
     const int s = t.SelectedRecord;
     if (s < 1 || s > t.RecordCount) {
-        return endEdit(message(16));
+        return endEdit(message(Message::NoSuchRecordNumber));
     }
     EditorOutcome o = laterThanNewest(date);
-    if (o.message == 0) {
+    if (o.message == Message::None) {
         putRecord(s, date, value);
     }
     return endEdit(o);
@@ -109,10 +108,10 @@ EditorOutcome correctRecord(const QDate& date, double value) {
 EditorOutcome insertRecord(const QDate& date, double value) {
     TrendState& t = trend();
     EditorOutcome o = laterThanNewest(date);
-    if (o.message == 0 && t.RecordCount >= recordCapacity()) {
-        o.message = 48;
+    if (o.message == Message::None && t.RecordCount >= recordCapacity()) {
+        o.message = Message::RecordLimit;
     }
-    if (o.message == 0) {
+    if (o.message == Message::None) {
         ++t.RecordCount;
         putRecord(t.RecordCount, date, value);
     }
@@ -129,14 +128,14 @@ EditorOutcome addRecordClicked(const QString& dateText, const QString& valueText
     TrendState& t = trend();
     const double value = enteredValue(valueText);
     if (value == 0.0) {
-        return message(20);
+        return message(Message::NoCompleteRecord);
     }
     if (!std::isfinite(value)) {
-        return message(19, valueText);
+        return message(Message::WrongValueEntry, valueText);
     }
     const std::optional<QDate> date = enteredDate(dateText);
     if (!date) {
-        EditorOutcome o = message(30);
+        EditorOutcome o = message(Message::WrongDateEntry);
         o.inDate = Dates::toShortDate(t.NextDate);
         return t.EditMode == 1 || t.EditMode == 2 ? endEdit(o) : o;
     }
@@ -214,12 +213,12 @@ void deleteAllRecords() {
     program().CalcMode = CalcModeFlag::None;
 }
 
-std::int16_t ratiosClicked(const QString& factorText) {
+Message ratiosClicked(const QString& factorText) {
     if (trend().RecordCount < 2) {
-        return 29;
+        return Message::TwoWeeksRequired;
     }
     CompactEarnings(factorText);
-    return 0;
+    return Message::None;
 }
 
 void exitEditor(const QString& factorText) {

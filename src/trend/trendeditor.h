@@ -5,6 +5,8 @@
 // window shows next; the window shows the outcome's message, if any, through the message
 // window.
 
+#include "core/messages.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -12,8 +14,8 @@
 enum class EditorFocus { None, InValue, InDate, Grid };
 
 struct EditorOutcome {
-    std::int16_t message = 0;
-    QString detail; // MessageDetail of messages 10 and 19
+    Message message = Message::None;
+    QString detail; // MessageDetail of DateAfterLastRecord and 19
     // Show RefreshEditor() (header, grid and entry row from memory).
     bool refresh = false;
     // MakVisible (true) or MakInvisible (false): "To &Printer", "&Ratios", "&Delete All" and
@@ -37,9 +39,9 @@ int recordCapacity();
 // record 1's date when a corrected or inserted date is later than it (the edit ends); 48 when
 // the database is full (nothing is written). A record written sets TrendModified to 1. A
 // correction whose value box still shows the record's value keeps that value exactly. Raises
-// RunTimeFailure with message 19 and the value when the value of record 1 is not a number (nothing
-// is added), with message 23 when the sort that ends a correction or insertion fails (the edit has
-// ended), and plain for any other failure; after a failure the window ends the edit with
+// RunTimeFailure with WrongValueEntry and the value when the value of record 1 is not a number
+// (nothing is added), with CannotSort when the sort that ends a correction or insertion fails (the
+// edit has ended), and plain for any other failure; after a failure the window ends the edit with
 // editAbandoned().
 EditorOutcome addRecordClicked(const QString& dateText, const QString& valueText);
 
@@ -57,7 +59,7 @@ EditorOutcome DeleteRec();
 // EarningsCount counts them and the rows below are set to 0. A change sets TrendModified.
 void CompactEarnings(const QString& factorText);
 
-// "&Delete All" after the window asked question 3 and the answer was No: no records, no
+// "&Delete All" after the window asked EraseFileInMemory and the answer was No: no records, no
 // earnings, no title or file name, CalcMode 0, TrendRecords re-created with rows 0..1000. The
 // factor and TrendModified keep their values. The window then shows RefreshEditor() and
 // ClearTrendResults() and hides the menu's InfoLabel.
@@ -65,7 +67,7 @@ void deleteAllRecords();
 
 // "&Ratios": 29 with fewer than 2 records; otherwise CompactEarnings and 0 (the window then
 // shows the averages window with ComputeTrendResults() and SetPeriodCaptions()).
-std::int16_t ratiosClicked(const QString& factorText);
+Message ratiosClicked(const QString& factorText);
 
 // "E&xit to Menu": EditMode 0 and CompactEarnings.
 void exitEditor(const QString& factorText);

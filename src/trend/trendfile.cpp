@@ -146,12 +146,12 @@ void openTrendDatabase(const QString& path) {
     trend().TrendModified = 0;
 }
 
-std::int16_t saveRefusal() {
-    return trend().RecordCount == 0 ? 15 : 0;
+Message saveRefusal() {
+    return trend().RecordCount == 0 ? Message::NoRecords : Message::None;
 }
 
-std::int16_t saveTrendDatabase(const QString& path) {
-    if (const std::int16_t refusal = saveRefusal()) {
+Message saveTrendDatabase(const QString& path) {
+    if (const Message refusal = saveRefusal(); refusal != Message::None) {
         return refusal;
     }
     if (!saveTrendFile(path, trendFileDataFromState())) {
@@ -159,5 +159,5 @@ std::int16_t saveTrendDatabase(const QString& path) {
     }
     program().TrendFileName = QFileInfo(path).fileName();
     trend().TrendModified = 0;
-    return 0;
+    return Message::None;
 }

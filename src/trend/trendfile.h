@@ -6,6 +6,8 @@
 // Reading checks the whole file into a TrendFileData before anything is applied, so a file
 // that cannot be read leaves the database in memory as it was.
 
+#include "core/messages.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QIODevice>
@@ -63,5 +65,5 @@ void openTrendDatabase(const QString& path);
 // short name of `path` and TrendModified 0. Raises RunTimeFailure when the file cannot be
 // written (a date that cannot be stored, a failing disk): an old file stays whole, and
 // TrendModified and TrendFileName keep their values.
-std::int16_t saveRefusal();
-std::int16_t saveTrendDatabase(const QString& path);
+Message saveRefusal();
+Message saveTrendDatabase(const QString& path);

@@ -54,7 +54,7 @@ void TrendGraph::Form_Load() {
     MDIContainer::setCaption(trendGraphWindowCaption());
     m_kind = 0;
     const TrendGraphOpening opening = openTrendGraph(trend().RecordCount);
-    if (opening.message != 0) {
+    if (opening.message != Message::None) {
         showMessage(opening.message);
         return;
     }
@@ -68,7 +68,7 @@ void TrendGraph::Form_Load() {
 }
 
 void TrendGraph::drawPage() {
-    guarded(7, [this] {
+    guarded(Message::UnknownError, [this] {
         const TrendBars bars = trendBars(m_page);
         BarChart& g = *m_graph1;
         g.setNumSets(1);
@@ -131,13 +131,13 @@ void TrendGraph::ThreeD_Click() {
 }
 
 void TrendGraph::Ptr_Click() {
-    if (!askQuestion(1)) {
+    if (!askQuestion(Question::ContinuePrintout)) {
         return;
     }
-    m_colourPrint = askQuestion(2) ? 1 : 0;
+    m_colourPrint = askQuestion(Question::PrintInColour) ? 1 : 0;
     // Drawn again so that the print style takes effect.
     drawPage();
-    guarded(7, [this] {
+    guarded(Message::UnknownError, [this] {
         BusyPointer busy;
         resize(twipsSize(9530, 5900));
         m_graph1->setPrintView(true);

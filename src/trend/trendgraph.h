@@ -31,7 +31,7 @@ private:
     void ExitBut_Click();
 
     // Draws the current page in the current kind; a record that cannot be drawn stops the
-    // drawing with message 36.
+    // drawing with CannotCompleteGraph.
     void drawPage();
 
     BarChart* m_graph1;

@@ -29,8 +29,6 @@ struct MenuButton {
 // The file dialog's modes of trend databases.
 constexpr std::int16_t OpenTrendFile = 1;
 constexpr std::int16_t SaveTrendFile = 2;
-// " Bad Filename. Must be in the form MYFILE.ORV"
-constexpr std::int16_t BadTrendFileName = 25;
 
 constexpr int ButtonTops[] = {1440, 2050, 2650, 3250};
 constexpr int ButtonLefts[] = {1260, 5040};
@@ -99,7 +97,7 @@ void Trendmenu::showEvent(QShowEvent* event) {
 }
 
 void Trendmenu::closeEvent(QCloseEvent* event) {
-    if (unsavedRecords() && askQuestion(3)) {
+    if (unsavedRecords() && askQuestion(Question::EraseFileInMemory)) {
         event->ignore();
         return;
     }
@@ -116,8 +114,8 @@ void Trendmenu::showEditor() {
 
 void Trendmenu::LoadaFile_Click() {
     hide();
-    // Added records would be lost: question 3 first, as leaving the module asks it.
-    if (unsavedRecords() && askQuestion(3)) {
+    // Added records would be lost: EraseFileInMemory first, as leaving the module asks it.
+    if (unsavedRecords() && askQuestion(Question::EraseFileInMemory)) {
         show();
         return;
     }
@@ -137,13 +135,13 @@ void Trendmenu::OpenDbase_Click() {
 
 void Trendmenu::Saveafile_Click() {
     hide();
-    if (const std::int16_t refusal = saveRefusal()) {
+    if (const Message refusal = saveRefusal(); refusal != Message::None) {
         showMessage(refusal);
     } else {
         saveThroughDialog(
             SaveTrendFile, program().TrendFileName,
             [](const QString& path) { return quietly([&path] { saveTrendDatabase(path); }); },
-            BadTrendFileName);
+            Message::BadTrendFileName);
     }
     show();
 }
@@ -156,7 +154,7 @@ void Trendmenu::ShowRatios_Click() {
 }
 
 void Trendmenu::ShowTGraph_Click() {
-    if (const std::int16_t refusal = showGraphFromMenu()) {
+    if (const Message refusal = showGraphFromMenu(); refusal != Message::None) {
         showMessage(refusal);
         return;
     }
@@ -167,18 +165,18 @@ void Trendmenu::ShowTGraph_Click() {
 }
 
 void Trendmenu::SortDBase_Click() {
-    std::int16_t refusal = 0;
-    guarded(23, [&refusal] {
+    Message refusal = Message::None;
+    guarded(Message::CannotSort, [&refusal] {
         BusyPointer busy;
         refusal = sortDatabase();
     });
-    if (refusal != 0) {
+    if (refusal != Message::None) {
         showMessage(refusal);
     }
 }
 
 void Trendmenu::SelectRec_Click() {
-    if (const std::int16_t refusal = recordsNeededMessage()) {
+    if (const Message refusal = recordsNeededMessage(); refusal != Message::None) {
         showMessage(refusal);
         return;
     }
@@ -190,7 +188,7 @@ void Trendmenu::SelectRec_Click() {
 }
 
 void Trendmenu::ExitMenu_Click() {
-    if (unsavedRecords() && askQuestion(3)) {
+    if (unsavedRecords() && askQuestion(Question::EraseFileInMemory)) {
         return;
     }
     leaveTrendModule();

@@ -19,7 +19,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // The close box asks question 3 while added records are unsaved: Yes keeps the window.
+    // The close box asks EraseFileInMemory while added records are unsaved: Yes keeps the window.
     void closeEvent(QCloseEvent* event) override;
 
 private:

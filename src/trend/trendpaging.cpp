@@ -6,13 +6,12 @@
 
 namespace {
 // "Cannot complete graph, check data values for this error: " and the value.
-constexpr std::int16_t CannotCompleteGraph = 36;
 } // namespace
 
 TrendGraphOpening openTrendGraph(int recordCount) {
     TrendGraphOpening o;
     if (recordCount <= 0) {
-        o.message = 17;
+        o.message = Message::NoDataToWorkWith;
         return o;
     }
     if (recordCount == 1) {
@@ -82,7 +81,7 @@ TrendBars trendBars(const TrendPage& page) {
         const std::optional<QDate> date = readRecordDate(t.TrendRecords.at(r, RecordDate));
         const std::optional<double> number = readRecordValue(value);
         if (!date || !number) {
-            throw RunTimeFailure(CannotCompleteGraph, fieldText(value));
+            throw RunTimeFailure(Message::CannotCompleteGraph, fieldText(value));
         }
         bars.values.push_back(*number);
         bars.labels << date->toString(QStringLiteral("d-M-yy"));
@@ -114,10 +113,10 @@ QString trendGraphExit() {
     return caption;
 }
 
-std::int16_t showGraphFromMenu() {
+Message showGraphFromMenu() {
     if (trend().RecordCount == 0) {
-        return 28;
+        return Message::NoTrendData;
     }
     trend().GraphOrigin = 2;
-    return 0;
+    return Message::None;
 }

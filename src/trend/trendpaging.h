@@ -3,6 +3,8 @@
 // left, paging towards older ("&Back") and newer ("&Forward") records, and the labels and
 // values of a page's bars.
 
+#include "core/messages.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -21,7 +23,7 @@ struct TrendPage {
 
 // Chart kind: 0 none yet, 1 flat (2-D), 2 three-dimensional.
 struct TrendGraphOpening {
-    std::int16_t message = 0; // 17 without records
+    Message message = Message::None; // NoDataToWorkWith without records
     TrendPage page;
     int chartKind = 0;
     bool forwardEnabled = false;
@@ -44,7 +46,7 @@ PageTurn pageForward(const TrendPage& page);
 
 // The bars of a page, from its oldest record (left) to its newest: labels "d-m-yy" and the
 // data values. A bar beyond the records is empty (no label, value 0). A record that cannot be
-// drawn raises RunTimeFailure with message 36 and the text of its data value.
+// drawn raises RunTimeFailure with CannotCompleteGraph and the text of its data value.
 struct TrendBars {
     QStringList labels;
     std::vector<double> values;
@@ -59,6 +61,6 @@ QString trendGraphWindowCaption();
 // averages window, 2 the module menu); GraphOrigin becomes 0.
 QString trendGraphExit();
 
-// "Show Trend &Graph" on the module menu: 28 without records; otherwise GraphOrigin becomes 2
-// and 0 is returned.
-std::int16_t showGraphFromMenu();
+// "Show Trend &Graph" on the module menu: NoTrendData without records; otherwise GraphOrigin
+// becomes 2 and None is returned.
+Message showGraphFromMenu();

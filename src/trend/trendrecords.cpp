@@ -12,7 +12,6 @@
 
 namespace {
 // "Cannot sort file."
-constexpr std::int16_t CannotSort = 23;
 } // namespace
 
 bool acceptableRecordDate(const QDate& date) {
@@ -95,7 +94,7 @@ void SortTrendRecords() {
     for (int r = 1; r <= n; ++r) {
         const std::optional<QDate> date = readRecordDate(t.TrendRecords.at(r, RecordDate));
         if (!date) {
-            throw RunTimeFailure(CannotSort);
+            throw RunTimeFailure(Message::CannotSort);
         }
         dates[static_cast<std::size_t>(r - 1)] = *date;
     }
@@ -132,10 +131,10 @@ void SortTrendRecords() {
     }
 }
 
-std::int16_t sortDatabase() {
+Message sortDatabase() {
     if (trend().RecordCount == 0) {
-        return 28;
+        return Message::NoTrendData;
     }
     SortTrendRecords();
-    return 0;
+    return Message::None;
 }

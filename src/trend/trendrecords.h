@@ -3,6 +3,7 @@
 // (held as a date or as the text typed in the short-date form), its data value, the value rule
 // of the entry row, and the sort that puts the newest record first.
 
+#include "core/messages.h"
 #include "core/table.h"
 
 #include <QDate>
@@ -46,10 +47,10 @@ void renumberTrendRecords();
 // Sorts rows 1..RecordCount newest first; records of the same date keep their order. Then
 // renumbers, and drops the last record when it carries the deletion date. A record moved or
 // dropped sets TrendModified. Raises
-// RunTimeFailure with message 23 ("Cannot sort file."), changing nothing, when a date cannot be
+// RunTimeFailure with CannotSort ("Cannot sort file."), changing nothing, when a date cannot be
 // read.
 void SortTrendRecords();
 
-// "Sort &Database" on the module menu: 28 without records (nothing is sorted), else 0 after
-// SortTrendRecords().
-std::int16_t sortDatabase();
+// "Sort &Database" on the module menu: NoTrendData without records (nothing is sorted), else
+// None after SortTrendRecords().
+Message sortDatabase();

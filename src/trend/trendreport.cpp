@@ -34,8 +34,8 @@ TrendReportData TrendReportData::fromState() {
     return d;
 }
 
-std::int16_t trendReportRefusal() {
-    return trend().RecordCount == 0 ? 8 : 0;
+Message trendReportRefusal() {
+    return trend().RecordCount == 0 ? Message::NoDataToPrint : Message::None;
 }
 
 void printTrendReport(PrinterDevice& printer, const TrendReportData& data) {

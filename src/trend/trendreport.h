@@ -3,6 +3,7 @@
 // annual earnings beside the first five records, in the common report frame. Continuation
 // pages carry the record columns' heading only.
 
+#include "core/messages.h"
 #include "core/printerdevice.h"
 
 #include <QString>
@@ -27,8 +28,9 @@ struct TrendReportData {
     static TrendReportData fromState();
 };
 
-// "To &Printer" in the editor: 8 when there are no records (nothing is printed), else 0.
-std::int16_t trendReportRefusal();
+// "To &Printer" in the editor: NoDataToPrint when there are no records (nothing is printed),
+// else None.
+Message trendReportRefusal();
 
 // Prints everything after the header line: `printer` is open with the font set and the header
 // printed. Counts 8 lines before the first record on every page and breaks the page when the

@@ -57,6 +57,6 @@ bool infoLabelVisible(const QString& title) {
     return !title.isEmpty();
 }
 
-std::int16_t recordsNeededMessage() {
-    return trend().RecordCount == 0 ? 28 : 0;
+Message recordsNeededMessage() {
+    return trend().RecordCount == 0 ? Message::NoTrendData : Message::None;
 }

@@ -4,8 +4,9 @@
 // it directly. Tests start from a fresh struct with resetTrend().
 //
 // The short name of the file last opened or saved has one owner, program().TrendFileName: the
-// shell's question 3 and the trend file dialog read it there.
+// shell's EraseFileInMemory and the trend file dialog read it there.
 
+#include "core/messages.h"
 #include "core/table.h"
 
 #include <QDate>
@@ -86,7 +87,7 @@ template <class T> void storeChange(T& field, const T& value) {
     field = value;
 }
 
-// Whether leaving (or opening another file) asks question 3 first: a database of records was
+// Whether leaving (or opening another file) asks EraseFileInMemory first: a database of records was
 // changed since it was opened or saved.
 bool unsavedRecords();
 
@@ -96,5 +97,5 @@ QString infoLabelText(const QString& title);
 bool infoLabelVisible(const QString& title);
 
 // The menu's buttons that need records ("Show Trend &Graph", "Sort &Database", "&Extract between
-// two Dates"): message 28 when there are none, else 0.
-std::int16_t recordsNeededMessage();
+// two Dates"): NoTrendData when there are none, else None.
+Message recordsNeededMessage();

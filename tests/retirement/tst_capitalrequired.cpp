@@ -126,7 +126,7 @@ void TestCapitalRequired::gridRows() {
     QCOMPARE(capitalGridRows(in), rows);
     const CapitalResult r = calculateCapitalRequired(in);
     if (years > 50) {
-        QCOMPARE(r.message, YearsLimitMessage);
+        QCOMPARE(r.message, Message::FiftyYearsLimit);
         QVERIFY(r.years.empty());
         return;
     }

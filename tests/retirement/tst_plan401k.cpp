@@ -141,10 +141,10 @@ void TestPlan401K::aboveFiftyYearsIsRefused() {
     Plan401KInputs in = atLoad();
     in.NumYears = whole(51);
     const Plan401KResult r = calculatePlan401K(in);
-    QCOMPARE(r.message, YearsLimitMessage);
+    QCOMPARE(r.message, Message::FiftyYearsLimit);
     QVERIFY(r.years.empty());
     in.NumYears = whole(50);
-    QCOMPARE(calculatePlan401K(in).message, NoRefusal);
+    QCOMPARE(calculatePlan401K(in).message, Message::None);
 }
 
 void TestPlan401K::totalsRow_data() {

@@ -114,7 +114,7 @@ void TestRetirementPlan::cutToCents() {
 void TestRetirementPlan::fixedAmountUntilTheCapitalIsGone() {
     const RetirementResult r =
         calculateRetirement(fixedAmount(whole(100000), Currency(), whole(1000), Currency()));
-    QCOMPARE(r.message, NoRefusal);
+    QCOMPARE(r.message, Message::None);
     QCOMPARE(r.c(), 10);
     for (int y = 1; y <= 8; ++y) {
         QCOMPARE(gridRow(r, y)[2], QStringLiteral("12,000.00"));
@@ -201,46 +201,47 @@ void TestRetirementPlan::raiseWithdrawsNoMoreThanTheCapital() {
 
 void TestRetirementPlan::withdrawalAboveCapital_data() {
     QTest::addColumn<RetirementInputs>("inputs");
-    QTest::addColumn<std::int16_t>("message");
+    QTest::addColumn<Message>("message");
     QTest::newRow("percentage above 100")
-        << percentage(whole(100000), whole(10), whole(101), whole(20)) << CannotCompleteMessage;
+        << percentage(whole(100000), whole(10), whole(101), whole(20)) << Message::UnknownError;
     QTest::newRow("percentage of 100.01")
         << percentage(whole(100000), whole(10), Currency::fromRaw(1000100), whole(20))
-        << CannotCompleteMessage;
+        << Message::UnknownError;
     QTest::newRow("percentage of 100.01 of a single cent")
         << percentage(Currency::fromRaw(100), Currency(), Currency::fromRaw(1000100), whole(1))
-        << CannotCompleteMessage;
+        << Message::UnknownError;
     QTest::newRow("percentage of exactly 100")
-        << percentage(whole(100000), whole(10), whole(100), whole(20)) << NoRefusal;
+        << percentage(whole(100000), whole(10), whole(100), whole(20)) << Message::None;
     QTest::newRow("percentage of exactly 100 of cents")
-        << percentage(Currency::fromRaw(123456700), Currency(), whole(100), whole(3)) << NoRefusal;
+        << percentage(Currency::fromRaw(123456700), Currency(), whole(100), whole(3))
+        << Message::None;
     QTest::newRow("percentage of nothing")
-        << percentage(Currency(), whole(10), whole(8), whole(20)) << CannotCompleteMessage;
+        << percentage(Currency(), whole(10), whole(8), whole(20)) << Message::UnknownError;
     QTest::newRow("twelve months above the capital")
-        << fixedAmount(whole(100000), whole(10), whole(9000), Currency()) << CannotCompleteMessage;
+        << fixedAmount(whole(100000), whole(10), whole(9000), Currency()) << Message::UnknownError;
     QTest::newRow("twelve months just within the capital")
         << fixedAmount(whole(100000), whole(10), Currency::fromRaw(83333300), Currency())
-        << NoRefusal;
+        << Message::None;
 }
 
 void TestRetirementPlan::withdrawalAboveCapital() {
     QFETCH(RetirementInputs, inputs);
-    QFETCH(std::int16_t, message);
+    QFETCH(Message, message);
     const RetirementResult r = calculateRetirement(inputs);
     QCOMPARE(r.message, message);
-    QCOMPARE(r.years.empty(), message != NoRefusal);
+    QCOMPARE(r.years.empty(), message != Message::None);
 }
 
 void TestRetirementPlan::termLimit() {
     QCOMPARE(calculateRetirement(percentage(whole(100000), whole(10), whole(8), whole(51))).message,
-             YearsLimitMessage);
+             Message::FiftyYearsLimit);
     QCOMPARE(
         calculateRetirement(percentage(whole(100000), whole(10), whole(8), whole(50))).years.size(),
         std::size_t(50));
     // In fixed-amount mode the field holds the yearly raise, which has no limit.
     QCOMPARE(
         calculateRetirement(fixedAmount(whole(100000), whole(10), whole(1000), whole(60))).message,
-        NoRefusal);
+        Message::None);
 }
 
 void TestRetirementPlan::zeroTerm() {

@@ -6,6 +6,7 @@
 #include "savings/savingsfields.h"
 #include "savings/savingsstate.h"
 #include "shell/graphdata.h"
+#include "support/messagestring.h"
 
 #include <QTest>
 
@@ -93,7 +94,7 @@ void TestCompoundGrowth::textsAfterAnEntry() {
     QCOMPARE(commitEntry(fields[0].field, "1234.5", "DM").text, QStringLiteral("      DM1,234.50"));
     QCOMPARE(commitEntry(fields[2].field, "7", "DM").text, QString(18, u' ') + u'7');
     QCOMPARE(fields[2].field.limit, 50);
-    QCOMPARE(fields[2].field.limitMessage, std::int16_t(4));
+    QCOMPARE(fields[2].field.limitMessage, Message::FiftyYearsLimit);
 }
 
 void TestCompoundGrowth::nameKey_data() {
@@ -120,16 +121,20 @@ void TestCompoundGrowth::refusals_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("years");
     QTest::addColumn<int>("done");
-    QTest::addColumn<int>("message");
-    QTest::newRow("51 years before a zero cost") << 0.0 << 20000.0 << 51 << 0 << 4;
-    QTest::newRow("51 years before the limit") << 10000.0 << 20000.0 << 51 << 22 << 4;
-    QTest::newRow("50 years") << 10000.0 << 20000.0 << 50 << 0 << 0;
-    QTest::newRow("zero cost") << 0.0 << 20000.0 << 5 << 0 << 3;
-    QTest::newRow("zero value") << 10000.0 << 0.0 << 5 << 0 << 3;
-    QTest::newRow("zero term") << 10000.0 << 20000.0 << 0 << 0 << 3;
-    QTest::newRow("zero entry before the limit") << 0.0 << 20000.0 << 5 << 22 << 3;
-    QTest::newRow("23rd investment") << 10000.0 << 20000.0 << 5 << 22 << 6;
-    QTest::newRow("22nd investment") << 10000.0 << 20000.0 << 5 << 21 << 0;
+    QTest::addColumn<Message>("message");
+    QTest::newRow("51 years before a zero cost")
+        << 0.0 << 20000.0 << 51 << 0 << Message::FiftyYearsLimit;
+    QTest::newRow("51 years before the limit")
+        << 10000.0 << 20000.0 << 51 << 22 << Message::FiftyYearsLimit;
+    QTest::newRow("50 years") << 10000.0 << 20000.0 << 50 << 0 << Message::None;
+    QTest::newRow("zero cost") << 0.0 << 20000.0 << 5 << 0 << Message::WrongEntry;
+    QTest::newRow("zero value") << 10000.0 << 0.0 << 5 << 0 << Message::WrongEntry;
+    QTest::newRow("zero term") << 10000.0 << 20000.0 << 0 << 0 << Message::WrongEntry;
+    QTest::newRow("zero entry before the limit")
+        << 0.0 << 20000.0 << 5 << 22 << Message::WrongEntry;
+    QTest::newRow("23rd investment")
+        << 10000.0 << 20000.0 << 5 << 22 << Message::TwentyTwoEntriesLimit;
+    QTest::newRow("22nd investment") << 10000.0 << 20000.0 << 5 << 21 << Message::None;
 }
 
 void TestCompoundGrowth::refusals() {
@@ -138,7 +143,7 @@ void TestCompoundGrowth::refusals() {
     QFETCH(int, years);
     QFETCH(int, done);
     program().ResultCount = static_cast<std::int16_t>(done);
-    QTEST(int(compoundRefusal(entries(cost, value, years))), "message");
+    QTEST(compoundRefusal(entries(cost, value, years)), "message");
 }
 
 void TestCompoundGrowth::rates_data() {
@@ -237,7 +242,7 @@ void TestCompoundGrowth::failureStoresNothing() {
     // A growth rate too large for the graph's currency table: the calculation fails and the
     // investment is not counted, so the next one still takes row 1.
     const CompoundInputs in = entries(0.01, 900000000000.0, 1, QStringLiteral("Huge"));
-    QCOMPARE(compoundRefusal(in), std::int16_t(0));
+    QCOMPARE(compoundRefusal(in), Message::None);
     QVERIFY_THROWS_EXCEPTION(RunTimeFailure, calculate(in));
     const ProgramState& p = program();
     QCOMPARE(p.ResultCount, std::int16_t(0));

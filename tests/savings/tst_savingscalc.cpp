@@ -17,13 +17,13 @@
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>

@@ -18,7 +18,7 @@
 #include <QTimer>
 
 namespace {
-QString shownMessage(std::int16_t number) {
+QString shownMessage(Message message) {
     QString text;
     QString caption;
     modal::pushResponder([&](QDialog& d) {
@@ -26,7 +26,7 @@ QString shownMessage(std::int16_t number) {
         caption = d.windowTitle();
         QTest::mouseClick(d.findChild<QPushButton*>("AMsgExit"), Qt::LeftButton);
     });
-    showMessage(number);
+    showMessage(message);
     return caption == QStringLiteral("Help") ? text : QStringLiteral("<wrong caption>");
 }
 } // namespace
@@ -75,7 +75,7 @@ private slots:
         QFETCH(QString, detail2);
         program().MessageDetail = detail;
         program().MessageDetail2 = detail2;
-        QTEST(shownMessage(static_cast<std::int16_t>(number)), "text");
+        QTEST(shownMessage(static_cast<Message>(number)), "text");
         QCOMPARE(int(program().MessageNumber), number);
     }
 
@@ -101,16 +101,17 @@ private slots:
                 d.close();
             }
         });
-        QTEST(askQuestion(static_cast<std::int16_t>(code)), "yes");
+        QTEST(askQuestion(static_cast<Question>(code)), "yes");
         QTEST(int(program().QuestionCode), "answer");
-        QCOMPARE(label, questionText(static_cast<std::int16_t>(code)));
+        QCOMPARE(label, questionText(static_cast<Question>(code)));
     }
 
     void questionTexts() {
-        QCOMPARE(questionText(1), QStringLiteral(" Continue with Printout."));
-        QCOMPARE(questionText(2), QStringLiteral(" Print in Color."));
+        QCOMPARE(questionText(Question::ContinuePrintout),
+                 QStringLiteral(" Continue with Printout."));
+        QCOMPARE(questionText(Question::PrintInColour), QStringLiteral(" Print in Color."));
         program().TrendFileName = QStringLiteral("Sample.orv");
-        QCOMPARE(questionText(3),
+        QCOMPARE(questionText(Question::EraseFileInMemory),
                  QStringLiteral("Sample.orv file in memory will be erased. Do you wish to go back "
                                 "and save it to Disk?."));
     }
@@ -169,7 +170,8 @@ private slots:
             written = p;
             return true;
         };
-        QVERIFY(save ? saveThroughDialog(static_cast<std::int16_t>(mode), lastName, work, 37)
+        QVERIFY(save ? saveThroughDialog(static_cast<std::int16_t>(mode), lastName, work,
+                                         Message::BadMortgageFileName)
                      : openThroughDialog(static_cast<std::int16_t>(mode), lastName, work));
         QCOMPARE(written, path);
         QCOMPARE(lastName, QFileInfo(path).fileName());

@@ -62,7 +62,7 @@ public:
                                          .pattern = "###",
                                          .width = 15,
                                          .limit = 50,
-                                         .limitMessage = 4,
+                                         .limitMessage = Message::FiftyYearsLimit,
                                          .enterTarget = "Calc"},
                                         reset));
         fields.push_back(new EntryField(increase,

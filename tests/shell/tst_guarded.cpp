@@ -4,6 +4,7 @@
 #include "core/programstate.h"
 #include "core/runtimefailure.h"
 #include "shell/guarded.h"
+#include "support/messagestring.h"
 #include "support/modalresponder.h"
 
 #include <QTest>
@@ -17,10 +18,10 @@ private slots:
 
     void failures_data() {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("message");
-        QTest::newRow("run-time failure: the handler's message") << 0 << 3;
-        QTest::newRow("out of memory: unknown error") << 1 << 7;
-        QTest::newRow("any other exception: unknown error") << 2 << 7;
+        QTest::addColumn<Message>("message");
+        QTest::newRow("run-time failure: the handler's message") << 0 << Message::WrongEntry;
+        QTest::newRow("out of memory: unknown error") << 1 << Message::UnknownError;
+        QTest::newRow("any other exception: unknown error") << 2 << Message::UnknownError;
     }
 
     void failures() {
@@ -28,7 +29,7 @@ private slots:
         ModalGuard guard;
         respondClick(QStringLiteral("AMsgExit"));
         bool after = false;
-        const bool ran = guarded(3, [&] {
+        const bool ran = guarded(Message::WrongEntry, [&] {
             if (kind == 0) {
                 throw RunTimeFailure("division by zero");
             }
@@ -40,14 +41,16 @@ private slots:
         });
         QVERIFY(!ran);
         QVERIFY(!after);
-        QTEST(int(program().MessageNumber), "message");
+        QTEST(program().MessageNumber, "message");
     }
 
     void failureWithItsOwnMessage() {
         ModalGuard guard;
         respondClick(QStringLiteral("AMsgExit"));
-        QVERIFY(!guarded(3, [] { throw RunTimeFailure(27, QStringLiteral("Division by zero")); }));
-        QCOMPARE(int(program().MessageNumber), 27);
+        QVERIFY(!guarded(Message::WrongEntry, [] {
+            throw RunTimeFailure(Message::CheckDataValues, QStringLiteral("Division by zero"));
+        }));
+        QCOMPARE(program().MessageNumber, Message::CheckDataValues);
         QCOMPARE(program().MessageDetail, QStringLiteral("Division by zero"));
         QCOMPARE(shownDialogs().back().labels.value(0), QString());
     }
@@ -58,17 +61,18 @@ private slots:
         ModalGuard guard;
         program().MessageDetail = QStringLiteral("an earlier value");
         respondClick(QStringLiteral("AMsgExit"));
-        QVERIFY(!guarded(3, [] { throw RunTimeFailure(27, QString()); }));
+        QVERIFY(!guarded(Message::WrongEntry,
+                         [] { throw RunTimeFailure(Message::CheckDataValues, QString()); }));
         QCOMPARE(program().MessageDetail, QString());
         program().MessageDetail = QStringLiteral("kept");
         respondClick(QStringLiteral("AMsgExit"));
-        QVERIFY(!guarded(3, [] { throw RunTimeFailure("division by zero"); }));
+        QVERIFY(!guarded(Message::WrongEntry, [] { throw RunTimeFailure("division by zero"); }));
         QCOMPARE(program().MessageDetail, QStringLiteral("kept"));
     }
 
     void completeBodyShowsNothing() {
         ModalGuard guard;
-        QVERIFY(guarded(3, [] {}));
+        QVERIFY(guarded(Message::WrongEntry, [] {}));
         QCOMPARE(shownDialogs().size(), std::size_t(0));
     }
 

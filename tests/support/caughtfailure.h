@@ -1,15 +1,16 @@
 #pragma once
 // What a body raised, for tests of model code that raises RunTimeFailure: whether it failed,
-// the message number the failure names (0: the handler's) and its detail.
+// the message the failure names (None: the handler's) and its detail.
 
 #include "core/runtimefailure.h"
+#include "support/messagestring.h"
 
 #include <QString>
 #include <functional>
 
 struct CaughtFailure {
     bool raised = false;
-    int message = 0;
+    Message message = Message::None;
     QString detail;
 };
 
@@ -19,7 +20,7 @@ inline CaughtFailure failureOf(const std::function<void()>& body) {
         body();
     } catch (const RunTimeFailure& failure) {
         caught.raised = true;
-        caught.message = failure.messageNumber();
+        caught.message = failure.message();
         caught.detail = failure.detail();
     }
     return caught;

@@ -1,6 +1,7 @@
 // Record extraction: the two record-number boxes and the extract that replaces the database.
 
 #include "core/programstate.h"
+#include "support/messagestring.h"
 #include "support/trendfixtures.h"
 #include "trend/recordextract.h"
 #include "trend/trendrecords.h"
@@ -52,7 +53,7 @@ private slots:
         QCOMPARE(e.text, shown);
         QCOMPARE(int(trend().LowRecord), shown.trimmed().toInt());
         QTEST(int(e.message), "message");
-        if (e.message == 43) {
+        if (e.message == Message::MustBeBetween) {
             // Two blanks stand between "Must be between " and the 1.
             QCOMPARE(e.detail2, QStringLiteral(" 1"));
             QCOMPARE(e.detail, QStringLiteral("12"));
@@ -88,7 +89,7 @@ private slots:
         QTEST(e.text, "shown");
         QTEST(int(e.message), "message");
         QTEST(e.lowText, "lowShown");
-        if (e.message == 43) {
+        if (e.message == Message::MustBeBetween) {
             QCOMPARE(e.detail2, QStringLiteral("3"));
             QCOMPARE(e.detail, QStringLiteral("12"));
         }

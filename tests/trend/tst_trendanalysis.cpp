@@ -234,7 +234,7 @@ private slots:
         AveratiosUpdate u;
         const CaughtFailure failure = failureOf([&] { ComputeTrendResults(in, u); });
         QVERIFY(failure.raised);
-        QCOMPARE(failure.message, 27);
+        QCOMPARE(failure.message, Message::CheckDataValues);
         QTEST(failure.detail, "detail");
         QCOMPARE(u.texts.size(), std::size_t{1});
         QCOMPARE(u.text(QStringLiteral("Label2")), QStringLiteral("Growth Fund"));

@@ -119,7 +119,7 @@ private slots:
         QTEST(int(trend().TrendModified), "modified");
         QCOMPARE(int(trend().RecordCount), 5);
         QCOMPARE(trendValues(), (std::vector<double>{10, 20, 30, 40, 50}));
-        if (o.message == 30) {
+        if (o.message == Message::WrongDateEntry) {
             // The date box goes back to the proposed date.
             QCOMPARE(o.inDate, shortDate(2001, 3, 23));
         }
@@ -130,7 +130,7 @@ private slots:
         trend().TrendRecords.at(1, RecordValue) = Cell(QDate(2001, 1, 1));
         const CaughtFailure failure =
             failureOf([] { addRecordClicked(shortDate(2001, 3, 23), QStringLiteral("5")); });
-        QCOMPARE(failure.message, 19);
+        QCOMPARE(failure.message, Message::WrongValueEntry);
         QCOMPARE(failure.detail, shortDate(2001, 1, 1));
         QCOMPARE(int(trend().RecordCount), 5);
     }
@@ -150,7 +150,7 @@ private slots:
         choose(0, QStringLiteral("2"));
         const CaughtFailure failure =
             failureOf([] { addRecordClicked(shortDate(2001, 3, 10), QStringLiteral("21")); });
-        QCOMPARE(failure.message, 23);
+        QCOMPARE(failure.message, Message::CannotSort);
         QCOMPARE(int(trend().EditMode), 0);
         QCOMPARE(trendValues(), (std::vector<double>{10, 21, 30, 40, 50}));
 

@@ -116,7 +116,7 @@ private slots:
         numberedRecords(3);
         trend().TrendRecords.at(2, RecordValue) = Cell(QDate(2001, 1, 1));
         const CaughtFailure failure = failureOf([] { trendBars(openTrendGraph(3).page); });
-        QCOMPARE(failure.message, 36);
+        QCOMPARE(failure.message, Message::CannotCompleteGraph);
         QCOMPARE(failure.detail, Dates::toShortDate(QDate(2001, 1, 1)));
     }
 
