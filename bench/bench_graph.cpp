@@ -54,14 +54,14 @@ int main(int argc, char** argv) {
     resetMortgage();
     program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
-    program().CalcMode = CalcModeFlag::EveryPayment;
+    setCalcMode(ScheduleRows::EveryPayment);
     MortgageInputs in;
     in.Principal = Currency::fromWhole(100000);
     in.Rate = Currency::fromDouble(10.125);
     in.Term = Currency::fromWhole(38);
     in.Comperiod = QStringLiteral("      Monthly");
     in.FreqPmt = QStringLiteral("      1 Week");
-    in.CalcMode = CalcModeFlag::EveryPayment;
+    in.CalcMode = ScheduleRows::EveryPayment;
     in.Days = daysInYearRow(1);
     MortgageResult result = calculateMortgage(in);
     publishMortgage(result);

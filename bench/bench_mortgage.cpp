@@ -97,12 +97,12 @@ int bareSchedule(double P, double R, double T, int m, double f, int F, std::vect
     return last;
 }
 
-void startMortgageWindowState(CalcModeFlag calcMode) {
+void startMortgageWindowState(ScheduleRows calcMode) {
     resetProgram();
     resetMortgage();
     program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
-    program().CalcMode = calcMode;
+    setCalcMode(calcMode);
 }
 
 } // namespace
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     printRowHeading();
 
     // (a) The model alone: 1 Week, 38 years, every payment, 100000 at 10.125 %, monthly.
-    startMortgageWindowState(CalcModeFlag::EveryPayment);
+    startMortgageWindowState(ScheduleRows::EveryPayment);
     program().EntryValues[3] = Currency::fromWhole(38);
     const MortgageInputs inputs = MortgageInputs::fromState(Monthly, OneWeek);
     MortgageResult result;
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
 
     // (b) "&Calculate" through the window, the same schedule.
     {
-        startMortgageWindowState(CalcModeFlag::AnnualRows);
+        startMortgageWindowState(ScheduleRows::Annual);
         MortgageCalc window;
         window.show();
         QCoreApplication::processEvents();
@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
 
     // (c) The report of the defaults (25 years monthly, every payment: 300 rows).
     {
-        startMortgageWindowState(CalcModeFlag::EveryPayment);
+        startMortgageWindowState(ScheduleRows::EveryPayment);
         ProgramState& p = program();
         clearMortgageResults();
         const MortgageInputs in = MortgageInputs::fromState(Monthly, Monthly);

@@ -23,10 +23,10 @@ namespace {
 
 const QString Monthly = QStringLiteral("Monthly");
 
-void startSavingsWindowState(CalcModeFlag calcMode) {
+void startSavingsWindowState(SavingsMode calcMode) {
     resetProgram();
     resetSavings();
-    program().CalcMode = calcMode;
+    setCalcMode(calcMode);
     loadSavingsTables();
 }
 
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     printRowHeading();
 
     // (a) The model alone: 1,200.00 a month at 20 % over 40 years.
-    startSavingsWindowState(CalcModeFlag::SavingsPlanning);
+    startSavingsWindowState(SavingsMode::Planning);
     program().EntryValues[7] = Currency::fromWhole(40);
     const SavingsInputs inputs = SavingsInputs::fromState(Monthly);
     SavingsResult result;
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
                  .arg(result.finalValue, 0, 'f', 2));
 
     {
-        startSavingsWindowState(CalcModeFlag::SavingsPlanning);
+        startSavingsWindowState(SavingsMode::Planning);
         SavingsCalc window;
         window.show();
         QCoreApplication::processEvents();
@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
 
     // 22 comparisons of the defaults with terms of 1 to 22 years.
     {
-        startSavingsWindowState(CalcModeFlag::SavingsComparisons);
+        startSavingsWindowState(SavingsMode::Comparisons);
         for (int i = 1; i <= MaxComparisons; ++i) {
             program().EntryValues[7] = Currency::fromWhole(i);
             publishSavings(calculateSavings(SavingsInputs::fromState(Monthly)));

@@ -8,19 +8,21 @@
 // opening a mortgage or loan file.
 enum class MortgageModeFlag : std::int16_t { Unset = 0, Mortgage = 1, Loan = 2 };
 
-// CalcMode: the open calculator's display choice. The one flag holds each calculator's own
-// values; every calculator's exit sets it back to None.
-enum class CalcModeFlag : std::int16_t {
-    None = 0,
-    SavingsPlanning = 1, // savings calculator, chosen by the main menu
-    SavingsComparisons = 2,
-    AnnualRows = 1, // mortgage calculator, chosen by its option buttons
-    EveryPayment = 2,
-    PercentageWithdrawal = 0, // retirement calculator
-    FixedWithdrawal = 2,
-    CapitalForInvestment = 0, // capital-required calculator, option 0
-    CapitalForIncome = 2,     // option 1
-};
+// CalcMode: one stored number that the open calculator reads in its own terms, each with the
+// values it has always held (mortgage files store the schedule's); every calculator's exit sets
+// it back to 0. A calculator reads any number that is not its second choice as its first.
+enum class SavingsMode : std::int16_t { Planning = 1, Comparisons = 2 }; // set by the main menu
+enum class ScheduleRows : std::int16_t { Annual = 1, EveryPayment = 2 }; // mortgage calculator
+enum class WithdrawalMode : std::int16_t { Percentage = 0, FixedAmount = 2 }; // retirement
+enum class CapitalOption : std::int16_t { Capital = 0, Income = 2 };          // capital required
+
+// The stored number of a mode, and a mode read from a stored number.
+template <class Mode> constexpr std::int16_t storedMode(Mode mode) {
+    return static_cast<std::int16_t>(mode);
+}
+template <class Mode> constexpr Mode readMode(std::int16_t stored, Mode first, Mode second) {
+    return stored == storedMode(second) ? second : first;
+}
 
 // GraphCaller: the calculator that opened the graph window (and that it returns to).
 enum class GraphCallerCode : std::int16_t {

@@ -22,7 +22,7 @@ void releaseCalculatorTables() {
     p.GraphValues = CurrencyTable();
     p.GraphLabels = BoundedTable<QString>();
     p.ReportBlocks = BoundedArray<QString>();
-    p.CalcMode = CalcModeFlag::None;
+    p.CalcMode = 0;
     p.EditPending = 0;
     p.ResultCount = 0;
     p.GraphCaller = GraphCallerCode::None;

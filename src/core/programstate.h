@@ -13,7 +13,7 @@
 
 struct ProgramState {
     // Modes and layout
-    CalcModeFlag CalcMode = CalcModeFlag::None;
+    std::int16_t CalcMode = 0; // read through the accessors below
     MortgageModeFlag MortgageMode = MortgageModeFlag::Unset;
     std::int32_t LayoutHeight = 0;
     QString PaymentStartDate;
@@ -55,6 +55,23 @@ struct ProgramState {
 
 ProgramState& program();
 void resetProgram();
+
+// CalcMode in the terms of the calculator that reads it, and storing a calculator's mode.
+inline SavingsMode savingsMode() {
+    return readMode(program().CalcMode, SavingsMode::Planning, SavingsMode::Comparisons);
+}
+inline ScheduleRows scheduleRows() {
+    return readMode(program().CalcMode, ScheduleRows::Annual, ScheduleRows::EveryPayment);
+}
+inline WithdrawalMode withdrawalMode() {
+    return readMode(program().CalcMode, WithdrawalMode::Percentage, WithdrawalMode::FixedAmount);
+}
+inline CapitalOption capitalOption() {
+    return readMode(program().CalcMode, CapitalOption::Capital, CapitalOption::Income);
+}
+template <class Mode> void setCalcMode(Mode mode) {
+    program().CalcMode = storedMode(mode);
+}
 
 // A calculator's exit: its shared tables (EntryValues, ResultTable, GraphValues, GraphLabels,
 // ReportBlocks) are discarded; CalcMode, EditPending, ResultCount and GraphCaller go back to

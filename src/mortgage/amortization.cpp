@@ -119,7 +119,7 @@ MortgageInputs MortgageInputs::fromState(const QString& comperiod, const QString
     in.Comperiod = comperiod;
     in.FreqPmt = freqPmt;
     in.MortgageMode = p.MortgageMode;
-    in.CalcMode = p.CalcMode;
+    in.CalcMode = scheduleRows();
     in.ShowPaymentDates = ms.ShowPaymentDates;
     in.PaymentStartDate = Dates::parse(p.PaymentStartDate).value_or(QDate());
     in.Days = currentDaysInYear();
@@ -216,7 +216,7 @@ void calculateMortgage(const MortgageInputs& inputs, MortgageResult& result) {
     result.N = N;
     result.stage = MortgageResult::Rates;
 
-    const bool everyPayment = inputs.CalcMode == CalcModeFlag::EveryPayment;
+    const bool everyPayment = inputs.CalcMode == ScheduleRows::EveryPayment;
     const bool dates = inputs.ShowPaymentDates == 1;
     if (dates && !inputs.PaymentStartDate.isValid()) {
         throw RunTimeFailure("first-payment date is not a date");

@@ -49,7 +49,7 @@ struct MortgageInputs {
     QString Comperiod;  // the list text, e.g. "      Monthly"
     QString FreqPmt;    // the list text, e.g. " Biweekly(Acc)"
     MortgageModeFlag MortgageMode = MortgageModeFlag::Mortgage;
-    CalcModeFlag CalcMode = CalcModeFlag::AnnualRows;
+    ScheduleRows CalcMode = ScheduleRows::Annual;
     std::int16_t ShowPaymentDates = 0;
     QDate PaymentStartDate; // needed only with dates on; an invalid date then fails
     DaysInYearRow Days;
@@ -98,7 +98,7 @@ struct MortgageResult {
     Stage stage = Nothing;
 
     MortgageModeFlag MortgageMode = MortgageModeFlag::Mortgage;
-    CalcModeFlag CalcMode = CalcModeFlag::AnnualRows;
+    ScheduleRows CalcMode = ScheduleRows::Annual;
     std::int16_t ShowPaymentDates = 0;
     std::int16_t PrePayCount = 0;
     float DaysInYear = 365.0F;

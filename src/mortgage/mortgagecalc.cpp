@@ -267,12 +267,12 @@ void MortgageCalc::InTerm_Click() {
 }
 
 void MortgageCalc::Option1_Click() {
-    program().CalcMode = CalcModeFlag::EveryPayment;
+    setCalcMode(ScheduleRows::EveryPayment);
     ResetResults();
 }
 
 void MortgageCalc::Option2_Click() {
-    program().CalcMode = CalcModeFlag::AnnualRows;
+    setCalcMode(ScheduleRows::Annual);
     ResetResults();
 }
 
@@ -355,7 +355,7 @@ void MortgageCalc::MLoadFile_Click() {
         m_dateNumber->setText(mortgage().ShowPaymentDates == 1
                                   ? QStringLiteral("&View payment No.")
                                   : QStringLiteral("&View payment date"));
-        options()->choose(program().CalcMode == CalcModeFlag::AnnualRows ? 1 : 0);
+        options()->choose(program().CalcMode == storedMode(ScheduleRows::Annual) ? 1 : 0);
     }
     show();
     if (opened) {

@@ -49,8 +49,8 @@ int mortgageGridRows(int scheduleRows, int prePayCount) {
     return std::max(rows, 23);
 }
 
-QString mortgageColumn0Heading(CalcModeFlag calcMode, int showPaymentDates) {
-    if (calcMode != CalcModeFlag::EveryPayment) {
+QString mortgageColumn0Heading(ScheduleRows calcMode, int showPaymentDates) {
+    if (calcMode != ScheduleRows::EveryPayment) {
         return QStringLiteral(" Payment  Year");
     }
     return showPaymentDates == 1 ? QStringLiteral(" Payment  Date")
@@ -94,7 +94,7 @@ MortgageDisplay mortgageDisplay(const MortgageResult& result, const Table& sched
     d.gridRows = mortgageGridRows(rows, result.PrePayCount);
     d.column0Heading = mortgageColumn0Heading(result.CalcMode, result.ShowPaymentDates);
     const bool dates = result.ShowPaymentDates == 1;
-    const bool annual = result.CalcMode != CalcModeFlag::EveryPayment;
+    const bool annual = result.CalcMode != ScheduleRows::EveryPayment;
     d.rows.reserve(static_cast<std::size_t>(rows));
     for (int a = 1; a <= rows; ++a) {
         QStringList row;

@@ -25,7 +25,7 @@ int mortgageGridRows(int scheduleRows, int prePayCount);
 
 // Column 0 heading after a calculation: " Payment  Year" (annual), "  Payment   No.  Year"
 // (every payment), " Payment  Date" (every payment with dates).
-QString mortgageColumn0Heading(CalcModeFlag calcMode, int showPaymentDates);
+QString mortgageColumn0Heading(ScheduleRows calcMode, int showPaymentDates);
 
 // The seven summary captions.
 struct MortgageCaptions {

@@ -72,7 +72,7 @@ bool writeMortgageFile(QIODevice& device, const MortgageFileData& data) {
         .text(data.PaymentStartDate)
         .integer(data.ShowPaymentDates)
         .integer(data.DaysInYearChoice)
-        .integer(static_cast<std::int16_t>(data.CalcMode))
+        .integer(storedMode(data.CalcMode))
         .integer(data.PrePayYears)
         .integer(data.PrePayCount)
         .integer(static_cast<std::int16_t>(data.MortgageMode))
@@ -118,7 +118,8 @@ MortgageFileData readMortgageFile(const QByteArray& bytes) {
     d.ShowPaymentDates = r.int16(6);
     d.DaysInYearChoice = r.int16(7);
     // Row mode 1 is annual rows; any other number shows every payment.
-    d.CalcMode = r.int16(8) == 1 ? CalcModeFlag::AnnualRows : CalcModeFlag::EveryPayment;
+    d.CalcMode = r.int16(8) == storedMode(ScheduleRows::Annual) ? ScheduleRows::Annual
+                                                                : ScheduleRows::EveryPayment;
     d.PrePayYears = r.int16(9);
     d.PrePayCount = r.int16(10);
     const std::int16_t mortgageMode = r.int16(11);
@@ -173,7 +174,7 @@ void applyMortgageFileData(const MortgageFileData& data) {
     p.EntryValues[3] = data.Term;
     p.PaymentStartDate = data.PaymentStartDate;
     p.MortgageMode = data.MortgageMode;
-    p.CalcMode = data.CalcMode;
+    setCalcMode(data.CalcMode);
     m.ShowPaymentDates = data.ShowPaymentDates;
     m.PrePayYears = data.PrePayYears;
     m.PrePayCount = data.PrePayCount;

@@ -34,7 +34,7 @@ struct MortgageFileData {
     QString PaymentStartDate; // short-date text
     std::int16_t ShowPaymentDates = 0;
     std::int16_t DaysInYearChoice = 1; // 0..4 (4 counts as 0 when applied)
-    CalcModeFlag CalcMode = CalcModeFlag::AnnualRows;
+    ScheduleRows CalcMode = ScheduleRows::Annual;
     std::int16_t PrePayYears = 0; // 0..45
     std::int16_t PrePayCount = 0;
     MortgageModeFlag MortgageMode = MortgageModeFlag::Mortgage;

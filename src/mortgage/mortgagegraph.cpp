@@ -13,7 +13,7 @@ int PrepareMortgageGraph() {
     const int Y = checked::toInt32(static_cast<double>(m.YearsToFinalPayment) + 0.49);
     const int F = m.PaymentsPerYear;
 
-    if (p.CalcMode != CalcModeFlag::EveryPayment) {
+    if (scheduleRows() != ScheduleRows::EveryPayment) {
         for (int i = 1; i <= Y; ++i) {
             gv.at(i + 1, 5) = rt.at(i, 4).toCurrency();
             gv.at(i + 1, 1) = Currency::fromWhole(i + 1);

@@ -46,9 +46,9 @@ QStringList resultHeadings(MortgageModeFlag mode) {
                 "year   factor      each year  payment    payment     of mortgage   savings")};
 }
 
-QStringList scheduleHeadings(CalcModeFlag calcMode, int showPaymentDates) {
+QStringList scheduleHeadings(ScheduleRows calcMode, int showPaymentDates) {
     QString second;
-    if (calcMode != CalcModeFlag::EveryPayment) {
+    if (calcMode != ScheduleRows::EveryPayment) {
         second = QStringLiteral(
             "  Year       Payment     Payment       Balance      Interest      Principal");
     } else if (showPaymentDates == 1) {
@@ -156,7 +156,7 @@ void printMortgageReport(PrinterDevice& printer, const MortgageReportData& data)
 
     // The first page has counted 24 lines by now.
     ReportPager pager(printer, headings, Separator, 24);
-    const bool annual = data.CalcMode != CalcModeFlag::EveryPayment;
+    const bool annual = data.CalcMode != ScheduleRows::EveryPayment;
     const int n = annual ? checked::toInt32(static_cast<double>(data.YearsToFinalPayment) + 0.49)
                          : data.ResultCount - 1;
     for (int a = 1; a <= n; ++a) {

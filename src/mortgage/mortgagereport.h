@@ -16,7 +16,7 @@
 // Everything the report reads, filled by MortgageCalc from its controls and the state.
 struct MortgageReportData {
     MortgageModeFlag MortgageMode = MortgageModeFlag::Mortgage;
-    CalcModeFlag CalcMode = CalcModeFlag::AnnualRows;
+    ScheduleRows CalcMode = ScheduleRows::Annual;
     std::int16_t ShowPaymentDates = 0;
     Currency Principal;
     Currency Rate;

@@ -88,7 +88,7 @@ void releaseMortgageTables() {
     p.ReportBlocks = BoundedArray<QString>();
     m.MortYearTotals = CurrencyTable();
     m.MortPrePayments = CurrencyTable();
-    p.CalcMode = CalcModeFlag::None;
+    p.CalcMode = 0;
     p.EditPending = 0;
     p.ResultCount = 0;
     p.GraphCaller = GraphCallerCode::None;

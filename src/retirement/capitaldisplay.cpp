@@ -53,7 +53,7 @@ CapitalOptionTexts CRChoseCalc(int option, const QString& currencySymbol) {
     texts.lumpInvText = entryDisplayText(fields[0], ev[1], currencySymbol);
     texts.rateText = entryDisplayText(fields[1], ev[2], currencySymbol);
     texts.termText = entryDisplayText(fields[2], ev[3], currencySymbol);
-    p.CalcMode = option == 1 ? CalcModeFlag::CapitalForIncome : CalcModeFlag::CapitalForInvestment;
+    setCalcMode(option == 1 ? CapitalOption::Income : CapitalOption::Capital);
     return texts;
 }
 

@@ -136,7 +136,7 @@ QString CapitalReqdCalc::helpText() const {
 }
 
 QString CapitalReqdCalc::reportTitle() const {
-    return capitalReportTitle(program().CalcMode);
+    return capitalReportTitle(capitalOption());
 }
 
 void CapitalReqdCalc::printReport(PrinterDevice& printer) {

@@ -10,7 +10,7 @@
 CapitalInputs CapitalInputs::fromState() {
     const ProgramState& p = program();
     const BoundedArray<Currency>& ev = p.EntryValues;
-    return {ev[1], ev[2], ev[3], p.CalcMode};
+    return {ev[1], ev[2], ev[3], capitalOption()};
 }
 
 int capitalGridRows(const CapitalInputs& inputs) {
@@ -27,8 +27,7 @@ CapitalResult calculateCapitalRequired(const CapitalInputs& in) {
         return result;
     }
     const int n = result.n;
-    const double C =
-        in.CalcMode == CalcModeFlag::CapitalForIncome ? L * checked::divide(100.0, R) : L;
+    const double C = in.CalcMode == CapitalOption::Income ? L * checked::divide(100.0, R) : L;
     const double i = R / (100.0 * 1.0);
     const double factor = checked::divide((1.0 + i) * (checked::power(1.0 + i, n) - 1.0), i);
     const double P = checked::divide(C, factor);

@@ -16,7 +16,7 @@ struct CapitalInputs {
     Currency LumpInv; // EntryValues(1): the capital (option 0) or the yearly income (option 1)
     Currency Rate;    // EntryValues(2), percent
     Currency Term;    // EntryValues(3), years
-    CalcModeFlag CalcMode = CalcModeFlag::CapitalForInvestment;
+    CapitalOption CalcMode = CapitalOption::Capital;
 
     static CapitalInputs fromState(); // EntryValues(1..3) and CalcMode
 };

@@ -80,7 +80,7 @@ WithdrawalModeTexts SetWithdrawalMode(WithdrawalMode mode, const QString& curren
                           QStringLiteral("25"), QStringLiteral("30")};
     }
     texts.rateDrawnText = entryDisplayText(rateDrawn, ev[3], currencySymbol);
-    p.CalcMode = calcModeOf(mode);
+    setCalcMode(mode);
     p.EditPending = 0;
     return texts;
 }

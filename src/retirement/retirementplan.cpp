@@ -122,16 +122,6 @@ RetirementResult fixedAmountTable(const RetirementInputs& in, float r) {
 
 } // namespace
 
-WithdrawalMode withdrawalModeOf(CalcModeFlag calcMode) {
-    return calcMode == CalcModeFlag::FixedWithdrawal ? WithdrawalMode::FixedAmount
-                                                     : WithdrawalMode::Percentage;
-}
-
-CalcModeFlag calcModeOf(WithdrawalMode mode) {
-    return mode == WithdrawalMode::FixedAmount ? CalcModeFlag::FixedWithdrawal
-                                               : CalcModeFlag::PercentageWithdrawal;
-}
-
 double CutToCents(double x) {
     return (std::floor(checked::finite(100.0 * x)) + 0.05) / 100.0;
 }
@@ -139,7 +129,7 @@ double CutToCents(double x) {
 RetirementInputs RetirementInputs::fromState() {
     const ProgramState& p = program();
     const BoundedArray<Currency>& ev = p.EntryValues;
-    return {withdrawalModeOf(p.CalcMode), ev[1], ev[2], ev[3], ev[4]};
+    return {withdrawalMode(), ev[1], ev[2], ev[3], ev[4]};
 }
 
 RetirementResult calculateRetirement(const RetirementInputs& in) {

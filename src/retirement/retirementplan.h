@@ -21,15 +21,6 @@
 #include <cstdint>
 #include <vector>
 
-enum class WithdrawalMode {
-    Percentage,  // CalcMode 0
-    FixedAmount, // CalcMode 2
-};
-
-// The mode kept in CalcMode: 2 is the fixed amount, anything else the percentage.
-WithdrawalMode withdrawalModeOf(CalcModeFlag calcMode);
-CalcModeFlag calcModeOf(WithdrawalMode mode);
-
 // (Int(100 x) + 0.05) / 100: x cut down to whole cents, plus 0.0005 so that two decimals show
 // the cut value.
 double CutToCents(double x);

@@ -114,8 +114,8 @@ QString retirementReportTitle() {
     return QStringLiteral("Retirement Income Calculation");
 }
 
-QString capitalReportTitle(CalcModeFlag calcMode) {
-    return calcMode == CalcModeFlag::CapitalForIncome
+QString capitalReportTitle(CapitalOption calcMode) {
+    return calcMode == CapitalOption::Income
                ? QStringLiteral("Amount of Annual Income Required")
                : QStringLiteral("Amount of Annual Investment Required");
 }
@@ -166,7 +166,7 @@ void printPlan401KReport(PrinterDevice& printer, const Plan401KReportData& data)
 RetirementReportData RetirementReportData::fromState() {
     const ProgramState& p = program();
     RetirementReportData d;
-    d.mode = withdrawalModeOf(p.CalcMode);
+    d.mode = withdrawalMode();
     for (int i = 1; i <= 4; ++i) {
         d.Entries[static_cast<std::size_t>(i)] = p.EntryValues[i];
     }
@@ -212,7 +212,7 @@ void printRetirementReport(PrinterDevice& printer, const RetirementReportData& d
 CapitalReportData CapitalReportData::fromState() {
     const ProgramState& p = program();
     CapitalReportData d;
-    d.CalcMode = p.CalcMode;
+    d.CalcMode = capitalOption();
     for (int i = 1; i <= 3; ++i) {
         d.Entries[static_cast<std::size_t>(i)] = p.EntryValues[i];
     }
@@ -224,7 +224,7 @@ void printCapitalReport(PrinterDevice& printer, const CapitalReportData& data) {
     const Table& results = resultsOf(data.Results);
     const auto& ev = data.Entries;
     const QString& sym = data.CurrencySymbol;
-    const bool income = data.CalcMode == CalcModeFlag::CapitalForIncome;
+    const bool income = data.CalcMode == CapitalOption::Income;
     const QString heading =
         QStringLiteral("Year        Annual Investment      Interest/Growth         Current Value");
     const QString underline = QString(72, u'_');

@@ -18,7 +18,7 @@ QString plan401kReportTitle();
 QString retirementReportTitle();
 // "Amount of Annual Income Required" for option 1 (CalcMode 2), else "Amount of Annual
 // Investment Required".
-QString capitalReportTitle(CalcModeFlag calcMode);
+QString capitalReportTitle(CapitalOption calcMode);
 
 struct Plan401KReportData {
     std::array<Currency, 9> Entries; // EntryValues(1..8); index 0 unused
@@ -49,8 +49,8 @@ struct RetirementReportData {
 void printRetirementReport(PrinterDevice& printer, const RetirementReportData& data);
 
 struct CapitalReportData {
-    CalcModeFlag CalcMode = CalcModeFlag::CapitalForInvestment; // option 1: the income
-    std::array<Currency, 4> Entries;                            // EntryValues(1..3); index 0 unused
+    CapitalOption CalcMode = CapitalOption::Capital; // option 1: the income
+    std::array<Currency, 4> Entries;                 // EntryValues(1..3); index 0 unused
     QString CurrencySymbol;
     const Table* Results = nullptr;
 

@@ -57,7 +57,7 @@ void releaseRetirementTables() {
     p.ResultTable = Table();
     p.EntryValues = BoundedArray<Currency>();
     p.ReportBlocks = BoundedArray<QString>();
-    p.CalcMode = CalcModeFlag::None;
+    p.CalcMode = 0;
     p.ResultCount = 0;
     p.GraphCaller = GraphCallerCode::None;
     retirement().YearsText.clear();

@@ -22,7 +22,7 @@
 
 GraphCallerInfo SavingsCalc::graphCallerInfo() {
     return {.window = WindowId::SavingsCalc,
-            .comparison = [] { return program().CalcMode == CalcModeFlag::SavingsComparisons; }};
+            .comparison = [] { return savingsMode() == SavingsMode::Comparisons; }};
 }
 
 SavingsCalc::SavingsCalc(QWidget* parent)
@@ -79,8 +79,8 @@ void SavingsCalc::buildControls() {
 void SavingsCalc::Form_Load() {
     ProgramState& p = program();
     loadSavingsTables();
-    MDIContainer::setCaption(savingsWindowCaption(static_cast<int>(p.CalcMode)));
-    grid()->setup(savingsGridSetup(static_cast<int>(p.CalcMode)));
+    MDIContainer::setCaption(savingsWindowCaption(savingsMode()));
+    grid()->setup(savingsGridSetup(savingsMode()));
 
     const std::vector<FieldEntry> fields = savingsFields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -132,11 +132,11 @@ void SavingsCalc::calculate() {
 }
 
 QString SavingsCalc::helpText() const {
-    return savingsHelpText(static_cast<int>(program().CalcMode), program().CurrencySymbol);
+    return savingsHelpText(savingsMode(), program().CurrencySymbol);
 }
 
 QString SavingsCalc::reportTitle() const {
-    return savingsReportTitle(program().CalcMode);
+    return savingsReportTitle(savingsMode());
 }
 
 void SavingsCalc::printReport(PrinterDevice& printer) {

@@ -38,14 +38,14 @@ QString periodHeading(int m) {
 
 } // namespace
 
-QString savingsWindowCaption(int calcMode) {
-    return calcMode == 2 ? QStringLiteral(" Investment Growth Comparisons")
-                         : QStringLiteral(" Investment Growth Calculations");
+QString savingsWindowCaption(SavingsMode calcMode) {
+    return calcMode == SavingsMode::Comparisons ? QStringLiteral(" Investment Growth Comparisons")
+                                                : QStringLiteral(" Investment Growth Calculations");
 }
 
-GridSetup savingsGridSetup(int calcMode) {
+GridSetup savingsGridSetup(SavingsMode calcMode) {
     GridSetup setup;
-    if (calcMode == 2) {
+    if (calcMode == SavingsMode::Comparisons) {
         setup.cols = 8;
         setup.rows = MaxComparisons + 1;
         setup.headingTwips = 510;
@@ -79,7 +79,7 @@ SavingsGridStart savingsGridStart(const SavingsInputs& in) {
         return start;
     }
     start.emptyData = true;
-    if (in.CalcMode == CalcModeFlag::SavingsComparisons) {
+    if (in.CalcMode == SavingsMode::Comparisons) {
         return start;
     }
     const int m = savingsPeriodsPerYear(in.frequency);
@@ -94,7 +94,7 @@ SavingsGridStart savingsGridStart(const SavingsInputs& in) {
 GridBlock savingsGridRows(const SavingsResult& res, const QString& currencySymbol) {
     GridBlock block;
     const SavingsInputs& in = res.inputs;
-    if (in.CalcMode == CalcModeFlag::SavingsComparisons) {
+    if (in.CalcMode == SavingsMode::Comparisons) {
         block.firstRow = res.comparison();
         block.rows.push_back({formatNumber(static_cast<double>(res.totalsRow() - 1), u"###"),
                               formatNumber(in.L, u"###,,###.00"),

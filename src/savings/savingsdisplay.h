@@ -8,11 +8,11 @@
 #include <QString>
 
 // " Investment Growth Comparisons" (CalcMode 2) or " Investment Growth Calculations".
-QString savingsWindowCaption(int calcMode);
+QString savingsWindowCaption(SavingsMode calcMode);
 
 // The grid at load: planning mode 4 columns and 25 rows, comparison mode 8 columns and 23 rows
 // (the heading and 22 comparisons); column 0 centred, the others right-aligned.
-GridSetup savingsGridSetup(int calcMode);
+GridSetup savingsGridSetup(SavingsMode calcMode);
 
 // What the grid does before a calculation's rows are written. Only while there is no comparison
 // row: the data cells are emptied and the selection goes to row 1, column 0; in planning mode

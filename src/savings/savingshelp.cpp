@@ -64,7 +64,7 @@ QString broken(const QString& text) {
 
 } // namespace
 
-QString savingsHelpText(int calcMode, const QString& sym) {
+QString savingsHelpText(SavingsMode calcMode, const QString& sym) {
     QStringList parts;
     parts << exampleTable();
     parts << QStringLiteral("Click yellow box to change, start typing in numbers, deletes previous "
@@ -94,7 +94,7 @@ QString savingsHelpText(int calcMode, const QString& sym) {
         "Compounding takes place at the frequency chosen: Annually, once a year. Quarterly, 4 "
         "times a year. Monthly, 12 times a year. All percentage rates used in monthly and "
         "quarterly calculations are adjusted for the annual percentage rate.\n");
-    if (calcMode == 2) {
+    if (calcMode == SavingsMode::Comparisons) {
         parts << QString(13, u'\n');
     } else {
         parts << QStringLiteral("As the program is very flexible you can tailor it to meet any "

@@ -61,7 +61,7 @@ SavingsInputs SavingsInputs::fromState(const QString& frequency) {
     in.F = p.EntryValues[6];
     in.T = p.EntryValues[7];
     in.frequency = frequency;
-    in.CalcMode = p.CalcMode;
+    in.CalcMode = savingsMode();
     in.ComparisonCount = savings().ComparisonCount;
     return in;
 }
@@ -111,7 +111,7 @@ SavingsResult calculateSavings(const SavingsInputs& in) {
     res.totalInvested = S;
     res.finalValue = V;
     res.years = checked::toInt16(static_cast<double>(N) / m);
-    if (in.CalcMode == CalcModeFlag::SavingsComparisons) {
+    if (in.CalcMode == SavingsMode::Comparisons) {
         res.graphValue = Currency::fromDouble(V);
     }
     return res;
@@ -151,7 +151,7 @@ void publishSavings(const SavingsResult& res) {
     rt.at(K, 4) = Cell(res.finalValue);
     s.Periods = static_cast<std::int16_t>(res.N);
 
-    if (res.inputs.CalcMode != CalcModeFlag::SavingsComparisons) {
+    if (res.inputs.CalcMode != SavingsMode::Comparisons) {
         // The last period of each year gives that year's point of the graph.
         int j = 0;
         for (int i = res.m; i <= res.N; i += res.m) {

@@ -41,7 +41,7 @@ struct SavingsInputs {
     Currency F;        // EntryValues(6): annual inflation, percent
     Currency T;        // EntryValues(7): years
     QString frequency; // InMonthsYrs's text
-    CalcModeFlag CalcMode = CalcModeFlag::SavingsPlanning;
+    SavingsMode CalcMode = SavingsMode::Planning;
     std::int16_t ComparisonCount = 0; // comparison rows made before this calculation
 
     // EntryValues, CalcMode and ComparisonCount from the program-wide values.

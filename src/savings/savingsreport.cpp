@@ -30,7 +30,7 @@ void printPlanning(PrinterDevice& printer, const SavingsReportData& d) {
     const Table& rows = d.Rows ? *d.Rows : program().ResultTable;
     const QString& sym = d.CurrencySymbol;
     printer.printLine();
-    printer.printLineAt(25, savingsReportTitle(CalcModeFlag::SavingsPlanning));
+    printer.printLineAt(25, savingsReportTitle(SavingsMode::Planning));
     emptyLines(printer, 2);
 
     // Rates print their "%" after the 14 characters of the figure.
@@ -140,7 +140,7 @@ void printComparisons(PrinterDevice& printer, const SavingsReportData& d) {
     printBlocks(
         printer,
         {.titleColumn = 30,
-         .title = savingsReportTitle(CalcModeFlag::SavingsComparisons),
+         .title = savingsReportTitle(SavingsMode::Comparisons),
          .headings = {QStringLiteral("Year Lump Sum   Annual     Interest Salary   Inflation   "
                                      "Total       Current"),
                       QStringLiteral("End  Investment Investment /Growth  Increase Rate(%)     "
@@ -154,10 +154,9 @@ void printComparisons(PrinterDevice& printer, const SavingsReportData& d) {
 
 } // namespace
 
-QString savingsReportTitle(CalcModeFlag calcMode) {
-    return calcMode == CalcModeFlag::SavingsComparisons
-               ? QStringLiteral("Investment Growth Comparisons")
-               : QStringLiteral("Investment Growth Calculation");
+QString savingsReportTitle(SavingsMode calcMode) {
+    return calcMode == SavingsMode::Comparisons ? QStringLiteral("Investment Growth Comparisons")
+                                                : QStringLiteral("Investment Growth Calculation");
 }
 
 QString compoundReportTitle() {
@@ -177,13 +176,13 @@ SavingsReportData SavingsReportData::fromState(const QString& frequencyText) {
 
 void printSavingsReport(PrinterDevice& printer, const SavingsReportData& data) {
     printer.printLine(); // after the header line
-    if (data.inputs.CalcMode == CalcModeFlag::SavingsComparisons) {
+    if (data.inputs.CalcMode == SavingsMode::Comparisons) {
         printComparisons(printer, data);
     } else {
         printPlanning(printer, data);
     }
     EndReport(printer);
-    if (data.inputs.CalcMode == CalcModeFlag::SavingsComparisons) {
+    if (data.inputs.CalcMode == SavingsMode::Comparisons) {
         program().ReportBlocks = BoundedArray<QString>(4);
     }
 }

@@ -12,7 +12,7 @@
 
 // The titles the reports print, which also name their documents: "Investment Growth
 // Calculation" (planning), "Investment Growth Comparisons", "Annual Compounding Comparisons".
-QString savingsReportTitle(CalcModeFlag calcMode);
+QString savingsReportTitle(SavingsMode calcMode);
 QString compoundReportTitle();
 
 struct SavingsReportData {

@@ -42,7 +42,7 @@ void releaseSavingsTables() {
     p.GraphValues = CurrencyTable();
     p.GraphLabels = BoundedTable<QString>();
     p.ResultTable = Table();
-    p.CalcMode = CalcModeFlag::None;
+    p.CalcMode = 0;
     p.ResultCount = 0;
     p.GraphCaller = GraphCallerCode::None;
     savings().ComparisonCount = 0;
@@ -71,7 +71,7 @@ void releaseCompoundTables() {
     p.ReportBlocks = BoundedArray<QString>();
     p.GraphValues = CurrencyTable();
     p.GraphLabels = BoundedTable<QString>();
-    p.CalcMode = CalcModeFlag::None;
+    p.CalcMode = 0;
     p.ResultCount = 0;
     p.GraphCaller = GraphCallerCode::None;
     savings().InvestmentCount = 0;

@@ -85,7 +85,6 @@ double comparisonValue(int point) {
 
 QString comparisonAxisTitle() {
     const ProgramState& p = program();
-    return p.CalcMode == CalcModeFlag::SavingsComparisons
-               ? QStringLiteral("Value ") + p.CurrencySymbol
-               : QStringLiteral("Gain %");
+    return savingsMode() == SavingsMode::Comparisons ? QStringLiteral("Value ") + p.CurrencySymbol
+                                                     : QStringLiteral("Gain %");
 }

@@ -31,7 +31,7 @@ struct MenuButton {
     int row;    // 1..7
     Action action;
     WindowId window = WindowId::MenuMain;
-    CalcModeFlag calcMode = CalcModeFlag::None; // stored in CalcMode before opening, when set
+    std::int16_t calcMode = 0; // stored in CalcMode before opening, when set
     MortgageModeFlag mortgageMode = MortgageModeFlag::Unset; // stored in MortgageMode, when set
     const char* document = nullptr;
 };
@@ -39,22 +39,22 @@ struct MenuButton {
 // In tab order: down the left column, then down the right column.
 const MenuButton Buttons[] = {
     {"Savings", "Planning your &Savings", 0, 1, Action::Open, WindowId::SavingsCalc,
-     CalcModeFlag::SavingsPlanning},
+     storedMode(SavingsMode::Planning)},
     {"Plan401", "Planning your &401(k)", 0, 2, Action::Open, WindowId::Plan401KCalc},
     {"Retirement", "Planning your &Retirement", 0, 3, Action::Open, WindowId::RetireCalc},
     {"SavComp", "Savings &Comparisons", 0, 4, Action::Open, WindowId::SavingsCalc,
-     CalcModeFlag::SavingsComparisons},
+     storedMode(SavingsMode::Comparisons)},
     {"CapReq", "Amount of Capital R&equired", 0, 5, Action::Open, WindowId::CapitalReqdCalc},
-    {"LoanPmt", "&Payment on a Loan", 0, 6, Action::Open, WindowId::MortgageCalc,
-     CalcModeFlag::None, MortgageModeFlag::Loan},
-    {"Canadian", "&Mortgage", 0, 7, Action::Open, WindowId::MortgageCalc, CalcModeFlag::None,
+    {"LoanPmt", "&Payment on a Loan", 0, 6, Action::Open, WindowId::MortgageCalc, 0,
+     MortgageModeFlag::Loan},
+    {"Canadian", "&Mortgage", 0, 7, Action::Open, WindowId::MortgageCalc, 0,
      MortgageModeFlag::Mortgage},
     {"Ratios", "&Orvalen Menu", 1, 1, Action::Open, WindowId::Trendmenu},
     {"CompCompare", "&Find Annual Compound Growth", 1, 2, Action::Open, WindowId::FindCompoundCalc},
-    {"HowGetRich", "&How to Get Rich and Stay Rich", 1, 3, Action::Help, WindowId::MenuMain,
-     CalcModeFlag::None, MortgageModeFlag::Unset, "orvdat53.grs"},
-    {"HowtoUse", "How to Use the &Program", 1, 4, Action::Help, WindowId::MenuMain,
-     CalcModeFlag::None, MortgageModeFlag::Unset, "orvuse53.hlp"},
+    {"HowGetRich", "&How to Get Rich and Stay Rich", 1, 3, Action::Help, WindowId::MenuMain, 0,
+     MortgageModeFlag::Unset, "orvdat53.grs"},
+    {"HowtoUse", "How to Use the &Program", 1, 4, Action::Help, WindowId::MenuMain, 0,
+     MortgageModeFlag::Unset, "orvuse53.hlp"},
     {"About", "&About...", 1, 5, Action::About},
     {"PtrFnt", "Personalize &Settings", 1, 6, Action::Settings},
     {"Exit", "E&xit Program", 1, 7, Action::Exit},
@@ -131,7 +131,7 @@ void MenuMain::openCalculator(int buttonIndex) {
         if (!windows().has(b.window)) {
             return;
         }
-        if (b.calcMode != CalcModeFlag::None) {
+        if (b.calcMode != 0) {
             program().CalcMode = b.calcMode;
         }
         if (b.mortgageMode != MortgageModeFlag::Unset) {

@@ -210,7 +210,7 @@ void deleteAllRecords() {
     t.EarningsCount = 0;
     t.DatabaseTitle.clear();
     program().TrendFileName.clear();
-    program().CalcMode = CalcModeFlag::None;
+    program().CalcMode = 0;
 }
 
 Message ratiosClicked(const QString& factorText) {

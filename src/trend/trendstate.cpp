@@ -39,7 +39,7 @@ void leaveTrendModule() {
     p.ReportBlocks = BoundedArray<QString>();
     t.RecordCount = 0;
     t.EarningsCount = 0;
-    p.CalcMode = CalcModeFlag::None;
+    p.CalcMode = 0;
     t.PeriodMode = 0;
     t.DatabaseTitle.clear();
     p.TrendFileName.clear();

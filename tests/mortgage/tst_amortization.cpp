@@ -14,7 +14,7 @@ const QString Monthly = QStringLiteral("      Monthly");
 const QString Semiannual = QStringLiteral("   Semiannual");
 
 MortgageInputs defaults(const QString& freq = Monthly, const QString& comp = Monthly) {
-    return defaultMortgage(CalcModeFlag::EveryPayment, freq, comp);
+    return defaultMortgage(ScheduleRows::EveryPayment, freq, comp);
 }
 
 double cell(int row, int col) {
@@ -249,7 +249,7 @@ void TestAmortization::annualRows() {
     QFETCH(int, payments);
     MortgageInputs in = defaults();
     in.MortgageMode = static_cast<MortgageModeFlag>(mode);
-    in.CalcMode = CalcModeFlag::AnnualRows;
+    in.CalcMode = ScheduleRows::Annual;
     in.Term = Currency::fromDouble(termYears);
     const MortgageResult r = calculatedMortgage(in);
     QCOMPARE(r.payments, payments);
@@ -279,7 +279,7 @@ void TestAmortization::annualRows() {
 
 void TestAmortization::annualRowsWithDates() {
     MortgageInputs in = defaults();
-    in.CalcMode = CalcModeFlag::AnnualRows;
+    in.CalcMode = ScheduleRows::Annual;
     in.ShowPaymentDates = 1;
     in.PaymentStartDate = QDate(2024, 1, 31);
     const MortgageResult r = calculatedMortgage(in);
@@ -381,7 +381,7 @@ void TestAmortization::failures_data() {
     QTest::newRow("payment year 46 every payment") << beyondTable;
     MortgageInputs tooManyYears = defaults();
     tooManyYears.MortgageMode = MortgageModeFlag::Loan;
-    tooManyYears.CalcMode = CalcModeFlag::AnnualRows;
+    tooManyYears.CalcMode = ScheduleRows::Annual;
     tooManyYears.Term = Currency::fromWhole(46);
     QTest::newRow("more than 45 years of totals") << tooManyYears;
     MortgageInputs overflow = defaults();
@@ -395,7 +395,7 @@ void TestAmortization::failures_data() {
     noDate.ShowPaymentDates = 1;
     QTest::newRow("dates on without a date") << noDate;
     MortgageInputs hostilePrePay = defaults();
-    hostilePrePay.CalcMode = CalcModeFlag::AnnualRows;
+    hostilePrePay.CalcMode = ScheduleRows::Annual;
     hostilePrePay.PrePayments.at(1, 2) = Currency::fromWhole(-900000000000000);
     QTest::newRow("year totals beyond the currency range") << hostilePrePay;
 }
@@ -503,7 +503,7 @@ void TestAmortization::balanceLeftAfterTheLastPayment() {
     QVERIFY(left >= 6.0);
     QCOMPARE(every.balance, left);
 
-    in.CalcMode = CalcModeFlag::AnnualRows;
+    in.CalcMode = ScheduleRows::Annual;
     const MortgageResult annual = calculatedMortgage(in);
     QCOMPARE(annual.last, 26);
     // The last year ends at the last payment, not at the empty rows after it.
@@ -528,12 +528,12 @@ void TestAmortization::windowLifecycle() {
     QVERIFY_THROWS_EXCEPTION(RunTimeFailure, setDaysInYearChoice(5));
     QCOMPARE(m.DaysInYearChoice, std::int16_t(1));
 
-    program().CalcMode = CalcModeFlag::EveryPayment;
+    setCalcMode(ScheduleRows::EveryPayment);
     program().ResultCount = 10;
     program().GraphCaller = GraphCallerCode::Mortgage;
     m.PrePayCount = 2;
     releaseMortgageTables();
-    QCOMPARE(program().CalcMode, CalcModeFlag::None);
+    QCOMPARE(program().CalcMode, std::int16_t(0));
     QCOMPARE(program().ResultCount, std::int16_t(0));
     QCOMPARE(program().GraphCaller, GraphCallerCode::None);
     QCOMPARE(m.PrePayCount, std::int16_t(0));

@@ -547,7 +547,7 @@ private slots:
         QVERIFY(access != nullptr && access->actionInterface() != nullptr);
         access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         QVERIFY(all->isChecked());
-        QCOMPARE(program().CalcMode, CalcModeFlag::EveryPayment);
+        QCOMPARE(program().CalcMode, storedMode(ScheduleRows::EveryPayment));
         click("MCalc");
         QCOMPARE(int(program().ResultCount), 301);
     }

@@ -13,7 +13,7 @@ namespace {
 const QString Monthly = QStringLiteral("      Monthly");
 
 MortgageInputs defaults(const QString& freq = Monthly) {
-    return defaultMortgage(CalcModeFlag::EveryPayment, freq);
+    return defaultMortgage(ScheduleRows::EveryPayment, freq);
 }
 
 MortgageDisplay display(const MortgageResult& r) {
@@ -104,7 +104,7 @@ void TestMortgageDisplay::column0Heading() {
     QFETCH(int, calcMode);
     QFETCH(int, dates);
     QFETCH(QString, heading);
-    QCOMPARE(mortgageColumn0Heading(static_cast<CalcModeFlag>(calcMode), dates), heading);
+    QCOMPARE(mortgageColumn0Heading(static_cast<ScheduleRows>(calcMode), dates), heading);
 }
 
 void TestMortgageDisplay::captions_data() {
@@ -177,7 +177,7 @@ void TestMortgageDisplay::everyPaymentRows() {
 
 void TestMortgageDisplay::annualRows() {
     MortgageInputs in = defaults();
-    in.CalcMode = CalcModeFlag::AnnualRows;
+    in.CalcMode = ScheduleRows::Annual;
     in.MortgageMode = MortgageModeFlag::Loan;
     in.Term =
         commitEntry(termField(MortgageModeFlag::Loan), QStringLiteral("50"), QStringLiteral("$"))
@@ -204,7 +204,7 @@ void TestMortgageDisplay::dateRows() {
 
 void TestMortgageDisplay::prePayListing() {
     MortgageInputs in = defaults();
-    in.CalcMode = CalcModeFlag::AnnualRows;
+    in.CalcMode = ScheduleRows::Annual;
     in.PrePayments.at(2, 2) = Currency::fromWhole(5000);
     in.PrePayments.at(5, 2) = Currency::fromDouble(1500.25);
     in.PrePayments.at(30, 2) = Currency::fromWhole(700); // after the payoff

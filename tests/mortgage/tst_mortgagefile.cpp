@@ -16,7 +16,7 @@ const QString Monthly = QStringLiteral("      Monthly");
 MortgageFileData defaultsFromState() {
     program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
-    program().CalcMode = CalcModeFlag::AnnualRows;
+    setCalcMode(ScheduleRows::Annual);
     program().PaymentStartDate = QStringLiteral("2024-01-31");
     mortgage().PrePayYears = 25;
     for (int y = 1; y <= 25; ++y) {
@@ -81,7 +81,7 @@ void TestMortgageFile::roundTripAndApply() {
     data.PrePayments[1].second = Currency::fromWhole(5000);
     data.PrePayCount = 1;
     data.ShowPaymentDates = 1;
-    data.CalcMode = CalcModeFlag::EveryPayment;
+    data.CalcMode = ScheduleRows::EveryPayment;
     data.DaysInYearChoice = 3;
     data.MortgageMode = MortgageModeFlag::Loan;
     data.Term = Currency::fromDouble(4.1667);
@@ -100,7 +100,7 @@ void TestMortgageFile::roundTripAndApply() {
     applyMortgageFileData(back);
     QCOMPARE(program().EntryValues[3], Currency::fromDouble(4.1667));
     QCOMPARE(program().PaymentStartDate, QStringLiteral("2024-01-31"));
-    QCOMPARE(program().CalcMode, CalcModeFlag::EveryPayment);
+    QCOMPARE(program().CalcMode, storedMode(ScheduleRows::EveryPayment));
     QCOMPARE(program().MortgageMode, MortgageModeFlag::Loan);
     QCOMPARE(mortgage().ShowPaymentDates, std::int16_t(1));
     QCOMPARE(mortgage().DaysInYearChoice, std::int16_t(3));
@@ -178,7 +178,7 @@ void TestMortgageFile::acceptedVariants() {
     applyMortgageFileData(data);
     QCOMPARE(mortgage().DaysInYearChoice, std::int16_t(choice));
     QCOMPARE(mortgage().DaysInYear, choice == 0 ? 365.25F : 365.0F);
-    QCOMPARE(program().CalcMode, static_cast<CalcModeFlag>(calcMode));
+    QCOMPARE(program().CalcMode, static_cast<std::int16_t>(calcMode));
     QCOMPARE(mortgage().MortPrePayments.at(2, 2), Currency::fromWhole(300));
 }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-MortgageInputs defaults(CalcModeFlag calcMode) {
+MortgageInputs defaults(ScheduleRows calcMode) {
     return defaultMortgage(calcMode);
 }
 
@@ -35,8 +35,8 @@ private slots:
 };
 
 void TestMortgageGraph::annualAndEveryPaymentAgree() {
-    program().CalcMode = CalcModeFlag::AnnualRows;
-    calculatedMortgage(defaults(CalcModeFlag::AnnualRows));
+    setCalcMode(ScheduleRows::Annual);
+    calculatedMortgage(defaults(ScheduleRows::Annual));
     QCOMPARE(PrepareMortgageGraph(), 25);
     QCOMPARE(point(1), Currency::fromWhole(100000));
     QCOMPARE(program().GraphValues.at(1, 1), Currency::fromWhole(1));
@@ -52,8 +52,8 @@ void TestMortgageGraph::annualAndEveryPaymentAgree() {
     }
     QCOMPARE(annual.back(), Currency());
 
-    program().CalcMode = CalcModeFlag::EveryPayment;
-    calculatedMortgage(defaults(CalcModeFlag::EveryPayment));
+    setCalcMode(ScheduleRows::EveryPayment);
+    calculatedMortgage(defaults(ScheduleRows::EveryPayment));
     QCOMPARE(PrepareMortgageGraph(), 25);
     for (int k = 1; k <= 26; ++k) {
         QCOMPARE(point(k), annual[static_cast<std::size_t>(k - 1)]);
@@ -68,8 +68,8 @@ void TestMortgageGraph::earlyPayoffShortensTheGraph_data() {
 
 void TestMortgageGraph::earlyPayoffShortensTheGraph() {
     QFETCH(int, calcMode);
-    program().CalcMode = static_cast<CalcModeFlag>(calcMode);
-    MortgageInputs in = defaults(static_cast<CalcModeFlag>(calcMode));
+    program().CalcMode = static_cast<std::int16_t>(calcMode);
+    MortgageInputs in = defaults(static_cast<ScheduleRows>(calcMode));
     in.PrePayments.at(2, 2) = Currency::fromWhole(5000);
     in.PrePayCount = 1;
     calculatedMortgage(in);

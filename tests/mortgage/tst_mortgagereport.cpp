@@ -21,7 +21,7 @@ const QString Footer1 = QString(39, u' ') + QStringLiteral("Page 1");
 MortgageReportData calculated(std::int16_t calcMode, std::vector<std::pair<int, int>> prePays = {},
                               std::int16_t dates = 0) {
     ProgramState& p = program();
-    p.CalcMode = static_cast<CalcModeFlag>(calcMode);
+    p.CalcMode = static_cast<std::int16_t>(calcMode);
     mortgage().ShowPaymentDates = dates;
     p.PaymentStartDate = Dates::toShortDate(QDate(2024, 1, 31));
     for (const auto& [year, amount] : prePays) {

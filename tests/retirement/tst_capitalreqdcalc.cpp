@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(mainWindow()->windowTitle(), QStringLiteral(" Capital Required"));
         QCOMPARE(w->findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("Select Option"));
         QVERIFY(w->findChild<QRadioButton*>("CRCapitalChoices0")->isChecked());
-        QCOMPARE(program().CalcMode, CalcModeFlag::CapitalForInvestment);
+        QCOMPARE(program().CalcMode, storedMode(CapitalOption::Capital));
         QCOMPARE(label("Label5"), QStringLiteral(" Amount of capital required at     retirement"));
         QCOMPARE(combo("InLumpInv")->currentText(), rj("$100,000.00", 13));
         QCOMPARE(combo("InLumpInv")->itemText(5), QStringLiteral("600000"));
@@ -77,7 +77,7 @@ private slots:
         open();
         click("CCalc");
         choose("CRCapitalChoices1", how);
-        QCOMPARE(program().CalcMode, CalcModeFlag::CapitalForIncome);
+        QCOMPARE(program().CalcMode, storedMode(CapitalOption::Income));
         QCOMPARE(grid()->text(1, 0), QString());
         QCOMPARE(int(program().ResultCount), 0);
         QCOMPARE(label("Label5"), QStringLiteral(" Annual income required at         retirement"));
@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(grid()->text(25, 3), QStringLiteral("200,000.00"));
 
         choose("CRCapitalChoices0", how);
-        QCOMPARE(program().CalcMode, CalcModeFlag::CapitalForInvestment);
+        QCOMPARE(program().CalcMode, storedMode(CapitalOption::Capital));
         QCOMPARE(combo("InLumpInv")->currentText(), rj("$100,000.00", 13));
         // The option puts the rate back to 15.
         QCOMPARE(combo("InRate")->currentText(), rj("15.00", 14) + "%");

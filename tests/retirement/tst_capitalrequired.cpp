@@ -17,7 +17,7 @@ Currency whole(std::int64_t value) {
 
 CapitalInputs example(std::int16_t calcMode = 0) {
     return {calcMode == 2 ? whole(40000) : whole(100000), whole(20), whole(25),
-            static_cast<CalcModeFlag>(calcMode)};
+            static_cast<CapitalOption>(calcMode)};
 }
 
 QStringList gridRow(const CapitalResult& r, int row) {
@@ -84,7 +84,7 @@ void TestCapitalRequired::totals() {
     QFETCH(int, rate);
     QFETCH(int, years);
     const CapitalResult r = calculateCapitalRequired(
-        {whole(100000), whole(rate), whole(years), CalcModeFlag::CapitalForInvestment});
+        {whole(100000), whole(rate), whole(years), CapitalOption::Capital});
     QCOMPARE(r.years.size(), std::size_t(years));
     QCOMPARE(r.totalSaved, years * r.saving);
     QCOMPARE(r.totalSaved + r.totalGrowth, r.finalValue);
@@ -97,11 +97,11 @@ void TestCapitalRequired::totals() {
 void TestCapitalRequired::failures_data() {
     QTest::addColumn<CapitalInputs>("inputs");
     QTest::newRow("rate 0") << CapitalInputs{whole(100000), Currency(), whole(25),
-                                             CalcModeFlag::CapitalForInvestment};
+                                             CapitalOption::Capital};
     QTest::newRow("rate 0, income option")
-        << CapitalInputs{whole(40000), Currency(), whole(25), CalcModeFlag::CapitalForIncome};
+        << CapitalInputs{whole(40000), Currency(), whole(25), CapitalOption::Income};
     QTest::newRow("term 0") << CapitalInputs{whole(100000), whole(20), Currency(),
-                                             CalcModeFlag::CapitalForInvestment};
+                                             CapitalOption::Capital};
 }
 
 void TestCapitalRequired::failures() {
@@ -121,8 +121,7 @@ void TestCapitalRequired::gridRows_data() {
 void TestCapitalRequired::gridRows() {
     QFETCH(int, years);
     QFETCH(int, rows);
-    const CapitalInputs in{whole(100000), whole(20), whole(years),
-                           CalcModeFlag::CapitalForInvestment};
+    const CapitalInputs in{whole(100000), whole(20), whole(years), CapitalOption::Capital};
     QCOMPARE(capitalGridRows(in), rows);
     const CapitalResult r = calculateCapitalRequired(in);
     if (years > 50) {

@@ -42,7 +42,7 @@ private slots:
         auto* w = open();
         QCOMPARE(mainWindow()->windowTitle(), QStringLiteral(" Retirement Calculations"));
         QVERIFY(w->findChild<QRadioButton*>("Option1")->isChecked());
-        QCOMPARE(program().CalcMode, CalcModeFlag::PercentageWithdrawal);
+        QCOMPARE(program().CalcMode, storedMode(WithdrawalMode::Percentage));
         QCOMPARE(combo("InInvest")->currentText(), rj("$500,000.00", 13));
         QCOMPARE(combo("InRate")->currentText(), rj("10.00", 14) + "%");
         QCOMPARE(combo("InRateDrawn")->currentText(), rj("8.00", 14) + "%");
@@ -106,7 +106,7 @@ private slots:
         leaveTo("RCalc");
         click("RCalc");
         choose("Option2", how);
-        QCOMPARE(program().CalcMode, CalcModeFlag::FixedWithdrawal);
+        QCOMPARE(program().CalcMode, storedMode(WithdrawalMode::FixedAmount));
         QCOMPARE(grid()->text(1, 0), QString());
         QCOMPARE(int(program().ResultCount), 0);
         QCOMPARE(combo("InInvest")->currentText(), rj("$100,000.00", 13));
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(program().EntryValues[1], Currency::fromWhole(100000));
 
         choose("Option1", how);
-        QCOMPARE(program().CalcMode, CalcModeFlag::PercentageWithdrawal);
+        QCOMPARE(program().CalcMode, storedMode(WithdrawalMode::Percentage));
         // The capital keeps the fixed amount's value; the other two start again.
         QCOMPARE(combo("InInvest")->currentText(), rj("$100,000.00", 13));
         QCOMPARE(combo("InRateDrawn")->currentText(), rj("8.00", 14) + "%");

@@ -265,7 +265,7 @@ void TestRetirementReport::retirementPercentage() {
 void TestRetirementReport::retirementFixedAmount() {
     loadRetireTables();
     ProgramState& p = program();
-    p.CalcMode = CalcModeFlag::FixedWithdrawal;
+    setCalcMode(WithdrawalMode::FixedAmount);
     p.EntryValues[1] = whole(100000);
     p.EntryValues[2] = Currency();
     p.EntryValues[3] = whole(1000);
@@ -313,7 +313,7 @@ void TestRetirementReport::retirementPages() {
     QFETCH(std::vector<int>, rowsPerPage);
     loadRetireTables();
     ProgramState& p = program();
-    p.CalcMode = calcModeOf(inputs.mode);
+    setCalcMode(inputs.mode);
     p.EntryValues[1] = inputs.Invest;
     p.EntryValues[2] = inputs.Rate;
     p.EntryValues[3] = inputs.RateDrawn;
@@ -348,7 +348,7 @@ void TestRetirementReport::capitalOptions() {
     QFETCH(std::int16_t, calcMode);
     loadCapitalTables();
     ProgramState& p = program();
-    p.CalcMode = static_cast<CalcModeFlag>(calcMode);
+    p.CalcMode = static_cast<std::int16_t>(calcMode);
     p.EntryValues[1] = whole(calcMode == 2 ? 40000 : 100000);
     p.EntryValues[2] = whole(20);
     p.EntryValues[3] = whole(25);

@@ -36,7 +36,7 @@ private slots:
     void init() {
         resetProgram();
         resetSavings();
-        program().CalcMode = CalcModeFlag::SavingsPlanning;
+        setCalcMode(SavingsMode::Planning);
         loadSavingsTables();
     }
 
@@ -161,7 +161,7 @@ void TestSavingsDisplay::gridAtLoad_data() {
 
 void TestSavingsDisplay::gridAtLoad() {
     QFETCH(int, mode);
-    const GridSetup g = savingsGridSetup(mode);
+    const GridSetup g = savingsGridSetup(static_cast<SavingsMode>(mode));
     QTEST(g.cols, "cols");
     QTEST(g.rows, "rows");
     QTEST(g.headingTwips, "headingTwips");
@@ -203,7 +203,7 @@ void TestSavingsDisplay::gridStart() {
 }
 
 void TestSavingsDisplay::comparisonGridStartsOnce() {
-    program().CalcMode = CalcModeFlag::SavingsComparisons;
+    setCalcMode(SavingsMode::Comparisons);
     const SavingsGridStart first = savingsGridStart(SavingsInputs::fromState("Monthly"));
     QVERIFY(first.emptyData);
     QCOMPARE(first.rows, 0);
@@ -235,7 +235,7 @@ void TestSavingsDisplay::zeroFiguresInPeriodsAndTotals() {
 
 void TestSavingsDisplay::comparisonRows() {
     ProgramState& p = program();
-    p.CalcMode = CalcModeFlag::SavingsComparisons;
+    setCalcMode(SavingsMode::Comparisons);
     calculated("Annually", 25);
     p.EntryValues[1] = Currency::fromWhole(10000);
     p.EntryValues[2] = Currency::fromWhole(100);

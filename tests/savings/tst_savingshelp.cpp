@@ -27,7 +27,8 @@ void TestSavingsHelp::symbolPlacement_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
     // The explanations of the savings help are broken into lines: read them as paragraphs.
-    const QString planning = savingsHelpText(1, QStringLiteral("DM")).replace(u'\n', u' ');
+    const QString planning =
+        savingsHelpText(SavingsMode::Planning, QStringLiteral("DM")).replace(u'\n', u' ');
     const QString compound = compoundHelpText(QStringLiteral("DM"));
     QTest::newRow("example 1") << planning
                                << "Example 1: Shows the future value of DM1,000.00 invested each "
@@ -62,8 +63,8 @@ void TestSavingsHelp::symbolPlacement() {
 }
 
 void TestSavingsHelp::planningOnlyParagraphs() {
-    const QString planning = savingsHelpText(1, QStringLiteral("$"));
-    const QString comparisons = savingsHelpText(2, QStringLiteral("$"));
+    const QString planning = savingsHelpText(SavingsMode::Planning, QStringLiteral("$"));
+    const QString comparisons = savingsHelpText(SavingsMode::Comparisons, QStringLiteral("$"));
     for (const char* paragraph :
          {"As the program is very flexible", "For more complex calculations use several steps.",
           "Another situation may be investing varying amounts"}) {
@@ -80,7 +81,8 @@ void TestSavingsHelp::planningOnlyParagraphs() {
 }
 
 void TestSavingsHelp::examplesStandUnderTheirHeadings() {
-    const QStringList lines = savingsHelpText(1, QStringLiteral("$")).split(u'\n');
+    const QStringList lines =
+        savingsHelpText(SavingsMode::Planning, QStringLiteral("$")).split(u'\n');
     const QString heading = lines.front();
     QVERIFY(heading.startsWith(QStringLiteral("  Example 1")));
     const QStringList values = lines.mid(1, 7);
@@ -109,7 +111,7 @@ void TestSavingsHelp::explanationsFitBesideTheTable_data() {
 void TestSavingsHelp::explanationsFitBesideTheTable() {
     QFETCH(int, calcMode);
     QFETCH(QString, symbol);
-    const QString text = savingsHelpText(calcMode, symbol);
+    const QString text = savingsHelpText(static_cast<SavingsMode>(calcMode), symbol);
     const QStringList lines = text.split(u'\n');
     for (int i = 0; i < 8; ++i) {
         QCOMPARE(lines[i].size(), qsizetype(63));

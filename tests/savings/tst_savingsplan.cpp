@@ -40,7 +40,7 @@ private slots:
     void init() {
         resetProgram();
         resetSavings();
-        program().CalcMode = CalcModeFlag::SavingsPlanning;
+        setCalcMode(SavingsMode::Planning);
         loadSavingsTables();
     }
 
@@ -243,7 +243,7 @@ void TestSavingsPlan::failures() {
 
 void TestSavingsPlan::failedComparisonChangesNothing() {
     ProgramState& p = program();
-    p.CalcMode = CalcModeFlag::SavingsComparisons;
+    setCalcMode(SavingsMode::Comparisons);
     QVERIFY(calculate(atLoad()));
     const QString block = p.ReportBlocks[1];
     p.ResultCount = 0; // the next entry starts
@@ -293,7 +293,7 @@ void TestSavingsPlan::graphWindowReadsPlanning() {
 
 void TestSavingsPlan::graphWindowReadsComparisons() {
     ProgramState& p = program();
-    p.CalcMode = CalcModeFlag::SavingsComparisons;
+    setCalcMode(SavingsMode::Comparisons);
     QVERIFY(calculate(atLoad()));
     p.EntryValues[1] = Currency::fromWhole(10000);
     QVERIFY(calculate(atLoad()));
@@ -316,7 +316,7 @@ void TestSavingsPlan::shorterCalculationLeavesNoOldRows() {
 
 void TestSavingsPlan::comparisonsFillGraphAndReportBlocks() {
     ProgramState& p = program();
-    p.CalcMode = CalcModeFlag::SavingsComparisons;
+    setCalcMode(SavingsMode::Comparisons);
     std::vector<Currency> finals;
     for (int i = 1; i <= 16; ++i) {
         p.EntryValues[1] = Currency::fromWhole(1000 * i);
@@ -339,7 +339,7 @@ void TestSavingsPlan::comparisonsFillGraphAndReportBlocks() {
 }
 
 void TestSavingsPlan::reportLineOfAComparison() {
-    program().CalcMode = CalcModeFlag::SavingsComparisons;
+    setCalcMode(SavingsMode::Comparisons);
     program().EntryValues[5] = money(-2.5);
     const SavingsResult r = calculateSavings(atLoad());
     // The contribution falls by 2.5% a year; the line shows it as entered.
@@ -351,7 +351,7 @@ void TestSavingsPlan::reportLineOfAComparison() {
 
 void TestSavingsPlan::comparisonLimit() {
     ProgramState& p = program();
-    p.CalcMode = CalcModeFlag::SavingsComparisons;
+    setCalcMode(SavingsMode::Comparisons);
     for (int i = 1; i <= 22; ++i) {
         const SavingsInputs in = atLoad();
         QVERIFY(!comparisonLimitReached(in));
@@ -366,7 +366,7 @@ void TestSavingsPlan::comparisonLimit() {
 }
 
 void TestSavingsPlan::resetKeepsComparisonRows() {
-    program().CalcMode = CalcModeFlag::SavingsComparisons;
+    setCalcMode(SavingsMode::Comparisons);
     QCOMPARE(savingsResultsReset().emptyGrid, true);
     QVERIFY(calculate(atLoad()));
     QCOMPARE(savingsResultsReset().emptyGrid, false);
@@ -375,11 +375,11 @@ void TestSavingsPlan::resetKeepsComparisonRows() {
 
 void TestSavingsPlan::exitReleasesTables() {
     ProgramState& p = program();
-    p.CalcMode = CalcModeFlag::SavingsComparisons;
+    setCalcMode(SavingsMode::Comparisons);
     QVERIFY(calculate(atLoad()));
     p.GraphCaller = GraphCallerCode::Savings;
     releaseSavingsTables();
-    QCOMPARE(p.CalcMode, CalcModeFlag::None);
+    QCOMPARE(p.CalcMode, std::int16_t(0));
     QCOMPARE(p.ResultCount, std::int16_t(0));
     QCOMPARE(p.GraphCaller, GraphCallerCode::None);
     QCOMPARE(savings().ComparisonCount, std::int16_t(0));

@@ -61,7 +61,7 @@ private slots:
     void init() {
         resetProgram();
         resetSavings();
-        program().CalcMode = CalcModeFlag::SavingsPlanning;
+        setCalcMode(SavingsMode::Planning);
         program().PrinterFontChoice = 0;
         loadSavingsTables();
     }
@@ -177,7 +177,7 @@ void TestSavingsReport::comparisonPages_data() {
 void TestSavingsReport::comparisonPages() {
     QFETCH(int, comparisons);
     ProgramState& p = program();
-    p.CalcMode = CalcModeFlag::SavingsComparisons;
+    setCalcMode(SavingsMode::Comparisons);
     for (int i = 1; i <= comparisons; ++i) {
         p.EntryValues[1] = Currency::fromWhole(1000 * i);
         calculateSavings(QStringLiteral("Annually"), 25);
@@ -212,7 +212,7 @@ void TestSavingsReport::comparisonPages() {
 
 void TestSavingsReport::comparisonBlocksEmptiedAfterPrinting() {
     ProgramState& p = program();
-    p.CalcMode = CalcModeFlag::SavingsComparisons;
+    setCalcMode(SavingsMode::Comparisons);
     calculateSavings(QStringLiteral("Annually"), 25);
     const std::vector<QStringList> first = printedSavings(QStringLiteral("Annually"));
     QCOMPARE(first.front().size(), 14);

@@ -20,7 +20,7 @@
 
 namespace {
 
-MortgageInputs mortgageDefaults(CalcModeFlag calcMode) {
+MortgageInputs mortgageDefaults(ScheduleRows calcMode) {
     return defaultMortgage(calcMode);
 }
 
@@ -103,7 +103,7 @@ void TestGraphsAll::init() {
     // Every caller as its calculator registers it.
     registerGraphCaller(GraphCallerCode::Savings,
                         {.window = WindowId::SavingsCalc, .prepare = {}, .comparison = [] {
-                             return program().CalcMode == CalcModeFlag::SavingsComparisons;
+                             return savingsMode() == SavingsMode::Comparisons;
                          }});
     registerGraphCaller(GraphCallerCode::RetirementEndOfYear,
                         {.window = WindowId::RetireCalc, .prepare = prepareEndOfYearValues});
@@ -196,8 +196,8 @@ void TestGraphsAll::mortgageSchedule() {
     QFETCH(int, points);
     program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
-    program().CalcMode = static_cast<CalcModeFlag>(calcMode);
-    MortgageInputs in = mortgageDefaults(static_cast<CalcModeFlag>(calcMode));
+    program().CalcMode = static_cast<std::int16_t>(calcMode);
+    MortgageInputs in = mortgageDefaults(static_cast<ScheduleRows>(calcMode));
     if (prePayment != 0) {
         in.PrePayments.at(2, 2) = Currency::fromWhole(prePayment);
         in.PrePayCount = 1;
@@ -210,7 +210,7 @@ void TestGraphsAll::mortgageSchedule() {
     std::vector<double> yearEnd;
     {
         MortgageInputs annual = in;
-        annual.CalcMode = CalcModeFlag::AnnualRows;
+        annual.CalcMode = ScheduleRows::Annual;
         calculatedMortgage(annual);
         for (int k = 1; k < points; ++k) {
             yearEnd.push_back(program().ResultTable.at(k, 4).toCurrency().toDouble());
@@ -256,7 +256,7 @@ void TestGraphsAll::yearlyCallers() {
     QFETCH(int, sourceColumn);
     QFETCH(QList<double>, values);
     program().GraphCaller = static_cast<GraphCallerCode>(caller);
-    program().CalcMode = static_cast<CalcModeFlag>(calcMode);
+    program().CalcMode = static_cast<std::int16_t>(calcMode);
     program().EntryValues = BoundedArray<Currency>(4);
     program().EntryValues[1] = Currency::fromWhole(250000);
     fillYearly(4, sourceColumn);
@@ -298,7 +298,7 @@ void TestGraphsAll::comparisons() {
     QFETCH(int, calcMode);
     QFETCH(QString, symbol);
     program().GraphCaller = static_cast<GraphCallerCode>(caller);
-    program().CalcMode = static_cast<CalcModeFlag>(calcMode);
+    program().CalcMode = static_cast<std::int16_t>(calcMode);
     program().CurrencySymbol = symbol;
     const QStringList names{"Growth Fund", "Bond Index", "Money Market"};
     fillComparison(names);
@@ -330,7 +330,7 @@ void TestGraphsAll::onePointDrawsTwo() {
     if (caller == 6) {
         fillComparison({"Only"});
     } else {
-        program().CalcMode = CalcModeFlag::AnnualRows;
+        setCalcMode(ScheduleRows::Annual);
         fillYearly(1, 5);
         if (!secondRowFilled) {
             program().ResultTable.at(2, 5) = Cell();
@@ -362,7 +362,7 @@ void TestGraphsAll::switchingViews() {
     if (caller == 2) {
         fillYearly(25, 4);
     } else {
-        program().CalcMode = CalcModeFlag::EveryPayment;
+        setCalcMode(ScheduleRows::EveryPayment);
         fillComparison({"a", "b", "c", "d"});
     }
     QVERIFY(open() != nullptr);
@@ -535,10 +535,10 @@ void TestGraphsAll::exitShowsTheCaller() {
     program().GraphCaller = static_cast<GraphCallerCode>(caller);
     program().MortgageMode = MortgageModeFlag::Mortgage;
     loadMortgageTables();
-    program().CalcMode = CalcModeFlag::AnnualRows;
+    setCalcMode(ScheduleRows::Annual);
     if (caller == 4) {
         program().ResultCount =
-            calculatedMortgage(mortgageDefaults(CalcModeFlag::AnnualRows)).ResultCount;
+            calculatedMortgage(mortgageDefaults(ScheduleRows::Annual)).ResultCount;
     } else if (caller == 6) {
         fillComparison({"a", "b"});
     } else {

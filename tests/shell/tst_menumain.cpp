@@ -154,7 +154,7 @@ private slots:
         click("Canadian");
         windows().unload(WindowId::MortgageCalc);
         MenuMain::instance()->show();
-        program().CalcMode = CalcModeFlag::None;
+        program().CalcMode = 0;
         click("SavComp");
         QCOMPARE(modesSeen, (std::vector<int>{2, 1, 2}));
     }

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-inline MortgageInputs defaultMortgage(CalcModeFlag calcMode = CalcModeFlag::EveryPayment,
+inline MortgageInputs defaultMortgage(ScheduleRows calcMode = ScheduleRows::EveryPayment,
                                       const QString& freqPmt = QStringLiteral("      Monthly"),
                                       const QString& comperiod = QStringLiteral("      Monthly")) {
     MortgageInputs in;

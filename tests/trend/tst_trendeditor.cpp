@@ -318,9 +318,9 @@ private slots:
         trend().EarningsFactor = 14.0F;
         trend().TrendModified = 1;
         program().TrendFileName = QStringLiteral("Fund.orv");
-        program().CalcMode = CalcModeFlag::EveryPayment;
+        setCalcMode(ScheduleRows::EveryPayment);
         deleteAllRecords();
-        QCOMPARE(program().CalcMode, CalcModeFlag::None);
+        QCOMPARE(program().CalcMode, std::int16_t(0));
         QCOMPARE(int(trend().RecordCount), 0);
         QCOMPARE(int(trend().EarningsCount), 0);
         QCOMPARE(trend().DatabaseTitle, QString());

@@ -51,14 +51,14 @@ private slots:
     void leaving() {
         setUpTrend(weeklyRecords(3, QDate(2001, 3, 16), {1}), {{2000, 1}});
         trend().PeriodMode = 1;
-        program().CalcMode = CalcModeFlag::EveryPayment;
+        setCalcMode(ScheduleRows::EveryPayment);
         program().TrendFileName = QStringLiteral("Fund.orv");
         leaveTrendModule();
         const TrendState& t = trend();
         QCOMPARE(int(t.RecordCount), 0);
         QCOMPARE(int(t.EarningsCount), 0);
         QCOMPARE(int(t.PeriodMode), 0);
-        QCOMPARE(program().CalcMode, CalcModeFlag::None);
+        QCOMPARE(program().CalcMode, std::int16_t(0));
         QCOMPARE(t.DatabaseTitle, QString());
         QCOMPARE(program().TrendFileName, QString());
         QCOMPARE(t.TrendRecords.rows(), 0);
