@@ -10,6 +10,7 @@
 #include "mortgage/mortgagegraph.h"
 #include "mortgage/mortgagestate.h"
 #include "platform/barchart.h"
+#include "shell/calculatordescriptor.h"
 #include "shell/graphsall.h"
 
 #include <QApplication>
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
     program().ResultCount = result.ResultCount;
     program().GraphCaller = GraphCallerCode::Mortgage;
     program().GraphTitle = QStringLiteral("Mortgage balance at start of each Year");
-    registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
+    registerCalculator(MortgageCalc::descriptor());
 
     std::printf("bench_graph: median and best of the repetitions, in milliseconds per call\n");
     std::printf("  schedule: %d rows (1 Week, 38 years, every payment)\n", result.payments);

@@ -7,7 +7,7 @@
 #include "retirement/retirecalc.h"
 #include "savings/findcompoundcalc.h"
 #include "savings/savingscalc.h"
-#include "shell/graphdata.h"
+#include "shell/calculatordescriptor.h"
 #include "shell/graphsall.h"
 #include "shell/windowregistry.h"
 #include "trend/averatios.h"
@@ -19,24 +19,12 @@
 #include <QApplication>
 
 void registerWindows() {
-    windows().add(WindowId::MortgageCalc, [](QWidget* parent) { return new MortgageCalc(parent); });
-    windows().add(WindowId::SavingsCalc, [](QWidget* parent) { return new SavingsCalc(parent); });
-    windows().add(WindowId::FindCompoundCalc,
-                  [](QWidget* parent) { return new FindCompoundCalc(parent); });
-    windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
-    registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
-    registerGraphCaller(GraphCallerCode::Savings, SavingsCalc::graphCallerInfo());
-    registerGraphCaller(GraphCallerCode::CompoundGrowth, FindCompoundCalc::graphCallerInfo());
-    windows().add(WindowId::Plan401KCalc, [](QWidget* parent) { return new Plan401KCalc(parent); });
-    windows().add(WindowId::RetireCalc, [](QWidget* parent) { return new RetireCalc(parent); });
-    windows().add(WindowId::CapitalReqdCalc,
-                  [](QWidget* parent) { return new CapitalReqdCalc(parent); });
-    registerGraphCaller(GraphCallerCode::Plan401K, Plan401KCalc::graphCallerInfo());
-    for (GraphCallerCode code :
-         {GraphCallerCode::RetirementEndOfYear, GraphCallerCode::RetirementStartOfYear}) {
-        registerGraphCaller(code, RetireCalc::graphCallerInfo(code));
+    for (const CalculatorDescriptor& calculator :
+         {MortgageCalc::descriptor(), SavingsCalc::descriptor(), FindCompoundCalc::descriptor(),
+          Plan401KCalc::descriptor(), RetireCalc::descriptor(), CapitalReqdCalc::descriptor()}) {
+        registerCalculator(calculator);
     }
-    registerGraphCaller(GraphCallerCode::CapitalRequired, CapitalReqdCalc::graphCallerInfo());
+    windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
     windows().add(WindowId::Trendmenu, [](QWidget* parent) { return new Trendmenu(parent); });
     windows().add(WindowId::Averatios, [](QWidget* parent) { return new Averatios(parent); });
     windows().add(WindowId::Dbase, [](QWidget* parent) { return new Dbase(parent); });

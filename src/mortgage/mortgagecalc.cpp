@@ -17,6 +17,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
+#include "shell/graphdata.h"
 #include "shell/guarded.h"
 #include "shell/mdicontainer.h"
 #include "shell/optiongroup.h"
@@ -29,18 +30,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-GraphCallerInfo MortgageCalc::graphCallerInfo() {
-    return {.window = WindowId::MortgageCalc,
-            .prepare = PrepareMortgageGraph,
-            .readsGraphValues = true};
+CalculatorDescriptor MortgageCalc::descriptor() {
+    return {.info = {.name = QStringLiteral("MortgageCalc"),
+                     .prefix = QStringLiteral("M"),
+                     .window = WindowId::MortgageCalc,
+                     .graphCaller = GraphCallerCode::Mortgage},
+            .make = [](QWidget* parent) { return new MortgageCalc(parent); },
+            .graphs = {{GraphCallerCode::Mortgage, mortgageGraphSeries}}};
 }
 
-MortgageCalc::MortgageCalc(QWidget* parent)
-    : CalculatorFrame({.name = QStringLiteral("MortgageCalc"),
-                       .prefix = QStringLiteral("M"),
-                       .window = WindowId::MortgageCalc,
-                       .graphCaller = GraphCallerCode::Mortgage},
-                      parent) {
+MortgageCalc::MortgageCalc(QWidget* parent) : CalculatorFrame(descriptor().info, parent) {
     buildControls();
     Form_Load();
 }

@@ -5,7 +5,6 @@
 
 #include "core/modes.h"
 #include "shell/calculatorframe.h"
-#include "shell/graphdata.h"
 
 class CommandButton;
 class EntryField;
@@ -21,11 +20,16 @@ class MortgageCalc : public CalculatorFrame {
 
 public:
     explicit MortgageCalc(QWidget* parent = nullptr);
-
-    // What the graph window needs of this calculator (GraphCaller 4).
-    static GraphCallerInfo graphCallerInfo();
+    // What the program knows of this calculator: its identity, its window and its graphs.
+    static CalculatorDescriptor descriptor();
 
 protected:
+    // The frame's steps, as this calculator takes them.
+    void calculate() override;
+    QString helpText() const override;
+    QString reportTitle() const override;
+    void printReport(PrinterDevice& printer) override;
+    void releaseTables() override;
     void clearOwnResults() override;
 
 private:

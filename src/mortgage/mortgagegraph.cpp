@@ -38,3 +38,16 @@ int PrepareMortgageGraph() {
     gv.at(1, 1) = Currency::fromWhole(1);
     return Y;
 }
+
+GraphSeries mortgageGraphSeries() {
+    const int Y = PrepareMortgageGraph();
+    const ProgramState& p = program();
+    GraphSeries series;
+    series.title = p.GraphTitle;
+    const int n = drawnPointCount(Y);
+    for (int point = 1; point <= n; ++point) {
+        series.labels << Cell(p.GraphValues.at(point, 1)).toText();
+        series.values.push_back(p.GraphValues.at(point, 5).toDouble());
+    }
+    return series;
+}

@@ -11,6 +11,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
+#include "shell/graphdata.h"
 #include "shell/mdicontainer.h"
 #include "shell/optiongroup.h"
 
@@ -21,16 +22,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-GraphCallerInfo CapitalReqdCalc::graphCallerInfo() {
-    return {.window = WindowId::CapitalReqdCalc, .prepare = prepareEndOfYearValues};
+CalculatorDescriptor CapitalReqdCalc::descriptor() {
+    return {.info = {.name = QStringLiteral("CapitalReqdCalc"),
+                     .prefix = QStringLiteral("C"),
+                     .window = WindowId::CapitalReqdCalc,
+                     .graphCaller = CapitalGraph},
+            .make = [](QWidget* parent) { return new CapitalReqdCalc(parent); },
+            .graphs = {{CapitalGraph, endOfYearSeries}}};
 }
 
-CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
-    : CalculatorFrame({.name = QStringLiteral("CapitalReqdCalc"),
-                       .prefix = QStringLiteral("C"),
-                       .window = WindowId::CapitalReqdCalc,
-                       .graphCaller = CapitalGraph},
-                      parent) {
+CapitalReqdCalc::CapitalReqdCalc(QWidget* parent) : CalculatorFrame(descriptor().info, parent) {
     buildControls();
     Form_Load();
 }

@@ -6,7 +6,6 @@
 // the fields. The graph shows the values at the end of each year (GraphCaller 5).
 
 #include "shell/calculatorframe.h"
-#include "shell/graphdata.h"
 
 class EntryField;
 
@@ -16,9 +15,8 @@ class CapitalReqdCalc : public CalculatorFrame {
 
 public:
     explicit CapitalReqdCalc(QWidget* parent = nullptr);
-
-    // What the graph window needs of this calculator (GraphCaller 5).
-    static GraphCallerInfo graphCallerInfo();
+    // What the program knows of this calculator: its identity, its window and its graphs.
+    static CalculatorDescriptor descriptor();
 
     // Applies option `option` (0 capital, 1 income) to the fields.
     void CRChoseCalc(int option);
@@ -26,6 +24,12 @@ public:
     void CRRunHelp() { refreshHelp(); }
 
 protected:
+    // The frame's steps, as this calculator takes them.
+    void calculate() override;
+    QString helpText() const override;
+    QString reportTitle() const override;
+    void printReport(PrinterDevice& printer) override;
+    void releaseTables() override;
     std::vector<FieldHelpLines> helpFields() const override;
 
 private:

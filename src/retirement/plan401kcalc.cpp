@@ -11,6 +11,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
+#include "shell/graphdata.h"
 #include "shell/mdicontainer.h"
 
 #include <QGridLayout>
@@ -18,16 +19,16 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-GraphCallerInfo Plan401KCalc::graphCallerInfo() {
-    return {.window = WindowId::Plan401KCalc, .prepare = prepareEndOfYearValues};
+CalculatorDescriptor Plan401KCalc::descriptor() {
+    return {.info = {.name = QStringLiteral("Plan401KCalc"),
+                     .prefix = QStringLiteral("K"),
+                     .window = WindowId::Plan401KCalc,
+                     .graphCaller = Plan401KGraph},
+            .make = [](QWidget* parent) { return new Plan401KCalc(parent); },
+            .graphs = {{Plan401KGraph, endOfYearSeries}}};
 }
 
-Plan401KCalc::Plan401KCalc(QWidget* parent)
-    : CalculatorFrame({.name = QStringLiteral("Plan401KCalc"),
-                       .prefix = QStringLiteral("K"),
-                       .window = WindowId::Plan401KCalc,
-                       .graphCaller = Plan401KGraph},
-                      parent) {
+Plan401KCalc::Plan401KCalc(QWidget* parent) : CalculatorFrame(descriptor().info, parent) {
     buildControls();
     Form_Load();
 }

@@ -4,7 +4,6 @@
 // totals row below, the graph of the values at the end of each year, and the report.
 
 #include "shell/calculatorframe.h"
-#include "shell/graphdata.h"
 
 class EntryField;
 
@@ -14,11 +13,16 @@ class Plan401KCalc : public CalculatorFrame {
 
 public:
     explicit Plan401KCalc(QWidget* parent = nullptr);
-
-    // What the graph window needs of this calculator (GraphCaller 7).
-    static GraphCallerInfo graphCallerInfo();
+    // What the program knows of this calculator: its identity, its window and its graphs.
+    static CalculatorDescriptor descriptor();
 
 protected:
+    // The frame's steps, as this calculator takes them.
+    void calculate() override;
+    QString helpText() const override;
+    QString reportTitle() const override;
+    void printReport(PrinterDevice& printer) override;
+    void releaseTables() override;
     std::vector<FieldHelpLines> helpFields() const override;
 
 private:

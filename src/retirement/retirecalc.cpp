@@ -10,6 +10,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
+#include "shell/graphdata.h"
 #include "shell/mdicontainer.h"
 #include "shell/optiongroup.h"
 
@@ -20,18 +21,17 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-GraphCallerInfo RetireCalc::graphCallerInfo(GraphCallerCode code) {
-    return {.window = WindowId::RetireCalc,
-            .prepare =
-                code == RetireStartOfYearGraph ? prepareStartOfYearValues : prepareEndOfYearValues};
+CalculatorDescriptor RetireCalc::descriptor() {
+    return {.info = {.name = QStringLiteral("RetireCalc"),
+                     .prefix = QStringLiteral("R"),
+                     .window = WindowId::RetireCalc,
+                     .graphCaller = RetireEndOfYearGraph},
+            .make = [](QWidget* parent) { return new RetireCalc(parent); },
+            .graphs = {{RetireEndOfYearGraph, endOfYearSeries},
+                       {RetireStartOfYearGraph, startOfYearSeries}}};
 }
 
-RetireCalc::RetireCalc(QWidget* parent)
-    : CalculatorFrame({.name = QStringLiteral("RetireCalc"),
-                       .prefix = QStringLiteral("R"),
-                       .window = WindowId::RetireCalc,
-                       .graphCaller = RetireEndOfYearGraph},
-                      parent) {
+RetireCalc::RetireCalc(QWidget* parent) : CalculatorFrame(descriptor().info, parent) {
     buildControls();
     Form_Load();
 }

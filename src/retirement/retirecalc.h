@@ -9,7 +9,6 @@
 
 #include "retirement/retirementplan.h"
 #include "shell/calculatorframe.h"
-#include "shell/graphdata.h"
 
 class EntryField;
 
@@ -19,11 +18,16 @@ class RetireCalc : public CalculatorFrame {
 
 public:
     explicit RetireCalc(QWidget* parent = nullptr);
-
-    // What the graph window needs of this calculator as GraphCaller 2 or 3.
-    static GraphCallerInfo graphCallerInfo(GraphCallerCode code);
+    // What the program knows of this calculator: its identity, its window and its graphs.
+    static CalculatorDescriptor descriptor();
 
 protected:
+    // The frame's steps, as this calculator takes them.
+    void calculate() override;
+    QString helpText() const override;
+    QString reportTitle() const override;
+    void printReport(PrinterDevice& printer) override;
+    void releaseTables() override;
     // The last calculation set it (2 or 3).
     GraphCallerCode graphCallerCode() const override;
     std::vector<FieldHelpLines> helpFields() const override;

@@ -123,3 +123,7 @@ QString compoundWindowCaption() {
 QString compoundGraphTitle() {
     return QStringLiteral("Annual compound growth comparisons");
 }
+
+QString compoundAxisTitle() {
+    return QStringLiteral("Gain %");
+}

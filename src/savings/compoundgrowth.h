@@ -67,3 +67,5 @@ CompoundGridUpdate compoundGridUpdate(const CompoundResult& result);
 QString compoundWindowCaption();
 // "Annual compound growth comparisons".
 QString compoundGraphTitle();
+// The vertical axis of its graph: the growth rates in percent.
+QString compoundAxisTitle();

@@ -11,6 +11,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
+#include "shell/graphdata.h"
 #include "shell/mdicontainer.h"
 #include "shell/textbox.h"
 
@@ -19,16 +20,17 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-GraphCallerInfo FindCompoundCalc::graphCallerInfo() {
-    return {.window = WindowId::FindCompoundCalc, .comparison = [] { return true; }};
+CalculatorDescriptor FindCompoundCalc::descriptor() {
+    return {.info = {.name = QStringLiteral("FindCompoundCalc"),
+                     .prefix = QStringLiteral("F"),
+                     .window = WindowId::FindCompoundCalc,
+                     .graphCaller = GraphCallerCode::CompoundGrowth},
+            .make = [](QWidget* parent) { return new FindCompoundCalc(parent); },
+            .graphs = {{GraphCallerCode::CompoundGrowth,
+                        [] { return comparisonSeries(compoundAxisTitle()); }}}};
 }
 
-FindCompoundCalc::FindCompoundCalc(QWidget* parent)
-    : CalculatorFrame({.name = QStringLiteral("FindCompoundCalc"),
-                       .prefix = QStringLiteral("F"),
-                       .window = WindowId::FindCompoundCalc,
-                       .graphCaller = GraphCallerCode::CompoundGrowth},
-                      parent) {
+FindCompoundCalc::FindCompoundCalc(QWidget* parent) : CalculatorFrame(descriptor().info, parent) {
     buildControls();
     Form_Load();
 }

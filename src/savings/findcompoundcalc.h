@@ -5,7 +5,6 @@
 // typed, until the window is closed.
 
 #include "shell/calculatorframe.h"
-#include "shell/graphdata.h"
 
 class QLineEdit;
 class TextBox;
@@ -16,11 +15,16 @@ class FindCompoundCalc : public CalculatorFrame {
 
 public:
     explicit FindCompoundCalc(QWidget* parent = nullptr);
-
-    // What the graph window needs of this calculator (GraphCaller 6): a comparison chart.
-    static GraphCallerInfo graphCallerInfo();
+    // What the program knows of this calculator: its identity, its window and its graphs.
+    static CalculatorDescriptor descriptor();
 
 protected:
+    // The frame's steps, as this calculator takes them.
+    void calculate() override;
+    QString helpText() const override;
+    QString reportTitle() const override;
+    void printReport(PrinterDevice& printer) override;
+    void releaseTables() override;
     bool resetEmptiesGrid() const override;
     bool resetClearsResultCount() const override;
 

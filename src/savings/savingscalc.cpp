@@ -12,6 +12,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
+#include "shell/graphdata.h"
 #include "shell/mdicontainer.h"
 #include "shell/quickhelpbox.h"
 
@@ -20,17 +21,21 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-GraphCallerInfo SavingsCalc::graphCallerInfo() {
-    return {.window = WindowId::SavingsCalc,
-            .comparison = [] { return savingsMode() == SavingsMode::Comparisons; }};
+CalculatorDescriptor SavingsCalc::descriptor() {
+    return {.info = {.name = QStringLiteral("SavingsCalc"),
+                     .prefix = QStringLiteral("S"),
+                     .window = WindowId::SavingsCalc,
+                     .graphCaller = GraphCallerCode::Savings},
+            .make = [](QWidget* parent) { return new SavingsCalc(parent); },
+            .graphs = {{GraphCallerCode::Savings, [] {
+                            return savingsMode() == SavingsMode::Comparisons
+                                       ? comparisonSeries(
+                                             savingsAxisTitle(program().CurrencySymbol))
+                                       : resultsByYear();
+                        }}}};
 }
 
-SavingsCalc::SavingsCalc(QWidget* parent)
-    : CalculatorFrame({.name = QStringLiteral("SavingsCalc"),
-                       .prefix = QStringLiteral("S"),
-                       .window = WindowId::SavingsCalc,
-                       .graphCaller = GraphCallerCode::Savings},
-                      parent) {
+SavingsCalc::SavingsCalc(QWidget* parent) : CalculatorFrame(descriptor().info, parent) {
     buildControls();
     Form_Load();
 }

@@ -4,7 +4,6 @@
 // row per "&Calculate", up to 22, which stay until the window is closed.
 
 #include "shell/calculatorframe.h"
-#include "shell/graphdata.h"
 
 class QComboBox;
 
@@ -14,12 +13,16 @@ class SavingsCalc : public CalculatorFrame {
 
 public:
     explicit SavingsCalc(QWidget* parent = nullptr);
-
-    // What the graph window needs of this calculator (GraphCaller 1): a yearly chart in
-    // planning mode, a comparison chart in comparison mode.
-    static GraphCallerInfo graphCallerInfo();
+    // What the program knows of this calculator: its identity, its window and its graphs.
+    static CalculatorDescriptor descriptor();
 
 protected:
+    // The frame's steps, as this calculator takes them.
+    void calculate() override;
+    QString helpText() const override;
+    QString reportTitle() const override;
+    void printReport(PrinterDevice& printer) override;
+    void releaseTables() override;
     bool resetEmptiesGrid() const override;
     bool resetClearsResultCount() const override;
 

@@ -43,6 +43,10 @@ QString savingsWindowCaption(SavingsMode calcMode) {
                                                 : QStringLiteral(" Investment Growth Calculations");
 }
 
+QString savingsAxisTitle(const QString& currencySymbol) {
+    return QStringLiteral("Value ") + currencySymbol;
+}
+
 GridSetup savingsGridSetup(SavingsMode calcMode) {
     GridSetup setup;
     if (calcMode == SavingsMode::Comparisons) {

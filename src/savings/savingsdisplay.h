@@ -10,6 +10,9 @@
 // " Investment Growth Comparisons" (CalcMode 2) or " Investment Growth Calculations".
 QString savingsWindowCaption(SavingsMode calcMode);
 
+// The vertical axis of the comparison graph: "Value " and the currency symbol.
+QString savingsAxisTitle(const QString& currencySymbol);
+
 // The grid at load: planning mode 4 columns and 25 rows, comparison mode 8 columns and 23 rows
 // (the heading and 22 comparisons); column 0 centred, the others right-aligned.
 GridSetup savingsGridSetup(SavingsMode calcMode);

@@ -2,9 +2,9 @@
 // The frame every calculator window is built on.
 //
 // A calculator window derives from CalculatorFrame and declares what makes it itself:
-//   - CalculatorInfo: its control prefix ("M" names the buttons MCalc, MGraphs, MHelp,
-//     MPrinter, MExit, the grid MGrid and the help box MTextBox), its window and its graph
-//     caller;
+//   - its descriptor (calculatordescriptor.h), whose CalculatorInfo gives its control prefix
+//     ("M" names the buttons MCalc, MGraphs, MHelp, MPrinter, MExit, the grid MGrid and the
+//     help box MTextBox), its window and its graph caller;
 //   - its entry fields, EntryFieldDef tables bound with addEntryField(), and its option buttons
 //     in options();
 //   - its grid, a GridSetup given to grid()->setup();
@@ -22,6 +22,7 @@
 
 #include "core/helplayout.h"
 #include "core/modes.h"
+#include "shell/calculatordescriptor.h"
 #include "shell/placement.h"
 #include "shell/windowregistry.h"
 
@@ -46,16 +47,9 @@ class QStackedWidget;
 class QuickHelpBox;
 struct EntryFieldDef;
 
-struct CalculatorInfo {
-    QString name;                                        // the window's name ("MortgageCalc")
-    QString prefix;                                      // "M", "S", "K", "R", "C", "F"
-    WindowId window = WindowId::MenuMain;                // the window the registry knows it by
-    GraphCallerCode graphCaller = GraphCallerCode::None; // GraphCaller of "&Show Graph"
-};
-
 // In a calculator's class: the documented names of its five standard handlers (MCalc_Click,
 // MGraphs_Click, MPrinter_Click, MHelp_Click, MExit_Click for prefix M), each a call into the
-// frame's shared step, and the steps every calculator supplies.
+// frame's shared step. The calculator declares its own steps (the overrides) itself.
 #define CALCULATOR_HANDLERS(P)                                                                     \
 public:                                                                                            \
     void P##Calc_Click() {                                                                         \
@@ -73,13 +67,6 @@ public:                                                                         
     void P##Exit_Click() {                                                                         \
         Exit_Click();                                                                              \
     }                                                                                              \
-                                                                                                   \
-protected:                                                                                         \
-    void calculate() override;                                                                     \
-    QString helpText() const override;                                                             \
-    QString reportTitle() const override;                                                          \
-    void printReport(PrinterDevice& printer) override;                                             \
-    void releaseTables() override;                                                                 \
                                                                                                    \
 private:
 

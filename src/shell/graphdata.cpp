@@ -1,5 +1,7 @@
 #include "shell/graphdata.h"
 
+#include "platform/barchart.h"
+
 #include <map>
 
 namespace {
@@ -7,11 +9,6 @@ namespace {
 std::map<GraphCallerCode, GraphCallerInfo>& callers() {
     static std::map<GraphCallerCode, GraphCallerInfo> registered;
     return registered;
-}
-
-bool readsGraphValues() {
-    const GraphCallerInfo* caller = currentGraphCaller();
-    return caller != nullptr && caller->readsGraphValues;
 }
 
 } // namespace
@@ -29,62 +26,73 @@ const GraphCallerInfo* currentGraphCaller() {
     return found == callers().end() ? nullptr : &found->second;
 }
 
-int prepareEndOfYearValues() {
+GraphSeries currentGraphSeries() {
+    const GraphCallerInfo* caller = currentGraphCaller();
+    return caller != nullptr && caller->series ? caller->series() : GraphSeries{};
+}
+
+GraphSeries resultsByYear() {
+    const ProgramState& p = program();
+    GraphSeries series;
+    series.title = p.GraphTitle;
+    const int n = drawnPointCount(p.ResultCount);
+    for (int point = 1; point <= n; ++point) {
+        series.labels << p.ResultTable.at(point, 1).toText();
+        series.values.push_back(p.ResultTable.at(point, 5).toDouble());
+    }
+    return series;
+}
+
+GraphSeries endOfYearSeries() {
     ProgramState& p = program();
     for (int i = 1; i <= p.ResultCount; ++i) {
         p.ResultTable.at(i, 5) = p.ResultTable.at(i, 4);
     }
-    return p.ResultCount;
+    return resultsByYear();
 }
 
-int prepareStartOfYearValues() {
+GraphSeries startOfYearSeries() {
     ProgramState& p = program();
     for (int i = 1; i <= p.ResultCount; ++i) {
         p.ResultTable.at(i + 1, 5) = p.ResultTable.at(i, 4);
     }
     p.ResultTable.at(1, 5) = Cell(p.EntryValues[1]);
-    return p.ResultCount;
+    return resultsByYear();
 }
 
-bool isComparisonGraph() {
-    const GraphCallerInfo* caller = currentGraphCaller();
-    return caller != nullptr && caller->comparison && caller->comparison();
-}
-
-int prepareGraphData() {
-    const GraphCallerInfo* caller = currentGraphCaller();
-    if (caller != nullptr && caller->prepare) {
-        return caller->prepare();
+GraphSeries comparisonSeries(const QString& axisTitle) {
+    const ProgramState& p = program();
+    GraphSeries series;
+    series.title = p.GraphTitle;
+    series.axisTitle = axisTitle;
+    series.comparison = true;
+    const int n = drawnPointCount(p.ResultCount);
+    for (int point = 1; point <= n; ++point) {
+        series.labels << p.GraphLabels.at(point, 0);
+        series.values.push_back(p.GraphValues.at(point, 5).toDouble());
     }
-    return program().ResultCount;
+    return series;
 }
 
-int drawnPointCount(int count) {
-    return count == 1 ? 2 : count;
-}
-
-QString yearlyLabel(int point) {
-    const ProgramState& p = program();
-    return readsGraphValues() ? Cell(p.GraphValues.at(point, 1)).toText()
-                              : p.ResultTable.at(point, 1).toText();
-}
-
-double yearlyValue(int point) {
-    const ProgramState& p = program();
-    return readsGraphValues() ? p.GraphValues.at(point, 5).toDouble()
-                              : p.ResultTable.at(point, 5).toDouble();
-}
-
-QString comparisonLegend(int point) {
-    return program().GraphLabels.at(point, 0);
-}
-
-double comparisonValue(int point) {
-    return program().GraphValues.at(point, 5).toDouble();
-}
-
-QString comparisonAxisTitle() {
-    const ProgramState& p = program();
-    return savingsMode() == SavingsMode::Comparisons ? QStringLiteral("Value ") + p.CurrencySymbol
-                                                     : QStringLiteral("Gain %");
+void giveBars(BarChart& chart, const GraphSeries& series, int printStyle) {
+    const int n = static_cast<int>(series.values.size());
+    chart.setNumSets(1);
+    chart.setNumPoints(n);
+    chart.setGraphTitle(series.title);
+    chart.setLeftTitle(series.axisTitle);
+    chart.setLegendStyle(1);
+    chart.setPrintStyle(printStyle);
+    chart.setThisPoint(1);
+    chart.setAutoInc(1);
+    for (const QString& label : series.labels) {
+        if (series.comparison) {
+            chart.setLegendText(label);
+        } else {
+            chart.setLabel(label);
+        }
+    }
+    chart.setThisPoint(1);
+    for (const double value : series.values) {
+        chart.setValue(value);
+    }
 }

@@ -1,30 +1,24 @@
 #pragma once
-// The data of the result graph window, taken from what the calling calculator left in the
-// program-wide tables. Each calculator that opens the graph window registers, under its
-// GraphCaller code, what the window needs of it: the window to go back to, how the data are
-// prepared when the graph window loads, and whether its chart is a comparison chart. The shell
-// knows no calculator by its code.
-//
-// Yearly charts read ResultTable (column 1 labels, column 5 values), or GraphValues (the same
-// columns) for a caller that says so; comparison charts read GraphValues column 5 and
-// GraphLabels column 0. Every reader raises RunTimeFailure for a table too small for the point
-// asked; cells never filled read as zero values and empty labels.
+// The data of the result graph window. Each calculator that opens the graph window registers,
+// under its GraphCaller code, what the window needs of it (calculatordescriptor.h does it once
+// for every calculator): the window to go back to, and how its series is made, from what the
+// calculation left, when the graph window loads. The shell knows no calculator by its code and
+// no table column of a calculator's results.
 
+#include "core/graphseries.h"
 #include "core/programstate.h"
 #include "shell/windowregistry.h"
 
 #include <QString>
 #include <functional>
 
+class BarChart;
+
 struct GraphCallerInfo {
     WindowId window = WindowId::MenuMain; // shown again when the graph window closes
-    // Prepares the tables when the graph window loads and returns the number of points to
-    // draw; none: the tables are drawn as they are, ResultCount points.
-    std::function<int()> prepare = {};
-    // Whether the chart is a comparison chart (one named bar per compared row); none: yearly.
-    std::function<bool()> comparison = {};
-    // The yearly chart reads GraphValues instead of ResultTable.
-    bool readsGraphValues = false;
+    // The series, made when the graph window loads; raises RunTimeFailure for results it cannot
+    // draw.
+    std::function<GraphSeries()> series = {};
 };
 
 void registerGraphCaller(GraphCallerCode code, GraphCallerInfo info);
@@ -32,31 +26,22 @@ void registerGraphCaller(GraphCallerCode code, GraphCallerInfo info);
 void clearGraphCallers();
 // The registration of the current GraphCaller, or nullptr.
 const GraphCallerInfo* currentGraphCaller();
+// The series of the current GraphCaller; an empty one when none is registered.
+GraphSeries currentGraphSeries();
 
-// The two preparations the yearly charts of results by year share: the values at the end of
-// each year (column 4 of ResultTable rows 1..ResultCount copied into column 5), and the values
-// at the start of each year (row i + 1 gets row i's, row 1 the starting amount EntryValues(1)).
-// Both return ResultCount.
-int prepareEndOfYearValues();
-int prepareStartOfYearValues();
+// The series the calculators by year share, titled GraphTitle, of ResultTable rows
+// 1..ResultCount (one more for a single point): the year in column 1 under each bar, the value
+// in column 5. The end-of-year series first copies each year's final value (column 4) into
+// column 5; the start-of-year series gives row i + 1 row i's final value and row 1 the starting
+// amount EntryValues(1).
+GraphSeries resultsByYear();
+GraphSeries endOfYearSeries();
+GraphSeries startOfYearSeries();
 
-// True when the current caller's chart is a comparison chart.
-bool isComparisonGraph();
+// A comparison of the ResultCount rows kept in GraphLabels (column 0, the legend) and
+// GraphValues (column 5), titled GraphTitle, with `axisTitle` on the vertical axis.
+GraphSeries comparisonSeries(const QString& axisTitle);
 
-// The preparation of the window's load: the caller's own, else none. Returns the number of
-// points the tables hold.
-int prepareGraphData();
-
-// The number of points drawn for `count` points of data: a single point is drawn as two.
-int drawnPointCount(int count);
-
-// Yearly charts: the label and value of point `point` (from 1).
-QString yearlyLabel(int point);
-double yearlyValue(int point);
-
-// Comparison charts: the legend text and value of point `point`, and the title of the
-// vertical axis: "Value " and the currency symbol for savings comparisons, otherwise "Gain %"
-// (growth rates in percent).
-QString comparisonLegend(int point);
-double comparisonValue(int point);
-QString comparisonAxisTitle();
+// Gives `chart` the bars of `series`, in the print style `printStyle` (0 monochrome); the
+// caller then sets the chart type and draws.
+void giveBars(BarChart& chart, const GraphSeries& series, int printStyle);

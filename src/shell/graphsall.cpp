@@ -60,13 +60,8 @@ GraphsAll::GraphsAll(QWidget* parent)
 
 void GraphsAll::Form_Load() {
     guarded(Message::WrongEntry, [&] {
-        m_dataPoints = prepareGraphData();
-        if (isComparisonGraph()) {
-            Compare2D();
-        } else {
-            m_kind = Yearly2D;
-            drawYearly2D();
-        }
+        m_series = currentGraphSeries();
+        drawKind(m_series.comparison ? Compare2DKind : Yearly2D);
     });
 }
 
@@ -83,50 +78,17 @@ void GraphsAll::showButtonsFor2D() {
 
 void GraphsAll::drawYearly2D() {
     showButtonsFor2D();
-    const int n = drawnPointCount(m_dataPoints);
-    m_graph->setNumSets(1);
-    m_graph->setNumPoints(n);
-    m_graph->setGraphTitle(program().GraphTitle);
-    m_graph->setLegendStyle(1);
-    m_graph->setAutoInc(1);
-    m_graph->setPrintStyle(m_printInColour);
-    for (int point = 1; point <= n; ++point) {
-        m_graph->setLabel(yearlyLabel(point));
-    }
-    m_graph->setNumPoints(n);
-    m_graph->setNumSets(1);
-    m_graph->setAutoInc(1);
-    const int m = m_graph->numPoints();
-    for (int point = 1; point <= m; ++point) {
-        m_graph->setValue(yearlyValue(point));
-    }
-    m_graph->setGraphType(BarChart::Bars2D);
-    m_graph->draw(BarChart::DrawAnew);
+    drawFlat();
 }
 
 void GraphsAll::Compare2D() {
     m_kind = Compare2DKind;
     showButtonsFor2D();
-    const int n = drawnPointCount(m_dataPoints);
-    for (int twice = 0; twice < 2; ++twice) {
-        m_graph->setNumSets(1);
-        m_graph->setNumPoints(n);
-        m_graph->setGraphTitle(program().GraphTitle);
-    }
-    m_graph->setLeftTitle(comparisonAxisTitle());
-    m_graph->setLegendStyle(1);
-    m_graph->setAutoInc(1);
-    m_graph->setPrintStyle(m_printInColour);
-    for (int point = 1; point <= n; ++point) {
-        m_graph->setLegendText(comparisonLegend(point));
-    }
-    m_graph->setNumPoints(n);
-    m_graph->setNumSets(1);
-    m_graph->setAutoInc(1);
-    const int m = m_graph->numPoints();
-    for (int point = 1; point <= m; ++point) {
-        m_graph->setValue(comparisonValue(point));
-    }
+    drawFlat();
+}
+
+void GraphsAll::drawFlat() {
+    giveBars(*m_graph, m_series, m_printInColour);
     m_graph->setGraphType(BarChart::Bars2D);
     m_graph->draw(BarChart::DrawAnew);
 }
@@ -171,11 +133,11 @@ void GraphsAll::drawKind(std::int16_t kind) {
 }
 
 void GraphsAll::Sav2D_Click() {
-    guarded(Message::WrongEntry, [&] { drawKind(isComparisonGraph() ? Compare2DKind : Yearly2D); });
+    guarded(Message::WrongEntry, [&] { drawKind(m_series.comparison ? Compare2DKind : Yearly2D); });
 }
 
 void GraphsAll::ThreeDee_Click() {
-    guarded(Message::WrongEntry, [&] { drawKind(isComparisonGraph() ? Compare3DKind : Yearly3D); });
+    guarded(Message::WrongEntry, [&] { drawKind(m_series.comparison ? Compare3DKind : Yearly3D); });
 }
 
 void GraphsAll::Ptr_Click() {

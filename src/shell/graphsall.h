@@ -43,6 +43,8 @@ private:
     void ExitBut_Click();
 
     void drawYearly2D();
+    // The series drawn anew as flat bars.
+    void drawFlat();
     void drawView3D();
     void showButtonsFor2D();
     void drawKind(std::int16_t kind);
@@ -58,6 +60,6 @@ private:
 
     std::int16_t m_kind = None;
     std::int16_t m_printInColour = 0;
-    // Points of the data: ResultCount, or what the caller's preparer gave.
-    int m_dataPoints = 0;
+    // What the caller gave when the window loaded.
+    GraphSeries m_series;
 };

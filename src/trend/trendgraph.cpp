@@ -6,6 +6,7 @@
 #include "shell/busypointer.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
+#include "shell/graphdata.h"
 #include "shell/guarded.h"
 #include "shell/mdicontainer.h"
 #include "shell/reportframe.h"
@@ -69,24 +70,9 @@ void TrendGraph::Form_Load() {
 
 void TrendGraph::drawPage() {
     guarded(Message::UnknownError, [this] {
-        const TrendBars bars = trendBars(m_page);
-        BarChart& g = *m_graph1;
-        g.setNumSets(1);
-        g.setNumPoints(m_page.points);
-        g.setGraphTitle(trendGraphTitle());
-        g.setThisPoint(1);
-        g.setAutoInc(1);
-        g.setPrintStyle(m_colourPrint);
-        for (const QString& label : bars.labels) {
-            g.setLabel(label);
-        }
-        g.setNumPoints(m_page.points);
-        g.setThisPoint(1);
-        for (const double value : bars.values) {
-            g.setValue(value);
-        }
-        g.setGraphType(m_kind == 2 ? BarChart::Bars3D : BarChart::Bars2D);
-        g.draw(BarChart::DrawAnew);
+        giveBars(*m_graph1, trendBars(m_page), m_colourPrint);
+        m_graph1->setGraphType(m_kind == 2 ? BarChart::Bars3D : BarChart::Bars2D);
+        m_graph1->draw(BarChart::DrawAnew);
     });
 }
 

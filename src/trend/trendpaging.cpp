@@ -68,9 +68,10 @@ PageTurn pageForward(const TrendPage& page) {
     return turn;
 }
 
-TrendBars trendBars(const TrendPage& page) {
+GraphSeries trendBars(const TrendPage& page) {
     const TrendState& t = trend();
-    TrendBars bars;
+    GraphSeries bars;
+    bars.title = trendGraphTitle();
     for (int r = page.end; r >= page.start; --r) {
         if (r < 1 || r > t.RecordCount) {
             bars.labels << QString();

@@ -3,6 +3,7 @@
 // left, paging towards older ("&Back") and newer ("&Forward") records, and the labels and
 // values of a page's bars.
 
+#include "core/graphseries.h"
 #include "core/messages.h"
 
 #include <QString>
@@ -44,14 +45,11 @@ PageTurn pageBack(const TrendPage& page, int recordCount);
 // "&Forward": towards newer records; enables "&Back".
 PageTurn pageForward(const TrendPage& page);
 
-// The bars of a page, from its oldest record (left) to its newest: labels "d-m-yy" and the
-// data values. A bar beyond the records is empty (no label, value 0). A record that cannot be
-// drawn raises RunTimeFailure with CannotCompleteGraph and the text of its data value.
-struct TrendBars {
-    QStringList labels;
-    std::vector<double> values;
-};
-TrendBars trendBars(const TrendPage& page);
+// The bars of a page, titled trendGraphTitle(), from its oldest record (left) to its newest:
+// labels "d-m-yy" and the data values. A bar beyond the records is empty (no label, value 0). A
+// record that cannot be drawn raises RunTimeFailure with CannotCompleteGraph and the text of its
+// data value.
+GraphSeries trendBars(const TrendPage& page);
 
 // The chart's title and the main window's caption while the graph is shown.
 QString trendGraphTitle();

@@ -175,11 +175,11 @@ void TestCapitalRequired::publishFeedsTheGraph() {
     QCOMPARE(p.ResultTable.at(26, 1).toDouble(), 26.0);
     QCOMPARE(p.ResultTable.at(26, 2).toDouble(), r.totalSaved);
     QCOMPARE(p.ResultTable.at(26, 3).toDouble(), r.totalGrowth);
-    p.GraphCaller = CapitalGraph;
-    QCOMPARE(prepareEndOfYearValues(), 25);
-    QCOMPARE(yearlyLabel(2), QStringLiteral("2"));
-    QCOMPARE(yearlyValue(2), r.years[1].value);
-    QCOMPARE(yearlyValue(25), r.finalValue);
+    const GraphSeries graph = endOfYearSeries();
+    QCOMPARE(graph.values.size(), std::size_t(25));
+    QCOMPARE(graph.labels.value(1), QStringLiteral("2"));
+    QCOMPARE(graph.values[1], r.years[1].value);
+    QCOMPARE(graph.values[24], r.finalValue);
 }
 
 QTEST_GUILESS_MAIN(TestCapitalRequired)

@@ -195,12 +195,12 @@ void TestPlan401K::publishFeedsTheGraph() {
     QCOMPARE(p.ResultTable.at(26, 1).toDouble(), 25.0);
     QCOMPARE(p.ResultTable.at(26, 4).toDouble(), r.finalValue);
 
-    p.GraphCaller = Plan401KGraph;
-    QCOMPARE(prepareEndOfYearValues(), 25);
-    QCOMPARE(yearlyLabel(1), QStringLiteral("1"));
-    QCOMPARE(yearlyValue(1), 15950.0);
-    QCOMPARE(yearlyValue(2), 22693.0);
-    QCOMPARE(yearlyLabel(25), QStringLiteral("25"));
+    const GraphSeries graph = endOfYearSeries();
+    QCOMPARE(graph.values.size(), std::size_t(25));
+    QCOMPARE(graph.labels.value(0), QStringLiteral("1"));
+    QCOMPARE(graph.values[0], 15950.0);
+    QCOMPARE(graph.values[1], 22693.0);
+    QCOMPARE(graph.labels.value(24), QStringLiteral("25"));
 
     // A shorter plan replaces the whole table.
     Plan401KInputs shorter = Plan401KInputs::fromState();

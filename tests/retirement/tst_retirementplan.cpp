@@ -285,15 +285,16 @@ void TestRetirementPlan::publish() {
     QCOMPARE(p.ResultTable.at(years + 1, 3).toDouble(), r.totalWithdrawn);
 
     const bool startOfYear = p.GraphCaller == RetireStartOfYearGraph;
-    QCOMPARE(startOfYear ? prepareStartOfYearValues() : prepareEndOfYearValues(), years);
+    const GraphSeries graph = startOfYear ? startOfYearSeries() : endOfYearSeries();
+    QCOMPARE(graph.values.size(), std::size_t(years));
     const double endOfYear1 = r.years.front().value;
     if (startOfYear) {
-        QCOMPARE(yearlyValue(1), inputs.Invest.toDouble());
-        QCOMPARE(yearlyValue(2), endOfYear1);
+        QCOMPARE(graph.values[0], inputs.Invest.toDouble());
+        QCOMPARE(graph.values[1], endOfYear1);
     } else {
-        QCOMPARE(yearlyValue(1), endOfYear1);
+        QCOMPARE(graph.values[0], endOfYear1);
     }
-    QCOMPARE(yearlyLabel(years), QString::number(years));
+    QCOMPARE(graph.labels.value(years - 1), QString::number(years));
 }
 
 void TestRetirementPlan::modes_data() {

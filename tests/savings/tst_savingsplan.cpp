@@ -2,6 +2,7 @@
 // totals, and what a result leaves in the program-wide tables for the graph and the report.
 
 #include "core/programstate.h"
+#include "savings/savingscalc.h"
 #include "savings/savingsplan.h"
 #include "savings/savingsstate.h"
 #include "shell/graphdata.h"
@@ -282,13 +283,13 @@ void TestSavingsPlan::planningGraphData() {
 
 void TestSavingsPlan::graphWindowReadsPlanning() {
     QVERIFY(calculate(atLoad()));
-    program().GraphCaller = GraphCallerCode::Savings;
-    QVERIFY(!isComparisonGraph());
-    QCOMPARE(prepareGraphData(), 25);
-    QCOMPARE(yearlyLabel(1), QStringLiteral("1"));
-    QCOMPARE(yearlyLabel(25), QStringLiteral("25"));
-    QCOMPARE(Currency::fromDouble(yearlyValue(1)), Currency::fromWhole(1440));
-    QCOMPARE(yearlyValue(25), program().ResultTable.at(25, 4).toDouble());
+    const GraphSeries graph = SavingsCalc::descriptor().graphs.front().series();
+    QVERIFY(!graph.comparison);
+    QCOMPARE(graph.values.size(), std::size_t(25));
+    QCOMPARE(graph.labels.value(0), QStringLiteral("1"));
+    QCOMPARE(graph.labels.value(24), QStringLiteral("25"));
+    QCOMPARE(Currency::fromDouble(graph.values[0]), Currency::fromWhole(1440));
+    QCOMPARE(graph.values[24], program().ResultTable.at(25, 4).toDouble());
 }
 
 void TestSavingsPlan::graphWindowReadsComparisons() {
@@ -297,11 +298,12 @@ void TestSavingsPlan::graphWindowReadsComparisons() {
     QVERIFY(calculate(atLoad()));
     p.EntryValues[1] = Currency::fromWhole(10000);
     QVERIFY(calculate(atLoad()));
-    p.GraphCaller = GraphCallerCode::Savings;
-    QCOMPARE(prepareGraphData(), 2);
-    QCOMPARE(comparisonLegend(2), QStringLiteral("Row 2"));
-    QCOMPARE(Currency::fromDouble(comparisonValue(2)), p.ResultTable.at(26, 4).toCurrency());
-    QCOMPARE(comparisonAxisTitle(), QStringLiteral("Value $"));
+    const GraphSeries graph = SavingsCalc::descriptor().graphs.front().series();
+    QVERIFY(graph.comparison);
+    QCOMPARE(graph.values.size(), std::size_t(2));
+    QCOMPARE(graph.labels.value(1), QStringLiteral("Row 2"));
+    QCOMPARE(Currency::fromDouble(graph.values[1]), p.ResultTable.at(26, 4).toCurrency());
+    QCOMPARE(graph.axisTitle, QStringLiteral("Value $"));
 }
 
 void TestSavingsPlan::shorterCalculationLeavesNoOldRows() {

@@ -7,6 +7,12 @@
 #include "mortgage/mortgagestate.h"
 #include "platform/barchart.h"
 #include "platform/twips.h"
+#include "retirement/capitalreqdcalc.h"
+#include "retirement/plan401kcalc.h"
+#include "retirement/retirecalc.h"
+#include "savings/findcompoundcalc.h"
+#include "savings/savingscalc.h"
+#include "shell/graphdata.h"
 #include "shell/graphsall.h"
 #include "shell/windowregistry.h"
 #include "support/capturedprinter.h"
@@ -100,23 +106,15 @@ void TestGraphsAll::init() {
     m_host->show();
     windows().setParent(m_host);
     windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
-    // Every caller as its calculator registers it.
-    registerGraphCaller(GraphCallerCode::Savings,
-                        {.window = WindowId::SavingsCalc, .prepare = {}, .comparison = [] {
-                             return savingsMode() == SavingsMode::Comparisons;
-                         }});
-    registerGraphCaller(GraphCallerCode::RetirementEndOfYear,
-                        {.window = WindowId::RetireCalc, .prepare = prepareEndOfYearValues});
-    registerGraphCaller(GraphCallerCode::RetirementStartOfYear,
-                        {.window = WindowId::RetireCalc, .prepare = prepareStartOfYearValues});
-    registerGraphCaller(GraphCallerCode::Mortgage, MortgageCalc::graphCallerInfo());
-    registerGraphCaller(GraphCallerCode::CapitalRequired,
-                        {.window = WindowId::CapitalReqdCalc, .prepare = prepareEndOfYearValues});
-    registerGraphCaller(
-        GraphCallerCode::CompoundGrowth,
-        {.window = WindowId::FindCompoundCalc, .prepare = {}, .comparison = [] { return true; }});
-    registerGraphCaller(GraphCallerCode::Plan401K,
-                        {.window = WindowId::Plan401KCalc, .prepare = prepareEndOfYearValues});
+    // Every caller as its calculator registers it (the calculators' windows are not needed).
+    for (const CalculatorDescriptor& calculator :
+         {MortgageCalc::descriptor(), SavingsCalc::descriptor(), FindCompoundCalc::descriptor(),
+          Plan401KCalc::descriptor(), RetireCalc::descriptor(), CapitalReqdCalc::descriptor()}) {
+        for (const CalculatorGraph& graph : calculator.graphs) {
+            registerGraphCaller(graph.code,
+                                {.window = calculator.info.window, .series = graph.series});
+        }
+    }
     program().GraphTitle = QStringLiteral("Results");
     m_window = nullptr;
 }

@@ -89,7 +89,7 @@ private slots:
 
     void barsOldestOnTheLeft() {
         numberedRecords(30);
-        const TrendBars first = trendBars(openTrendGraph(30).page);
+        const GraphSeries first = trendBars(openTrendGraph(30).page);
         QCOMPARE(first.values.size(), std::size_t{26});
         QCOMPARE(first.values.front(), 26.0);
         QCOMPARE(first.values.back(), 1.0);
@@ -101,13 +101,13 @@ private slots:
 
     void singleRecordPages() {
         numberedRecords(27);
-        const TrendBars back = trendBars(pageBack(openTrendGraph(27).page, 27).page);
+        const GraphSeries back = trendBars(pageBack(openTrendGraph(27).page, 27).page);
         // The leftmost bar is the empty row after the oldest record.
         QCOMPARE(back.labels, (QStringList{QString(), QStringLiteral("15-9-00")}));
         QCOMPARE(back.values, (std::vector<double>{0.0, 27.0}));
 
         numberedRecords(1);
-        const TrendBars one = trendBars(openTrendGraph(1).page);
+        const GraphSeries one = trendBars(openTrendGraph(1).page);
         QCOMPARE(one.labels, (QStringList{QStringLiteral("16-3-01"), QString()}));
         QCOMPARE(one.values, (std::vector<double>{1.0, 0.0}));
     }
