@@ -30,30 +30,24 @@ QStringList capitalTermList() {
             QStringLiteral("20"), QStringLiteral("25"), QStringLiteral("30")};
 }
 
-CapitalOptionTexts CRChoseCalc(int option, const QString& currencySymbol) {
-    ProgramState& p = program();
-    BoundedArray<Currency>& ev = p.EntryValues;
+CapitalOptionTexts capitalOptionTexts(CapitalOption option, const BoundedArray<Currency>& ev,
+                                      const QString& currencySymbol) {
     const std::vector<EntryFieldDef> fields = capitalFields();
     CapitalOptionTexts texts;
-    if (option == 1) {
-        ev[1] = Currency::fromWhole(40000);
+    if (option == CapitalOption::Income) {
         texts.lumpInvList = {QStringLiteral("25000"), QStringLiteral("30000"),
                              QStringLiteral("35000"), QStringLiteral("40000"),
                              QStringLiteral("45000"), QStringLiteral("50000")};
         texts.lumpInvCaption = QStringLiteral(" Annual income required at         retirement");
     } else {
-        ev[1] = Currency::fromWhole(100000);
         texts.lumpInvList = {QStringLiteral("100000"), QStringLiteral("200000"),
                              QStringLiteral("300000"), QStringLiteral("400000"),
                              QStringLiteral("500000"), QStringLiteral("600000")};
         texts.lumpInvCaption = QStringLiteral(" Amount of capital required at     retirement");
     }
-    ev[2] = Currency::fromWhole(15);
-    ev[3] = Currency::fromWhole(25);
     texts.lumpInvText = entryDisplayText(fields[0], ev[1], currencySymbol);
     texts.rateText = entryDisplayText(fields[1], ev[2], currencySymbol);
     texts.termText = entryDisplayText(fields[2], ev[3], currencySymbol);
-    setCalcMode(option == 1 ? CapitalOption::Income : CapitalOption::Capital);
     return texts;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/entrytext.h"
 #include "core/gridsetup.h"
+#include "core/table.h"
 #include "retirement/capitalrequired.h"
 
 #include <QString>
@@ -25,7 +26,7 @@ std::vector<EntryFieldDef> capitalFields();
 QStringList capitalRateList();
 QStringList capitalTermList();
 
-// What CRChoseCalc leaves for the window to show.
+// What the window shows for an option.
 struct CapitalOptionTexts {
     QString lumpInvCaption; // Label5
     QString lumpInvText;
@@ -34,10 +35,10 @@ struct CapitalOptionTexts {
     QString termText;
 };
 
-// Applies option 0 (capital) or 1 (income) to the fields: stores 100000 or 40000, 15 and 25
-// in EntryValues(1..3), sets CalcMode (0, or 2 for option 1) and returns what to show. The
-// option's click has already run ResetResults and set EditPending to 0.
-CapitalOptionTexts CRChoseCalc(int option, const QString& currencySymbol);
+// The caption, texts and list to show for `option`, the texts of the entries `entries` holds
+// for it (applyCapitalOption stores them).
+CapitalOptionTexts capitalOptionTexts(CapitalOption option, const BoundedArray<Currency>& entries,
+                                      const QString& currencySymbol);
 
 // 4 columns and 25 rows, heading row 500 twips; the headings of the four columns.
 GridSetup capitalGridSetup();

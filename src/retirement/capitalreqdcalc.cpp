@@ -106,7 +106,10 @@ void CapitalReqdCalc::CRCapitalChoices_Click(int index) {
 }
 
 void CapitalReqdCalc::CRChoseCalc(int option) {
-    const CapitalOptionTexts texts = ::CRChoseCalc(option, program().CurrencySymbol);
+    const CapitalOption chosen = option == 1 ? CapitalOption::Income : CapitalOption::Capital;
+    applyCapitalOption(chosen);
+    const CapitalOptionTexts texts =
+        capitalOptionTexts(chosen, program().EntryValues, program().CurrencySymbol);
     m_lumpInvField->setText(texts.lumpInvText);
     m_lumpInvField->setListItems(texts.lumpInvList);
     m_rateField->setText(texts.rateText);
@@ -133,7 +136,7 @@ std::vector<FieldHelpLines> CapitalReqdCalc::helpFields() const {
 }
 
 QString CapitalReqdCalc::helpText() const {
-    return ::CRRunHelp(options()->chosen() == 1 ? 1 : 0, program().CurrencySymbol);
+    return capitalHelpText(options()->chosen() == 1 ? 1 : 0, program().CurrencySymbol);
 }
 
 QString CapitalReqdCalc::reportTitle() const {

@@ -56,12 +56,3 @@ std::vector<YearAmounts> capitalYears(const CapitalResult& result) {
     }
     return years;
 }
-
-void publishCapitalRequired(const CapitalResult& result) {
-    ProgramState& p = program();
-    const int totals = result.n + 1;
-    publishYearTable(capitalYears(result), totals, totals,
-                     {result.totalSaved, result.totalGrowth, result.finalValue});
-    p.ResultCount = result.n;
-    p.GraphTitle = QStringLiteral("Investment value at end of each Year");
-}

@@ -51,9 +51,3 @@ CapitalResult calculateCapitalRequired(const CapitalInputs& inputs);
 
 // The year rows of a result: the saving, the growth shown and the value of each year.
 std::vector<YearAmounts> capitalYears(const CapitalResult& result);
-
-// Writes a result where the graph window (caller 5) and the report read it: ResultTable rows
-// 1..n (year, saving, shown growth, value in columns 1..4) and the totals row n + 1 (n + 1,
-// total saved, total growth, final value); the rest of the table is emptied. ResultCount = n;
-// GraphTitle.
-void publishCapitalRequired(const CapitalResult& result);

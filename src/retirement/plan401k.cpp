@@ -63,25 +63,3 @@ Plan401KResult calculatePlan401K(const Plan401KInputs& in) {
     result.finalValue = V;
     return result;
 }
-
-void publishPlan401K(const Plan401KResult& result) {
-    ProgramState& p = program();
-    Table& rt = p.ResultTable;
-    rt.clear();
-    rt.at(0, 4) = result.startBalance;
-    for (const Plan401KYear& row : result.years) {
-        const int y = row.year;
-        rt.at(y, 0) = row.salary;
-        rt.at(y, 1) = static_cast<double>(y);
-        rt.at(y, 2) = row.contribution;
-        rt.at(y, 3) = row.growth;
-        rt.at(y, 4) = row.value;
-    }
-    const int totals = result.m() + 1;
-    rt.at(totals, 1) = static_cast<double>(result.m());
-    rt.at(totals, 2) = result.totalContributions;
-    rt.at(totals, 4) = result.finalValue;
-    rt.at(totals, 3) = result.totalGrowth();
-    p.ResultCount = result.n;
-    p.GraphTitle = QStringLiteral("Investment value at end of each Year");
-}

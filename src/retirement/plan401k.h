@@ -55,9 +55,3 @@ int plan401kGridRows(const Plan401KInputs& inputs);
 
 // Raises RunTimeFailure on overflow of the currency type or of the 16-bit year count.
 Plan401KResult calculatePlan401K(const Plan401KInputs& inputs);
-
-// Writes a result where the graph window (caller 7) and the report read it: ResultTable row 0
-// column 4 the starting balance; rows 1..m (salary, year, contribution, growth, value) in
-// columns 0..4; the totals row m + 1 (columns 1..4: m, total contributions, total growth,
-// final value). The rest of the table is emptied. ResultCount = n; GraphTitle.
-void publishPlan401K(const Plan401KResult& result);

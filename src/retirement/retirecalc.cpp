@@ -121,7 +121,9 @@ void RetireCalc::Option2_Click() {
 }
 
 void RetireCalc::SetWithdrawalMode(WithdrawalMode mode) {
-    const WithdrawalModeTexts texts = ::SetWithdrawalMode(mode, program().CurrencySymbol);
+    applyWithdrawalMode(mode);
+    const WithdrawalModeTexts texts =
+        withdrawalModeTexts(mode, program().EntryValues, program().CurrencySymbol);
     m_label4->setText(texts.rateDrawnCaption);
     m_label3->setText(texts.termCaption);
     // The two fields take the mode's key filter, display form and limit for every key and

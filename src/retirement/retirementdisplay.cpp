@@ -49,17 +49,13 @@ QStringList retireRateList() {
             QStringLiteral("17.5 "), QStringLiteral("20")};
 }
 
-WithdrawalModeTexts SetWithdrawalMode(WithdrawalMode mode, const QString& currencySymbol) {
-    ProgramState& p = program();
-    BoundedArray<Currency>& ev = p.EntryValues;
+WithdrawalModeTexts withdrawalModeTexts(WithdrawalMode mode, const BoundedArray<Currency>& ev,
+                                        const QString& currencySymbol) {
     WithdrawalModeTexts texts;
     const EntryFieldDef rateDrawn = retireRateDrawnField(mode);
     if (mode == WithdrawalMode::FixedAmount) {
         texts.rateDrawnCaption = QStringLiteral(" Monthly Amount of Cash        Withdrawn.");
         texts.termCaption = QStringLiteral(" Increase Annual Amount       Withdrawn by %.");
-        ev[1] = Currency::fromWhole(100000);
-        ev[3] = Currency::fromWhole(1000);
-        ev[4] = Currency();
         texts.investText = entryDisplayText(retireInvestField(), ev[1], currencySymbol);
         // Until it is edited the raise shows 17 wide with its percent sign inside.
         texts.termText = RightJustify(QStringLiteral(".00%"), 17);
@@ -71,8 +67,6 @@ WithdrawalModeTexts SetWithdrawalMode(WithdrawalMode mode, const QString& curren
         texts.rateDrawnCaption =
             QStringLiteral(" Annual Income Withdrawn    as a (%) of Current Value.");
         texts.termCaption = QStringLiteral(" Time in years");
-        ev[3] = Currency::fromWhole(8);
-        ev[4] = Currency::fromWhole(20);
         texts.termText = entryDisplayText(retireTermField(mode), ev[4], currencySymbol);
         texts.rateDrawnList = {QStringLiteral("10"), QStringLiteral("12.5"), QStringLiteral("15"),
                                QStringLiteral("17.5"), QStringLiteral("20")};
@@ -80,8 +74,6 @@ WithdrawalModeTexts SetWithdrawalMode(WithdrawalMode mode, const QString& curren
                           QStringLiteral("25"), QStringLiteral("30")};
     }
     texts.rateDrawnText = entryDisplayText(rateDrawn, ev[3], currencySymbol);
-    setCalcMode(mode);
-    p.EditPending = 0;
     return texts;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/entrytext.h"
 #include "core/gridsetup.h"
+#include "core/table.h"
 #include "retirement/retirementplan.h"
 
 #include <QString>
@@ -26,7 +27,7 @@ EntryFieldDef retireTermField(WithdrawalMode mode);
 QStringList retireInvestList();
 QStringList retireRateList();
 
-// What SetWithdrawalMode leaves for the window to show.
+// What the window shows for a withdrawal mode.
 struct WithdrawalModeTexts {
     QString rateDrawnCaption; // Label4
     QString termCaption;      // Label3
@@ -38,10 +39,10 @@ struct WithdrawalModeTexts {
     QStringList termList;      // replaces InTerm's list
 };
 
-// Prepares the fields for `mode`: stores the mode's starting values in EntryValues (3 and 4;
-// 1 too in fixed-amount mode, where the capital becomes 100000), sets CalcMode (0 or 2) and
-// EditPending = 0, and returns the captions, texts and lists to show.
-WithdrawalModeTexts SetWithdrawalMode(WithdrawalMode mode, const QString& currencySymbol);
+// The captions, texts and lists to show for `mode`, the texts of the entries `entries` holds
+// for it (applyWithdrawalMode stores them).
+WithdrawalModeTexts withdrawalModeTexts(WithdrawalMode mode, const BoundedArray<Currency>& entries,
+                                        const QString& currencySymbol);
 
 // 4 columns and 25 rows, heading row 500 twips; the headings of the four columns.
 GridSetup retireGridSetup();

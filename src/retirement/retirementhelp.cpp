@@ -98,7 +98,7 @@ QString retireHelpText(WithdrawalMode mode, const QString& currencySymbol) {
     return mode == WithdrawalMode::FixedAmount ? fixedAmountHelp() : percentageHelp(currencySymbol);
 }
 
-QString CRRunHelp(int option, const QString& currencySymbol) {
+QString capitalHelpText(int option, const QString& currencySymbol) {
     if (option == 1) {
         // The "$" of the example is part of the text whatever the currency symbol.
         return numberedLines(

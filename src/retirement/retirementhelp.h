@@ -14,8 +14,9 @@ QString plan401kHelpText();
 // RetireCalc's text for the withdrawal mode (RTextBox); its last line is 70 blanks and "End".
 QString retireHelpText(WithdrawalMode mode, const QString& currencySymbol);
 
-// CRRunHelp: CapitalReqdCalc's text for option 0 (capital) or 1 (income) (CTextBox).
-QString CRRunHelp(int option, const QString& currencySymbol);
+// CapitalReqdCalc's text for option 0 (capital) or 1 (income) (CTextBox), which its CRRunHelp
+// writes.
+QString capitalHelpText(int option, const QString& currencySymbol);
 
 // Which lines of each text explain which entry field (by EntryValues index).
 std::vector<FieldHelpLines> plan401kHelpFields();

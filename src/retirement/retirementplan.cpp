@@ -156,19 +156,3 @@ std::vector<YearAmounts> retirementYears(const RetirementResult& result) {
     }
     return years;
 }
-
-void publishRetirement(const RetirementResult& result) {
-    ProgramState& p = program();
-    const int c = result.c();
-    publishYearTable(retirementYears(result), c, c - 1,
-                     {result.totalGrowth, result.totalWithdrawn, result.finalValue});
-    p.ResultCount = checked::toInt16(c - 1);
-    if (result.mode == WithdrawalMode::FixedAmount) {
-        p.GraphCaller = RetireStartOfYearGraph;
-        p.GraphTitle = QStringLiteral("Retirement value at start of each Year");
-    } else {
-        p.GraphCaller = RetireEndOfYearGraph;
-        p.GraphTitle = QStringLiteral("Retirement value at end of each Year");
-    }
-    retirement().YearsText = u' ' + QString::number(c - 1);
-}

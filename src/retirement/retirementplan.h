@@ -66,10 +66,3 @@ int retirementGridRows(const RetirementResult& result);
 
 // The year rows of a result: the growth, the amount withdrawn and the value of each year.
 std::vector<YearAmounts> retirementYears(const RetirementResult& result);
-
-// Writes a result where the graph window and the report read it: ResultTable rows 1..c - 1
-// (year, growth, withdrawn, value in columns 1..4) and the totals row c (c - 1, total growth,
-// total withdrawn, final value); the rest of the table is emptied. ResultCount = c - 1;
-// GraphCaller 2 (percentage: end-of-year values) or 3 (fixed amount: start-of-year values)
-// with its GraphTitle; YearsText = " " and c - 1.
-void publishRetirement(const RetirementResult& result);

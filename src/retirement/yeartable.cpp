@@ -24,19 +24,3 @@ GridBlock yearTable(const std::vector<YearAmounts>& years, const std::array<doub
                           yearTotal(currencySymbol, totals[2])});
     return block;
 }
-
-void publishYearTable(const std::vector<YearAmounts>& years, int totalsRow, double totalsLabel,
-                      const std::array<double, 3>& totals) {
-    Table& rt = program().ResultTable;
-    rt.clear();
-    for (const YearAmounts& y : years) {
-        rt.at(y.year, 1) = static_cast<double>(y.year);
-        for (int c = 0; c < 3; ++c) {
-            rt.at(y.year, 2 + c) = y.amounts[static_cast<std::size_t>(c)];
-        }
-    }
-    rt.at(totalsRow, 1) = totalsLabel;
-    for (int c = 0; c < 3; ++c) {
-        rt.at(totalsRow, 2 + c) = totals[static_cast<std::size_t>(c)];
-    }
-}

@@ -19,12 +19,6 @@ struct YearAmounts {
     std::array<double, 3> amounts{};
 };
 
-// Writes the year rows into ResultTable (emptied first): row `year` holds the year number in
-// column 1 and the three amounts in columns 2 to 4; row `totalsRow` holds `totalsLabel` and the
-// three totals.
-void publishYearTable(const std::vector<YearAmounts>& years, int totalsRow, double totalsLabel,
-                      const std::array<double, 3>& totals);
-
 // Rows 1.. of the grid: one row per year (the year number, then its three amounts), an empty
 // row, and "Total:" with the three totals.
 GridBlock yearTable(const std::vector<YearAmounts>& years, const std::array<double, 3>& totals,

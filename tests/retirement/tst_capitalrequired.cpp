@@ -152,7 +152,10 @@ void TestCapitalRequired::options_data() {
 
 void TestCapitalRequired::options() {
     QFETCH(int, option);
-    const CapitalOptionTexts t = CRChoseCalc(option, QStringLiteral("$"));
+    const CapitalOption chosen = option == 1 ? CapitalOption::Income : CapitalOption::Capital;
+    applyCapitalOption(chosen);
+    const CapitalOptionTexts t =
+        capitalOptionTexts(chosen, program().EntryValues, QStringLiteral("$"));
     QTEST(t.lumpInvCaption, "caption");
     QTEST(t.lumpInvText, "amount");
     QTEST(t.lumpInvList.front(), "firstListItem");

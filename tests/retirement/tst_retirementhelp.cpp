@@ -17,9 +17,9 @@ QString helpText(int text, const QString& symbol) {
     case FixedAmount:
         return retireHelpText(WithdrawalMode::FixedAmount, symbol);
     case Capital:
-        return CRRunHelp(0, symbol);
+        return capitalHelpText(0, symbol);
     default:
-        return CRRunHelp(1, symbol);
+        return capitalHelpText(1, symbol);
     }
 }
 

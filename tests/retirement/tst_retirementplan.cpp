@@ -324,7 +324,8 @@ void TestRetirementPlan::modes() {
     ProgramState& p = program();
     p.EditPending = 1;
     const auto m = static_cast<WithdrawalMode>(mode);
-    const WithdrawalModeTexts t = SetWithdrawalMode(m, QStringLiteral("$"));
+    applyWithdrawalMode(m);
+    const WithdrawalModeTexts t = withdrawalModeTexts(m, p.EntryValues, QStringLiteral("$"));
     QCOMPARE((QStringList{t.rateDrawnCaption, t.termCaption}), captions);
     QCOMPARE((QStringList{t.investText, t.rateDrawnText, t.termText}), texts);
     QTEST(static_cast<std::int16_t>(p.CalcMode), "calcMode");
