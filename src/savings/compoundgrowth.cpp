@@ -81,17 +81,6 @@ CompoundResult calculateCompound(const CompoundInputs& in) {
     return res;
 }
 
-void publishCompound(const CompoundResult& res) {
-    ProgramState& p = program();
-    const int i = res.investment;
-    p.GraphValues.at(i, 5) = res.graphValue;
-    p.GraphLabels.at(i, 0) = res.name;
-    p.ReportBlocks[i <= 12 ? 1 : 2] += res.reportLines;
-    savings().InvestmentCount = res.row;
-    p.ResultCount = res.investment;
-    p.GraphTitle = compoundGraphTitle();
-}
-
 GridSetup compoundGridSetup() {
     GridSetup setup;
     setup.cols = 6;

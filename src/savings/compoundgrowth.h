@@ -5,8 +5,8 @@
 //
 // compoundRefusal() decides whether a calculation may run; calculateCompound() computes and
 // formats everything and raises RunTimeFailure on any failure, before anything is stored;
-// publishCompound() then stores investment i: GraphValues(i, 5) = 100 g (percent, rounded to
-// currency), GraphLabels(i, 0) = the name, its report lines appended to ReportBlocks(1)
+// publishCompound() (savingsstate.h) then stores investment i: GraphValues(i, 5) = 100 g (percent,
+// rounded to currency), GraphLabels(i, 0) = the name, its report lines appended to ReportBlocks(1)
 // (investments 1..12) or (2) (13..22), InvestmentCount and ResultCount = i, and GraphTitle
 // "Annual compound growth comparisons", the title the graph window shows for these rows.
 
@@ -47,8 +47,6 @@ struct CompoundResult {
 };
 
 CompoundResult calculateCompound(const CompoundInputs& inputs);
-
-void publishCompound(const CompoundResult& result);
 
 // The grid at load: 6 columns, 24 rows (the heading and 23 data rows), columns 0 and 1 centred,
 // the others right-aligned.

@@ -148,6 +148,10 @@ void SavingsCalc::printReport(PrinterDevice& printer) {
     printSavingsReport(printer, SavingsReportData::fromState(m_inMonthsYrs->currentText()));
 }
 
+void SavingsCalc::reportPrinted() {
+    savingsReportPrinted();
+}
+
 void SavingsCalc::releaseTables() {
     releaseSavingsTables();
 }

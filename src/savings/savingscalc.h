@@ -23,6 +23,7 @@ protected:
     QString reportTitle() const override;
     void printReport(PrinterDevice& printer) override;
     void releaseTables() override;
+    void reportPrinted() override;
     bool resetEmptiesGrid() const override;
     bool resetClearsResultCount() const override;
 

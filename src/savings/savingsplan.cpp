@@ -131,48 +131,6 @@ QString comparisonReportLine(const SavingsResult& res) {
     return line.text() + QStringLiteral("\r\n ") + QString(77, u'_') + QStringLiteral("\r\n\r\n");
 }
 
-void publishSavings(const SavingsResult& res) {
-    ProgramState& p = program();
-    SavingsState& s = savings();
-    Table& rt = p.ResultTable;
-    // Rows of an earlier, longer calculation would otherwise stay behind this one's totals.
-    rt.clear();
-    const int K = res.totalsRow();
-    for (int k = 1; k < K; ++k) {
-        const SavingsPeriod& period = res.periods[static_cast<std::size_t>(k - 1)];
-        rt.at(k, 1) = Cell(static_cast<double>(k));
-        rt.at(k, 2) = Cell(period.invested);
-        rt.at(k, 3) = Cell(period.interest);
-        rt.at(k, 4) = Cell(period.value);
-    }
-    rt.at(K, 1) = Cell(static_cast<double>(K - 1));
-    rt.at(K, 2) = Cell(res.totalInvested);
-    rt.at(K, 3) = Cell(res.finalValue - res.totalInvested.toDouble());
-    rt.at(K, 4) = Cell(res.finalValue);
-    s.Periods = static_cast<std::int16_t>(res.N);
-
-    if (res.inputs.CalcMode != SavingsMode::Comparisons) {
-        // The last period of each year gives that year's point of the graph.
-        int j = 0;
-        for (int i = res.m; i <= res.N; i += res.m) {
-            ++j;
-            rt.at(j, 1) = Cell(static_cast<double>(j));
-            rt.at(j, 5) = Cell(res.periods[static_cast<std::size_t>(i - 1)].value);
-        }
-        p.ResultCount = res.years;
-        p.GraphTitle = QStringLiteral("Investment value at end of each Year");
-        return;
-    }
-
-    const int i = res.comparison();
-    p.GraphValues.at(i, 5) = res.graphValue;
-    p.GraphLabels.at(i, 0) = QStringLiteral("Row %1").arg(i);
-    p.ReportBlocks[i <= 15 ? 1 : 2] += comparisonReportLine(res);
-    s.ComparisonCount = static_cast<std::int16_t>(i);
-    p.ResultCount = s.ComparisonCount;
-    p.GraphTitle = QStringLiteral("Savings Comparisons");
-}
-
 void refuseComparison() {
     program().ResultCount = savings().ComparisonCount;
 }

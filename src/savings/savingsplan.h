@@ -7,13 +7,14 @@
 //
 // calculateSavings() is arithmetic only and raises RunTimeFailure on any failure (overflow, a
 // percentage below -100 spread over quarters or months, more periods than ResultTable holds).
-// publishSavings() then writes the result where the graph window and the report read it:
+// publishSavings() (savingsstate.h) then writes the result where the graph window and the report
+// read it:
 //   ResultTable rows 1..K-1: column 1 the period number, 2 the amount invested in the period,
 //     3 the interest/growth, 4 the value at its end; row K the totals (periods, total invested,
 //     total interest/growth, final value);
-//   planning mode (CalcMode 1): column 5 of row j holds the value at the end of year j, column 1
+//   planning mode: column 5 of row j holds the value at the end of year j, column 1
 //     the year j; ResultCount = the years; GraphTitle "Investment value at end of each Year";
-//   comparison mode (CalcMode 2): comparison i gets GraphValues(i, 5) = the final value,
+//   comparison mode: comparison i gets GraphValues(i, 5) = the final value,
 //     GraphLabels(i, 0) = "Row i" and its report line in ReportBlocks(1) (i <= 15) or (2);
 //     ResultCount = ComparisonCount = i; GraphTitle "Savings Comparisons".
 
@@ -82,10 +83,6 @@ SavingsResult calculateSavings(const SavingsInputs& inputs);
 // invested and final value, a line end, a rule of 77 "_" after one blank, and two line ends
 // (line ends are CR LF).
 QString comparisonReportLine(const SavingsResult& result);
-
-// Writes `result` into the program-wide tables (see above) and sets savings().Periods, and in
-// comparison mode savings().ComparisonCount. The tables are those loadSavingsTables() made.
-void publishSavings(const SavingsResult& result);
 
 // At the limit of 22 comparisons: ResultCount = ComparisonCount, so the comparisons made can
 // still be graphed and printed. The window then shows "Limit is 22 entries.".

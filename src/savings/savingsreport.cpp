@@ -182,9 +182,6 @@ void printSavingsReport(PrinterDevice& printer, const SavingsReportData& data) {
         printPlanning(printer, data);
     }
     EndReport(printer);
-    if (data.inputs.CalcMode == SavingsMode::Comparisons) {
-        program().ReportBlocks = BoundedArray<QString>(4);
-    }
 }
 
 CompoundReportData CompoundReportData::fromState() {

@@ -6,6 +6,9 @@
 
 #include <cstdint>
 
+struct CompoundResult;
+struct SavingsResult;
+
 struct SavingsState {
     // Comparison rows made since SavingsCalc loaded, 0 to 22; stays 0 in planning mode.
     std::int16_t ComparisonCount = 0;
@@ -56,3 +59,17 @@ ResultsReset savingsResultsReset();
 // FindCompoundCalc: investment rows stay once there is one; ResultCount is kept, so the graph
 // and the report stay available while the next investment is typed.
 ResultsReset compoundResultsReset();
+
+// Publishing a calculation: the one step that writes its result into the program-wide tables.
+
+// Writes `result` into the program-wide tables (as savingsplan.h describes) and sets Periods,
+// and in comparison mode ComparisonCount. The tables are those loadSavingsTables() made.
+void publishSavings(const SavingsResult& result);
+
+// Stores investment i as compoundgrowth.h describes.
+void publishCompound(const CompoundResult& result);
+
+// After a report reached the printer: a comparison report's lines are printed, so ReportBlocks
+// is made anew, empty, and the comparisons calculated from now on are the next report's; the
+// grid and ComparisonCount keep their rows. A planning report changes nothing.
+void savingsReportPrinted();

@@ -136,10 +136,13 @@ void CalculatorFrame::ShowGraph_Click() {
 
 void CalculatorFrame::ToPrinter_Click() {
     guarded(Message::WrongEntry, [this] {
-        ::printReport(reportTitle(), [this](PrinterDevice& printer) {
+        const bool printed = ::printReport(reportTitle(), [this](PrinterDevice& printer) {
             BusyPointer busy;
             printReport(printer);
         });
+        if (printed) {
+            reportPrinted();
+        }
     });
 }
 

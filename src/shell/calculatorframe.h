@@ -104,6 +104,8 @@ protected:
     virtual void printReport(PrinterDevice& printer) = 0;
     // Its own tables (the shared ones are released by the frame).
     virtual void releaseTables() {}
+    // After its report reached the printer.
+    virtual void reportPrinted() {}
     // The captions only it shows, emptied by ResetResults.
     virtual void clearOwnResults() {}
     // Whether ResetResults empties the grid and sets ResultCount to 0 (rows of comparisons
