@@ -7,6 +7,7 @@
 #include "core/programstate.h"
 #include "mortgage/amortization.h"
 #include "mortgage/mortgagecalc.h"
+#include "mortgage/mortgagedisplay.h"
 #include "mortgage/mortgagegraph.h"
 #include "mortgage/mortgagestate.h"
 #include "platform/barchart.h"
@@ -65,14 +66,16 @@ int main(int argc, char** argv) {
     in.CalcMode = ScheduleRows::EveryPayment;
     in.Days = daysInYearRow(1);
     MortgageResult result = calculateMortgage(in);
-    publishMortgage(result);
-    program().ResultCount = result.ResultCount;
+    const int payments = result.payments;
+    const MortgageDisplay display =
+        mortgageDisplay(result, result.schedule, in.PrePayments, program().CurrencySymbol);
+    publishMortgage(std::move(result), &display);
     program().GraphCaller = GraphCallerCode::Mortgage;
     program().GraphTitle = QStringLiteral("Mortgage balance at start of each Year");
     registerCalculator(MortgageCalc::descriptor());
 
     std::printf("bench_graph: median and best of the repetitions, in milliseconds per call\n");
-    std::printf("  schedule: %d rows (1 Week, 38 years, every payment)\n", result.payments);
+    std::printf("  schedule: %d rows (1 Week, 38 years, every payment)\n", payments);
     printRowHeading();
 
     int points = 0;
@@ -87,8 +90,8 @@ int main(int argc, char** argv) {
     std::vector<double> barePoints;
     int bareY = 0;
     const Timing bare = timeEach(2000, 50, [&] {
-        bareY = bareYearStarts(balances, result.payments, mortgage().PaymentsPerYear, points,
-                               barePoints, 100000.0);
+        bareY = bareYearStarts(balances, payments, mortgage().PaymentsPerYear, points, barePoints,
+                               100000.0);
     });
     printRow("  bare loop picking the same balances (doubles)", bare, "", 0,
              QStringLiteral("%1 points, point 2 = %2").arg(bareY).arg(barePoints[2], 0, 'f', 2));

@@ -168,13 +168,12 @@ int main(int argc, char** argv) {
     {
         startMortgageWindowState(ScheduleRows::EveryPayment);
         ProgramState& p = program();
-        clearMortgageResults();
         const MortgageInputs in = MortgageInputs::fromState(Monthly, Monthly);
         MortgageResult r = calculateMortgage(in);
-        publishMortgage(r);
-        applyMortgageDisplay(
-            mortgageDisplay(r, p.ResultTable, mortgage().MortPrePayments, p.CurrencySymbol));
         const MortgageCaptions c = mortgageCaptions(r, p.CurrencySymbol);
+        const MortgageDisplay display =
+            mortgageDisplay(r, r.schedule, mortgage().MortPrePayments, p.CurrencySymbol);
+        publishMortgage(std::move(r), &display);
         MortgageReportData data = MortgageReportData::fromState(in);
         data.TermText = termText(p.EntryValues[3], p.MortgageMode);
         data.setCaptions(c);

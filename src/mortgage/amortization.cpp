@@ -352,15 +352,3 @@ void calculateMortgage(const MortgageInputs& inputs, MortgageResult& result) {
     }
     result.stage = MortgageResult::Complete;
 }
-
-void publishMortgage(MortgageResult& result) {
-    program().ResultTable = std::move(result.schedule);
-    MortgageState& ms = mortgage();
-    ms.MortYearTotals = std::move(result.yearTotals);
-    result.schedule = Table(ScheduleTableRows, ScheduleTableColumns);
-    result.yearTotals = CurrencyTable(YearTotalRows, YearTotalColumns);
-    if (result.stage >= MortgageResult::Schedule) {
-        ms.PaymentsPerYear = result.frequency.F;
-        ms.YearsToFinalPayment = result.YearsToFinalPayment;
-    }
-}

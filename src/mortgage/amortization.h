@@ -7,8 +7,8 @@
 // 0 year number (every payment, dates off), 1 payment number / year number, 2 interest,
 // 3 principal, 4 balance, 5 cumulative interest, 6 cumulative principal, 7 date (dates on))
 // and the year totals into the result's year totals. It raises RunTimeFailure on any failure;
-// what it wrote before the failure stays in the result. publishMortgage() then makes them the
-// program-wide ResultTable and MortYearTotals.
+// what it wrote before the failure stays in the result. publishMortgage() (mortgagestate.h) then
+// makes them the program-wide ResultTable and MortYearTotals.
 
 #include "core/currency.h"
 #include "core/modes.h"
@@ -143,11 +143,6 @@ struct MortgageResult {
 // touched: publishMortgage() does that.
 void calculateMortgage(const MortgageInputs& inputs, MortgageResult& result);
 MortgageResult calculateMortgage(const MortgageInputs& inputs);
-
-// Publishes a result where the graph window, the report and the files read it: the schedule
-// becomes ResultTable and the year totals MortYearTotals (the result keeps empty tables), and
-// with a schedule reached, PaymentsPerYear and YearsToFinalPayment are set.
-void publishMortgage(MortgageResult& result);
 
 // The date of payment k (1-based) from the first-payment date `start`.
 QDate paymentDate(const QDate& start, PaymentKind kind, int k);

@@ -206,7 +206,6 @@ void MortgageCalc::showCaptions(const MortgageCaptions& c) {
 
 void MortgageCalc::calculate() {
     const ProgramState& p = program();
-    clearMortgageResults();
     const MortgageInputs inputs =
         MortgageInputs::fromState(m_comperiod->currentText(), m_freqPmt->currentText());
     if (termAboveLimit(inputs)) {
@@ -217,14 +216,14 @@ void MortgageCalc::calculate() {
     const bool complete = quietly([&] { calculateMortgage(inputs, result); });
     // The figures reached before a failure stay shown.
     showCaptions(mortgageCaptions(result, p.CurrencySymbol));
-    publishMortgage(result);
     if (!complete) {
+        publishMortgage(std::move(result), nullptr);
         showMessage(Message::WrongEntry);
         return;
     }
     const MortgageDisplay display =
-        mortgageDisplay(result, p.ResultTable, inputs.PrePayments, p.CurrencySymbol);
-    applyMortgageDisplay(display);
+        mortgageDisplay(result, result.schedule, inputs.PrePayments, p.CurrencySymbol);
+    publishMortgage(std::move(result), &display);
     Grid* g = grid();
     g->setRows(display.gridRows);
     g->clearData();

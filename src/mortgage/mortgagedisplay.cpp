@@ -150,30 +150,6 @@ MortgageDisplay mortgageDisplay(const MortgageResult& result, const Table& sched
     return d;
 }
 
-void clearMortgageResults() {
-    ProgramState& p = program();
-    p.ResultCount = 0;
-    p.EditPending = 0;
-    mortgage().ListedPrePayCount = 0;
-    if (p.ReportBlocks.size() < 4) {
-        p.ReportBlocks = BoundedArray<QString>(4);
-    }
-    p.ReportBlocks[1].clear();
-}
-
-void applyMortgageDisplay(const MortgageDisplay& display) {
-    ProgramState& p = program();
-    MortgageState& m = mortgage();
-    m.ScheduleRows = display.ScheduleRows;
-    m.ListedPrePayCount = static_cast<std::int16_t>(display.listedPrePayCount);
-    p.ResultCount = display.ResultCount;
-    p.GraphTitle = display.GraphTitle;
-    if (p.ReportBlocks.size() < 4) {
-        p.ReportBlocks = BoundedArray<QString>(4);
-    }
-    p.ReportBlocks[1] = display.prePayReportText;
-}
-
 EntryFieldDef principalField() {
     return moneyField(QStringLiteral("InPrincipal"), 1, QStringLiteral("InRate"), 16);
 }

@@ -67,14 +67,6 @@ struct MortgageDisplay {
 MortgageDisplay mortgageDisplay(const MortgageResult& result, const Table& schedule,
                                 const CurrencyTable& prePayments, const QString& currencySymbol);
 
-// The start of "&Calculate": ResultCount, ListedPrePayCount and EditPending become 0 and the
-// additional-payments report text (ReportBlocks(1)) empty.
-void clearMortgageResults();
-
-// Stores what the display sets program-wide: mortgage().ScheduleRows and ListedPrePayCount,
-// program().ResultCount, GraphTitle and ReportBlocks(1).
-void applyMortgageDisplay(const MortgageDisplay& display);
-
 // Entry-field texts after a value is stored (leaving the field, opening a file):
 // principal: the symbol and "####,,###.00" right-aligned in 16;
 // rate: "###.000" right-aligned in 14, then "%";

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int MaxPrePayYears = 45;
-
 void checkRange(int value, int low, int high, const char* what) {
     if (value < low || value > high) {
         throw RunTimeFailure(std::string(what) + " out of range");
@@ -159,33 +157,4 @@ MortgageFileData loadMortgageFile(const QString& path) {
         throw RunTimeFailure("mortgage file cannot be read");
     }
     return readMortgageFile(*bytes);
-}
-
-void applyMortgageFileData(const MortgageFileData& data) {
-    ProgramState& p = program();
-    MortgageState& m = mortgage();
-    if (p.EntryValues.size() < 6) {
-        p.EntryValues = BoundedArray<Currency>(6);
-    }
-    // The days-in-year row of the choice replaces the stored day count.
-    setDaysInYearChoice(data.DaysInYearChoice);
-    p.EntryValues[1] = data.Principal;
-    p.EntryValues[2] = data.Rate;
-    p.EntryValues[3] = data.Term;
-    p.PaymentStartDate = data.PaymentStartDate;
-    p.MortgageMode = data.MortgageMode;
-    setCalcMode(data.CalcMode);
-    m.ShowPaymentDates = data.ShowPaymentDates;
-    m.PrePayYears = data.PrePayYears;
-    m.PrePayCount = data.PrePayCount;
-    m.MortPrePayments = CurrencyTable(46, 3);
-    int y = 1;
-    for (const auto& [year, amount] : data.PrePayments) {
-        if (y > MaxPrePayYears) {
-            break;
-        }
-        m.MortPrePayments.at(y, 1) = year;
-        m.MortPrePayments.at(y, 2) = amount;
-        ++y;
-    }
 }

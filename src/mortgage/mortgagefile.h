@@ -25,6 +25,9 @@ Message badMortgageFileName(MortgageModeFlag mortgageMode);
 // MortgageFileName or LoanFileName: the name last opened or saved in that mode.
 QString& lastMortgageFileName(MortgageModeFlag mortgageMode);
 
+// The years of additional payments a file holds at the most.
+inline constexpr int MaxPrePayYears = 45;
+
 struct MortgageFileData {
     Currency Principal;
     Currency Rate;
@@ -62,9 +65,3 @@ MortgageFileData readMortgageFile(const QByteArray& bytes);
 MortgageFileData readMortgageFile(QIODevice& device);
 // The same for a file; a file that cannot be opened or read is a failure too.
 MortgageFileData loadMortgageFile(const QString& path);
-
-// Applies a file that was read: EntryValues 1..3, PaymentStartDate, MortgageMode and CalcMode
-// in program(); ShowPaymentDates, the days-in-year row of the choice, PrePayYears, PrePayCount
-// and a re-created MortPrePayments in mortgage(). The window then shows the texts and
-// calculates.
-void applyMortgageFileData(const MortgageFileData& data);

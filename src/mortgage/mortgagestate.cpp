@@ -1,6 +1,9 @@
 #include "mortgage/mortgagestate.h"
 
 #include "core/programstate.h"
+#include "mortgage/amortization.h"
+#include "mortgage/mortgagedisplay.h"
+#include "mortgage/mortgagefile.h"
 
 #include <array>
 
@@ -95,4 +98,58 @@ void releaseMortgageTables() {
     m.ListedPrePayCount = 0;
     m.ScheduleRows = 0;
     m.PrePayCount = 0;
+}
+
+void publishMortgage(MortgageResult&& result, const MortgageDisplay* display) {
+    ProgramState& p = program();
+    MortgageState& m = mortgage();
+    p.ResultTable = std::move(result.schedule);
+    m.MortYearTotals = std::move(result.yearTotals);
+    if (result.stage >= MortgageResult::Schedule) {
+        m.PaymentsPerYear = result.frequency.F;
+        m.YearsToFinalPayment = result.YearsToFinalPayment;
+    }
+    if (p.ReportBlocks.size() < 4) {
+        p.ReportBlocks = BoundedArray<QString>(4);
+    }
+    if (display == nullptr) {
+        p.ResultCount = 0;
+        m.ListedPrePayCount = 0;
+        p.ReportBlocks[1].clear();
+        return;
+    }
+    m.ScheduleRows = display->ScheduleRows;
+    m.ListedPrePayCount = static_cast<std::int16_t>(display->listedPrePayCount);
+    p.ResultCount = display->ResultCount;
+    p.GraphTitle = display->GraphTitle;
+    p.ReportBlocks[1] = display->prePayReportText;
+}
+
+void applyMortgageFileData(const MortgageFileData& data) {
+    ProgramState& p = program();
+    MortgageState& m = mortgage();
+    if (p.EntryValues.size() < 6) {
+        p.EntryValues = BoundedArray<Currency>(6);
+    }
+    // The days-in-year row of the choice replaces the stored day count.
+    setDaysInYearChoice(data.DaysInYearChoice);
+    p.EntryValues[1] = data.Principal;
+    p.EntryValues[2] = data.Rate;
+    p.EntryValues[3] = data.Term;
+    p.PaymentStartDate = data.PaymentStartDate;
+    p.MortgageMode = data.MortgageMode;
+    setCalcMode(data.CalcMode);
+    m.ShowPaymentDates = data.ShowPaymentDates;
+    m.PrePayYears = data.PrePayYears;
+    m.PrePayCount = data.PrePayCount;
+    m.MortPrePayments = CurrencyTable(46, 3);
+    int y = 1;
+    for (const auto& [year, amount] : data.PrePayments) {
+        if (y > MaxPrePayYears) {
+            break;
+        }
+        m.MortPrePayments.at(y, 1) = year;
+        m.MortPrePayments.at(y, 2) = amount;
+        ++y;
+    }
 }

@@ -11,6 +11,10 @@
 #include <QString>
 #include <cstdint>
 
+struct MortgageDisplay;
+struct MortgageFileData;
+struct MortgageResult;
+
 // One row of the days-in-year table: the days and the biweekly and weekly periods per year
 // (the day count divided by 14 and by 7, to exactly eight decimals).
 struct DaysInYearRow {
@@ -73,3 +77,17 @@ void loadMortgageTables();
 // MortgageCalc's exit: discards the tables above; CalcMode, EditPending, ResultCount,
 // GraphCaller, ListedPrePayCount, ScheduleRows and PrePayCount become 0. The file names stay.
 void releaseMortgageTables();
+
+// Publishing a calculation, the one step that writes it where the graph window, the report and
+// the files read it: the schedule becomes ResultTable and the year totals MortYearTotals (moved
+// out of `result`), and with a schedule reached, PaymentsPerYear and YearsToFinalPayment are
+// set. A complete calculation's `display` gives ScheduleRows, ListedPrePayCount, ResultCount,
+// GraphTitle and the additional payments' report text (ReportBlocks(1)); without one (a
+// calculation that failed) ResultCount and ListedPrePayCount are 0 and the report text empty.
+void publishMortgage(MortgageResult&& result, const MortgageDisplay* display);
+
+// Applies a file that was read: EntryValues 1..3, PaymentStartDate, MortgageMode and CalcMode
+// in program(); ShowPaymentDates, the days-in-year row of the choice, PrePayYears, PrePayCount
+// and a re-created MortPrePayments in mortgage(). The window then shows the texts and
+// calculates.
+void applyMortgageFileData(const MortgageFileData& data);

@@ -28,11 +28,8 @@ MortgageReportData calculated(std::int16_t calcMode, std::vector<std::pair<int, 
         mortgage().MortPrePayments.at(year, 2) = Currency::fromWhole(amount);
     }
     mortgage().PrePayCount = static_cast<std::int16_t>(prePays.size());
-    clearMortgageResults();
     const MortgageInputs in = MortgageInputs::fromState(Monthly, Monthly);
     const MortgageResult r = calculatedMortgage(in);
-    applyMortgageDisplay(
-        mortgageDisplay(r, p.ResultTable, mortgage().MortPrePayments, p.CurrencySymbol));
     const MortgageCaptions c = mortgageCaptions(r, p.CurrencySymbol);
     MortgageReportData d = MortgageReportData::fromState(in);
     d.TermText = termText(p.EntryValues[3], p.MortgageMode);

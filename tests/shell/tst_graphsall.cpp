@@ -228,7 +228,7 @@ void TestGraphsAll::mortgageSchedule() {
     }
     QVERIFY(c->value(points) > 0.0);
     QCOMPARE(c->legendTexts(), QStringList(points, QString()));
-    QCOMPARE(c->graphTitle(), QStringLiteral("Results"));
+    QCOMPARE(c->graphTitle(), QStringLiteral("Mortgage balance at start of each Year"));
     QCOMPARE(m_window->chartKind(), std::int16_t(3));
     // The calculator's count is left for its report.
     QCOMPARE(program().ResultCount, result.ResultCount);

@@ -1,7 +1,10 @@
 #pragma once
 // The mortgage the documents use as their example: 100,000 at 10.125% over 25 years, 365 days.
 
+#include "core/programstate.h"
 #include "mortgage/amortization.h"
+#include "mortgage/mortgagedisplay.h"
+#include "mortgage/mortgagestate.h"
 
 #include <QString>
 
@@ -20,9 +23,13 @@ inline MortgageInputs defaultMortgage(ScheduleRows calcMode = ScheduleRows::Ever
     return in;
 }
 
-// Calculates and publishes the result, as the window's Calculate does.
+// Calculates and publishes the result with its display, as the window's Calculate does; the
+// result returned keeps its own copy of the tables the program now holds.
 inline MortgageResult calculatedMortgage(const MortgageInputs& inputs) {
-    MortgageResult result = calculateMortgage(inputs);
-    publishMortgage(result);
+    const MortgageResult result = calculateMortgage(inputs);
+    const MortgageDisplay display =
+        mortgageDisplay(result, result.schedule, inputs.PrePayments, program().CurrencySymbol);
+    MortgageResult published = result;
+    publishMortgage(std::move(published), &display);
     return result;
 }
