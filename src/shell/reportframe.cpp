@@ -2,7 +2,7 @@
 
 #include "core/programstate.h"
 #include "platform/modal.h"
-#include "platform/printerdevice.h"
+#include "platform/printers.h"
 #include "platform/printlayout.h"
 #include "shell/dialogs.h"
 #include "shell/mdicontainer.h"
@@ -80,7 +80,7 @@ bool printReport(const QString& documentName, const std::function<void(PrinterDe
 
 bool printWindowPicture(QWidget& window, const QString& documentName) {
     startPrintout();
-    std::unique_ptr<PrinterDevice> printer = Printers::open(documentName);
+    std::unique_ptr<Printer> printer = Printers::open(documentName);
     const bool drawn = printer->printWindow(window);
     const bool sent = printer->endDoc();
     if (!drawn || !sent) {
