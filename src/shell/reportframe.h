@@ -4,6 +4,7 @@
 
 #include "core/reportpage.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -35,7 +36,10 @@ bool printReport(const QString& documentName, const std::function<void(PrinterDe
                  bool needsResults = true);
 
 // Prints a picture of `window` on one page, as a document of its own (the graph windows and the
-// averages window print themselves). These windows show no message when printing fails: a
-// picture that did not reach the printer is said in the main window's status bar. Returns
-// whether it was printed.
-bool printWindowPicture(QWidget& window, const QString& documentName);
+// averages window print themselves): the window takes `printSize` and `printLook(true)` for the
+// picture; afterwards, on every path, `printLook(false)`, and the window is back at its place
+// and its size. These windows show no message when printing fails: a picture that did not reach
+// the printer, or a failure while it was taken, is said in the main window's status bar.
+// Returns whether it was printed.
+bool printWindowPicture(QWidget& window, QSize printSize, const QString& documentName,
+                        const std::function<void(bool printing)>& printLook = {});

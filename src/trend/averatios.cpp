@@ -1,7 +1,6 @@
 #include "trend/averatios.h"
 
 #include "platform/twips.h"
-#include "shell/busypointer.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/elidedtext.h"
@@ -283,16 +282,8 @@ void Averatios::Print1_Click() {
     if (!askQuestion(1)) {
         return;
     }
-    // A printout that fails ends without a message; the window comes back as it was.
-    quietly([this] {
-        BusyPointer busy;
-        setPrintLook(true);
-        resize(twipsSize(9530, 5600));
-        printWindowPicture(*this, QStringLiteral("Averages"));
-    });
-    PlaceChildWindow(*this);
-    resize(twipsSize(9550, 6450));
-    setPrintLook(false);
+    printWindowPicture(*this, twipsSize(9530, 5600), QStringLiteral("Averages"),
+                       [this](bool printing) { setPrintLook(printing); });
 }
 
 void Averatios::Graphshow_Click() {
