@@ -9,6 +9,8 @@
 #include "shell/graphdata.h"
 
 class EntryField;
+class QLabel;
+class QRadioButton;
 
 class CapitalReqdCalc : public CalculatorFrame {
     Q_OBJECT

@@ -12,6 +12,8 @@
 #include "shell/graphdata.h"
 
 class EntryField;
+class QLabel;
+class QRadioButton;
 
 class RetireCalc : public CalculatorFrame {
     Q_OBJECT

@@ -8,6 +8,7 @@
 #include "shell/aboutbox.h"
 #include "shell/changefnt.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/elidedtext.h"
 #include "shell/mdicontainer.h"
@@ -83,18 +84,16 @@ MenuMain::MenuMain(QWidget* parent)
     m_myName->setAlignment(Qt::AlignCenter);
     m_myName->setGeometry(twipsRect(1260, 900, 6810, 400));
 
-    QWidget* previous = nullptr;
+    std::vector<QWidget*> tabOrder;
     for (int i = 0; i < static_cast<int>(std::size(Buttons)); ++i) {
         const MenuButton& b = Buttons[i];
         auto* button =
             new CommandButton(QString::fromLatin1(b.caption), QString::fromLatin1(b.name), this);
         button->setGeometry(twipsRect(ColumnLefts[b.column], RowTops[b.row], 3030, 400));
-        if (previous != nullptr) {
-            setTabOrder(previous, button);
-        }
-        previous = button;
+        tabOrder.push_back(button);
         connect(button, &CommandButton::clicked, this, [this, i] { openCalculator(i); });
     }
+    tabChain(tabOrder);
     Form_Load();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/twips.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/elidedtext.h"
 #include "shell/guarded.h"
@@ -26,12 +27,6 @@ const QColor PrintBackground(255, 255, 255);
 const QColor PrintedFigure(0, 255, 255);
 const QColor FigureBackground(255, 255, 255);
 const QColor Red(255, 0, 0);
-
-QFont fixedPitch() {
-    QFont fixed(QStringLiteral("Monospace"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    return fixed;
-}
 
 // The width `label` takes to show `text` whole, frame and indent included.
 int widthFor(QLabel& label, const QString& text) {
@@ -73,11 +68,9 @@ QLabel* Averatios::label(const QString& name, const QString& text) {
 }
 
 QLabel* Averatios::figure(const QString& name) {
-    QLabel* l = label(name);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setFont(fixedPitch());
+    // Its width comes from the widest figure, measured below.
+    QLabel* l = resultLabel(this, name, 0);
+    m_labels.insert(name, l);
     l->setAutoFillBackground(true);
     setBackground(l, FigureBackground);
     // Every field fits a four-digit value; a wider figure widens its field, so no digit is cut.

@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "shell/busypointer.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/elidedtext.h"
 #include "shell/guarded.h"
@@ -65,18 +66,16 @@ Trendmenu::Trendmenu(QWidget* parent)
         {"SelectRec", "&Extract between two Dates", &Trendmenu::SelectRec_Click},
         {"ExitMenu", "E&xit to Main Menu", &Trendmenu::ExitMenu_Click},
     };
-    QWidget* previous = nullptr;
+    std::vector<QWidget*> tabOrder;
     for (int i = 0; i < 8; ++i) {
         const MenuButton& b = buttons[i];
         auto* button =
             new CommandButton(QString::fromLatin1(b.caption), QString::fromLatin1(b.name), this);
         button->setGeometry(twipsRect(ButtonLefts[i / 4], ButtonTops[i % 4], 3030, 400));
-        if (previous != nullptr) {
-            setTabOrder(previous, button);
-        }
-        previous = button;
+        tabOrder.push_back(button);
         connect(button, &CommandButton::clicked, this, b.click);
     }
+    tabChain(tabOrder);
     Form_Load();
 }
 
