@@ -1,6 +1,7 @@
 #pragma once
-// The start of every printout: the header line typed before each report, then the page frame
-// of core/reportpage.h.
+// Every printout of the program: a report starts with the header line typed before it and
+// goes on in the page frame of core/reportpage.h; a graph window or the averages window prints
+// a picture of itself.
 
 #include "core/reportpage.h"
 
