@@ -124,6 +124,31 @@ void listWithoutTyping(QComboBox* list, QWidget* enterTarget, std::function<void
     new NoTyping(list, enterTarget, std::move(typed), std::move(left));
 }
 
+QLabel* menuTitle(QWidget* parent, const QString& name) {
+    auto* title = new QLabel(QStringLiteral("Orvalen"), parent);
+    title->setObjectName(name);
+    QFont titleFont(QStringLiteral("MS Serif"), 24, QFont::Bold);
+    titleFont.setStyleHint(QFont::Serif);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    title->setGeometry(twipsRect(1260, 200, 6810, 700));
+    return title;
+}
+
+QLabel* menuInfoLine(QWidget* parent, const QString& name) {
+    auto* line = new QLabel(parent);
+    line->setObjectName(name);
+    line->setAlignment(Qt::AlignCenter);
+    line->setGeometry(twipsRect(1260, 900, 6810, 400));
+    return line;
+}
+
+QRect menuButtonPlace(int column, int row) {
+    constexpr int Lefts[] = {1260, 5040};
+    constexpr int Tops[] = {1440, 2050, 2650, 3250, 3850, 4450, 5050};
+    return twipsRect(Lefts[column], Tops[row - 1], 3030, 400);
+}
+
 void tabChain(const std::vector<QWidget*>& widgets) {
     for (std::size_t i = 1; i < widgets.size(); ++i) {
         QWidget::setTabOrder(widgets[i - 1], widgets[i]);

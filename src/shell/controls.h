@@ -3,6 +3,7 @@
 // the calculator frame and the windows of the Quantrel module and the menus all use these.
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -45,3 +46,10 @@ void listWithoutTyping(QComboBox* list, QWidget* enterTarget, std::function<void
 
 // The tab order: each widget after the one before it.
 void tabChain(const std::vector<QWidget*>& widgets);
+
+// The parts of a menu window (the main menu, the Quantrel module's menu): the title "Orvalen"
+// large and centred at the top, the line under it that tells what is in use, and where the
+// button in `column` (0 left, 1 right) and `row` (1 at the top, at most 7) stands.
+QLabel* menuTitle(QWidget* parent, const QString& name);
+QLabel* menuInfoLine(QWidget* parent, const QString& name);
+QRect menuButtonPlace(int column, int row);
