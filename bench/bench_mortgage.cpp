@@ -13,7 +13,7 @@
 #include "mortgage/mortgagereport.h"
 #include "mortgage/mortgagestate.h"
 #include "platform/grid.h"
-#include "platform/printerdevice.h"
+#include "platform/textprinter.h"
 #include "shell/reportframe.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "benchtiming.h"
 #include "core/programstate.h"
 #include "platform/grid.h"
-#include "platform/printerdevice.h"
+#include "platform/textprinter.h"
 #include "retirement/capitalreqdcalc.h"
 #include "retirement/plan401kcalc.h"
 #include "retirement/retirecalc.h"

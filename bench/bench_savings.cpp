@@ -8,7 +8,7 @@
 #include "core/programstate.h"
 #include "core/reportpage.h"
 #include "platform/grid.h"
-#include "platform/printerdevice.h"
+#include "platform/textprinter.h"
 #include "savings/compoundgrowth.h"
 #include "savings/savingscalc.h"
 #include "savings/savingsplan.h"

@@ -6,8 +6,9 @@
 //                  run-time failures, the program-wide state, the report page frame
 //   src/platform/  adapters to the toolkit: grid, printers, bar chart, file dialogs, modal
 //                  runner, beep, help viewer
-//   src/shell/     text boxes and entry fields, option buttons, dialogs, settings, main
-//                  window and menu, report header, result graph window, calculator frame
+//   src/shell/     text boxes and entry fields, option buttons, the controls every window
+//                  shares, dialogs, settings, main window and menu, printouts, result graph
+//                  window, calculator frame
 //   src/mortgage/, src/savings/, src/retirement/, src/trend/
 //                  the calculators and the Quantrel module: a model library (no widgets)
 //                  and a window library each

@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
 #include "mortgage/mortgagecalc.h"
-#include "platform/printerdevice.h"
+#include "platform/printers.h"
 #include "retirement/capitalreqdcalc.h"
 #include "retirement/plan401kcalc.h"
 #include "retirement/retirecalc.h"

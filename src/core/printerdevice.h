@@ -1,14 +1,11 @@
 #pragma once
 // The printer as reports see it: a page device with a text cursor. Reports print lines of text
-// in a fixed-pitch font at character columns; graph windows print a picture of their own
-// window. The devices themselves (the system printer, the text printer of the tests) are
-// adapters of the platform.
+// in a fixed-pitch font at character columns. The devices themselves (the system printer, the
+// text printer of the tests) are adapters of the platform.
 
 #include <QChar>
 #include <QString>
 #include <algorithm>
-
-class QWidget;
 
 // The column where a text beginning with `first`, meant to start at `column`, starts on a line
 // whose next free column is `next` and whose last character is `last` (null characters for an
@@ -71,8 +68,6 @@ public:
     virtual bool setFont(const QString& family, int points, bool bold) = 0;
     // Goes back to the printer's standard font (the system's fixed-pitch font).
     virtual void setStandardFont() = 0;
-    // Prints a picture of `window` (the whole window with its controls) on one page.
-    virtual bool printWindow(QWidget& window) = 0;
     // How many lines of the current font fit the printable height of a page.
     virtual int linesPerPhysicalPage() const = 0;
 

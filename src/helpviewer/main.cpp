@@ -6,6 +6,8 @@
 // heading. A document that is missing or cannot be read is reported in a message box, and the
 // viewer exits with status 1 (2 when no document was named).
 
+#include "core/datafiles.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -15,10 +17,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QShortcut>
-#include <QStringDecoder>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <optional>
 
 namespace {
 
@@ -30,15 +32,14 @@ QString firstHeading(const QString& markdown) {
     return m.hasMatch() ? m.captured(1).trimmed() : QString();
 }
 
-// Help documents are UTF-8; older copies may be in Windows-1252.
-QString decode(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        return text;
+// Why a help document that is there could not be read.
+QString unreadable(const QFileInfo& info) {
+    if (info.size() > MaxFileSize) {
+        return QStringLiteral("It is larger than a help document can be.");
     }
-    QStringDecoder legacy("windows-1252");
-    return legacy.isValid() ? QString(legacy.decode(bytes)) : QString::fromLatin1(bytes);
+    QFile file(info.absoluteFilePath());
+    return file.open(QIODevice::ReadOnly) ? QStringLiteral("It could not be read to its end.")
+                                          : file.errorString();
 }
 
 int fail(const QString& title, const QString& message) {
@@ -60,17 +61,19 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QFileInfo info(arguments.at(1));
-    QFile file(info.absoluteFilePath());
     if (!info.isFile()) {
         return fail(title, QStringLiteral("The help document \"%1\" was not found.\n\n"
                                           "It belongs in the program's folder: %2")
                                .arg(info.fileName(), info.absolutePath()));
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Help documents are read as the program reads its files: a few kilobytes at most, UTF-8,
+    // or Windows-1252 in older copies.
+    const std::optional<QByteArray> bytes = readFileBytes(info.absoluteFilePath());
+    if (!bytes) {
         return fail(title, QStringLiteral("The help document \"%1\" could not be read:\n%2")
-                               .arg(info.absoluteFilePath(), file.errorString()));
+                               .arg(info.absoluteFilePath(), unreadable(info)));
     }
-    const QString markdown = decode(file.readAll());
+    const QString markdown = decodeFileText(*bytes);
     if (markdown.trimmed().isEmpty()) {
         return fail(
             title,

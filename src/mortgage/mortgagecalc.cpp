@@ -15,6 +15,7 @@
 #include "platform/modal.h"
 #include "platform/twips.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
 #include "shell/graphdata.h"
@@ -54,17 +55,17 @@ void MortgageCalc::buildControls() {
     m_freqPmt->setObjectName(QStringLiteral("FreqPmt"));
     entryLook({m_inPrincipal, m_inRate, m_inTerm, m_comperiod, m_freqPmt}, 1900);
 
-    m_principalLabel = captionLabel(QStringLiteral("Label1"), {});
-    m_rateLabel = captionLabel(QStringLiteral("Label2"), {});
-    m_termLabel = captionLabel(QStringLiteral("Label3"), {});
+    m_principalLabel = captionLabel(this, QStringLiteral("Label1"), {});
+    m_rateLabel = captionLabel(this, QStringLiteral("Label2"), {});
+    m_termLabel = captionLabel(this, QStringLiteral("Label3"), {});
     const std::pair<QLabel*, QWidget*> inputs[] = {
         {m_principalLabel, m_inPrincipal},
         {m_rateLabel, m_inRate},
         {m_termLabel, m_inTerm},
-        {captionLabel(QStringLiteral("Label4"),
+        {captionLabel(this, QStringLiteral("Label4"),
                       QStringLiteral(" Interest compound            periods per year.")),
          m_comperiod},
-        {captionLabel(QStringLiteral("Label5"),
+        {captionLabel(this, QStringLiteral("Label5"),
                       QStringLiteral(" Frequency and type of      each payment.")),
          m_freqPmt}};
 
@@ -74,10 +75,10 @@ void MortgageCalc::buildControls() {
         const char* name;
         QLabel* caption;
     };
-    m_label8 = captionLabel(QStringLiteral("Label8"), {}, 1650);
-    m_label11 = captionLabel(QStringLiteral("Label11"), {}, 1650);
+    m_label8 = captionLabel(this, QStringLiteral("Label8"), {}, 1650);
+    m_label11 = captionLabel(this, QStringLiteral("Label11"), {}, 1650);
     const auto caption = [this](const char* name, const char* text) {
-        return captionLabel(QLatin1String(name), QLatin1String(text), 1650);
+        return captionLabel(this, QLatin1String(name), QLatin1String(text), 1650);
     };
     const Result results[] = {
         {m_inMonthPI, "InMonthPI", caption("Label6", " Principal + Interest      payment.")},
@@ -89,22 +90,22 @@ void MortgageCalc::buildControls() {
         {m_inDays, "InDays", caption("Label12", " Days          in year.")},
     };
     for (const Result& r : results) {
-        r.label = resultLabel(QLatin1String(r.name));
+        r.label = resultLabel(this, QLatin1String(r.name));
     }
 
-    m_addPrePay = commandButton(QStringLiteral("&Additional payments"),
+    m_addPrePay = commandButton(this, QStringLiteral("&Additional payments"),
                                 QStringLiteral("MAddPrePay"), [this] { MAddPrePay_Click(); });
-    m_dateNumber = commandButton(QStringLiteral("&View payment date"),
+    m_dateNumber = commandButton(this, QStringLiteral("&View payment date"),
                                  QStringLiteral("MDateNumber"), [this] { MDateNumber_Click(); });
-    m_showIRF = commandButton(QStringLiteral("&Days in year"), QStringLiteral("MShowIRF"),
+    m_showIRF = commandButton(this, QStringLiteral("&Days in year"), QStringLiteral("MShowIRF"),
                               [this] { MShowIRF_Click(); });
-    m_loadFile = commandButton(QStringLiteral("&Open File"), QStringLiteral("MLoadFile"),
+    m_loadFile = commandButton(this, QStringLiteral("&Open File"), QStringLiteral("MLoadFile"),
                                [this] { MLoadFile_Click(); });
-    m_saveFile = commandButton(QStringLiteral("S&ave File"), QStringLiteral("MSaveFile"),
+    m_saveFile = commandButton(this, QStringLiteral("S&ave File"), QStringLiteral("MSaveFile"),
                                [this] { MSaveFile_Click(); });
 
     std::vector<QRadioButton*> showOptions;
-    QGroupBox* showPayments = optionFrame(QStringLiteral(" Show payments."),
+    QGroupBox* showPayments = optionFrame(this, QStringLiteral(" Show payments."),
                                           {{QStringLiteral("Option1"), QStringLiteral("All ")},
                                            {QStringLiteral("Option2"), QStringLiteral("Annual")}},
                                           Qt::Horizontal, showOptions);

@@ -14,6 +14,8 @@
 // hatching, non-zero colour) applies while a picture is taken for the printer
 // (setPrintView(true)) and in render(..., true).
 
+#include "platform/barchartlayout.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QSize>
@@ -26,6 +28,7 @@ class QChart;
 class QValueAxis;
 class QCategoryAxis;
 class BarChartView;
+struct BarLook;
 
 class BarChart : public QWidget {
     Q_OBJECT
@@ -121,16 +124,15 @@ private:
     void layOut();
     bool legendMode() const;
     void advance();
-    // The face colour and brush of point `index` (0-based) in the look on show.
-    QBrush barBrush(int index) const;
-    QColor barColor(int index) const;
-    bool colourLook() const { return !m_printView || m_printStyle != 0; }
-    // What is painted over the chart, in scene coordinates: the bars with depth and the
-    // labels of the horizontal axis.
+    // The look on show: in colour unless a monochrome picture is being taken.
+    BarLook look() const;
+    // What is painted over the chart, in scene coordinates: the bars with depth, the labels of
+    // the horizontal axis and the legend.
     void paintOverlay(QPainter& painter) const;
-    void paintDepthBars(QPainter& painter) const;
+    void paintDepth(QPainter& painter) const;
+    // Where the middle of each bar of the drawing on show stands across the chart.
+    std::vector<double> barCentres() const;
     void paintLabels(QPainter& painter) const;
-    void paintLegend(QPainter& painter) const;
 
     int m_sets = 1;
     int m_current = 1;
@@ -151,16 +153,13 @@ private:
     QStringList m_drawnLabels;
     std::vector<double> m_drawnValues;
     bool m_drawnLegend = false;
-    // How the horizontal labels fit: every m_labelStep-th label shown, at m_labelAngle.
-    int m_labelStep = 0;
-    int m_labelAngle = 0;
-    int m_labelBand = -1; // height kept under the plot for them
+    // How the horizontal labels fit, and the height kept under the plot for them.
+    LabelFit m_labelFit;
+    int m_labelBand = -1;
     QStringList m_drawnLegendTexts;
-    // The legend: entries per column, and the width of a column and of its texts.
-    int m_legendRows = 0;
-    double m_legendColumnWidth = 0.0;
-    double m_legendTextWidth = 0.0;
-    int m_legendBand = -1; // width kept right of the plot for it
+    // How the legend fits, and the width kept right of the plot for it.
+    LegendFit m_legendFit;
+    int m_legendBand = -1;
 
     BarChartView* m_view;
     QChart* m_chart;

@@ -9,7 +9,7 @@
 // When the system has no printer, the document goes to a PDF file in the Printouts folder of
 // the program's data directory, named after the document and the time it was printed.
 
-#include "platform/printerdevice.h"
+#include "platform/printers.h"
 
 #include <QFont>
 #include <functional>
@@ -18,7 +18,7 @@
 class QPainter;
 class QPrinter;
 
-class SystemPrinter : public PrinterDevice {
+class SystemPrinter : public Printer {
 public:
     using PdfNotifier = std::function<void(const QString& path)>;
 

@@ -9,6 +9,7 @@
 #include "retirement/retirementreport.h"
 #include "retirement/retirementstate.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
 #include "shell/graphdata.h"
@@ -41,7 +42,7 @@ void CapitalReqdCalc::buildControls() {
     m_inRate = new QComboBox(this);
     m_inTerm = new QComboBox(this);
     entryLook({m_inLumpInv, m_inRate, m_inTerm}, 2200);
-    m_label5 = captionLabel(QStringLiteral("Label5"), {}, 3000);
+    m_label5 = captionLabel(this, QStringLiteral("Label5"), {}, 3000);
     // Each field under its caption: InLumpInv beside the option frame, the rate and the term
     // below them.
     struct Input {
@@ -51,15 +52,15 @@ void CapitalReqdCalc::buildControls() {
         int column;
     };
     const Input inputs[] = {{m_label5, m_inLumpInv, 0, 1},
-                            {captionLabel(QStringLiteral("Label2"),
+                            {captionLabel(this, QStringLiteral("Label2"),
                                           QStringLiteral("Annual interest/growth rate (%)."), 3000),
                              m_inRate, 2, 0},
-                            {captionLabel(QStringLiteral("Label3"),
+                            {captionLabel(this, QStringLiteral("Label3"),
                                           QStringLiteral("At the end of how many years."), 3000),
                              m_inTerm, 2, 1}};
 
     const QStringList captions = capitalOptionCaptions();
-    QGroupBox* frame = optionFrame(QStringLiteral("Select Option"),
+    QGroupBox* frame = optionFrame(this, QStringLiteral("Select Option"),
                                    {{QStringLiteral("CRCapitalChoices0"), captions[0]},
                                     {QStringLiteral("CRCapitalChoices1"), captions[1]}},
                                    Qt::Vertical, m_choices);

@@ -8,6 +8,8 @@
 #include "shell/calculatorframe.h"
 
 class EntryField;
+class QLabel;
+class QRadioButton;
 
 class CapitalReqdCalc : public CalculatorFrame {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include "retirement/retirementreport.h"
 #include "retirement/retirementstate.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
 #include "shell/graphdata.h"
@@ -42,7 +43,8 @@ void Plan401KCalc::buildControls() {
     top->setHorizontalSpacing(twips(240));
     for (int i = 0; i < captions.size(); ++i) {
         auto* box = new QLineEdit(this);
-        QLabel* caption = captionLabel(QStringLiteral("Label%1").arg(i + 1), captions[i], 3000);
+        QLabel* caption =
+            captionLabel(this, QStringLiteral("Label%1").arg(i + 1), captions[i], 3000);
         caption->setBuddy(box);
         const int row = (i % 4) * 2;
         const int column = i / 4;

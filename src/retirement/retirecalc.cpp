@@ -8,6 +8,7 @@
 #include "retirement/retirementreport.h"
 #include "retirement/retirementstate.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
 #include "shell/graphdata.h"
@@ -42,20 +43,20 @@ void RetireCalc::buildControls() {
     m_inRateDrawn = new QComboBox(this);
     m_inTerm = new QComboBox(this);
     entryLook({m_inInvest, m_inRate, m_inRateDrawn, m_inTerm}, 2200);
-    m_label4 = captionLabel(QStringLiteral("Label4"), {}, 3000);
-    m_label3 = captionLabel(QStringLiteral("Label3"), {}, 3000);
+    m_label4 = captionLabel(this, QStringLiteral("Label4"), {}, 3000);
+    m_label3 = captionLabel(this, QStringLiteral("Label3"), {}, 3000);
     const std::pair<QLabel*, QComboBox*> inputs[] = {
-        {captionLabel(QStringLiteral("Label1"),
+        {captionLabel(this, QStringLiteral("Label1"),
                       QStringLiteral("Current value of your investment on retirement"), 3000),
          m_inInvest},
-        {captionLabel(QStringLiteral("Label2"), QStringLiteral("Annual interest/growth rate (%)."),
-                      3000),
+        {captionLabel(this, QStringLiteral("Label2"),
+                      QStringLiteral("Annual interest/growth rate (%)."), 3000),
          m_inRate},
         {m_label4, m_inRateDrawn},
         {m_label3, m_inTerm}};
 
     std::vector<QRadioButton*> modes;
-    QGroupBox* choices = optionFrame({},
+    QGroupBox* choices = optionFrame(this, {},
                                      {{QStringLiteral("Option1"), QStringLiteral("Percentage")},
                                       {QStringLiteral("Option2"), QStringLiteral("Fixed Amount")}},
                                      Qt::Vertical, modes);

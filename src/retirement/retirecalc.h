@@ -11,6 +11,8 @@
 #include "shell/calculatorframe.h"
 
 class EntryField;
+class QLabel;
+class QRadioButton;
 
 class RetireCalc : public CalculatorFrame {
     Q_OBJECT

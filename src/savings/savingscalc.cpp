@@ -10,6 +10,7 @@
 #include "savings/savingsreport.h"
 #include "savings/savingsstate.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/entryfield.h"
 #include "shell/graphdata.h"
@@ -62,7 +63,7 @@ void SavingsCalc::buildControls() {
     inputs->setVerticalSpacing(2);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         const auto& [caption, box] = rows[static_cast<std::size_t>(row)];
-        QLabel* label = captionLabel(QStringLiteral("Label%1").arg(row + 1), caption, 2300);
+        QLabel* label = captionLabel(this, QStringLiteral("Label%1").arg(row + 1), caption, 2300);
         label->setBuddy(box);
         inputs->addWidget(label, row, 0);
         inputs->addWidget(box, row, 1);

@@ -1,7 +1,6 @@
 #include "shell/calculatorframe.h"
 
 #include "core/programstate.h"
-#include "platform/beep.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
 #include "shell/busypointer.h"
@@ -16,24 +15,13 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
-#include <QFocusEvent>
-#include <QFontMetrics>
-#include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QStackedWidget>
 
 namespace {
 const QString QuickHelpCaption = QStringLiteral("Quick &Help");
 const QString CloseHelpCaption = QStringLiteral("Close &Help");
-
-QFont fixedPitch() {
-    QFont fixed(QStringLiteral("Monospace"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    return fixed;
-}
 } // namespace
 
 CalculatorFrame::CalculatorFrame(CalculatorInfo info, QWidget* parent)
@@ -196,122 +184,6 @@ void CalculatorFrame::Exit_Click() {
     MDIContainer::setCaption(QStringLiteral(" Orvalen Menu"));
     windows().unload(m_info.window);
     windows().show(WindowId::MenuMain);
-}
-
-QLabel* CalculatorFrame::resultLabel(const QString& name, int characters) {
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setFont(fixedPitch());
-    // Wide enough for the largest figure it shows; a wider one would be cut on screen.
-    const QFontMetrics metrics(label->font());
-    label->setMinimumWidth(metrics.horizontalAdvance(QString(characters, u'0')) +
-                           2 * label->frameWidth() + 6);
-    return label;
-}
-
-QLabel* CalculatorFrame::captionLabel(const QString& name, const QString& text, int widthTwips) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setFixedWidth(twips(widthTwips));
-    QFont small = label->font();
-    small.setPointSizeF(small.pointSizeF() * 0.9);
-    label->setFont(small);
-    return label;
-}
-
-void CalculatorFrame::entryLook(std::initializer_list<QWidget*> boxes, int widthTwips) {
-    for (QWidget* box : boxes) {
-        box->setFont(fixedPitch());
-        box->setFixedWidth(twips(widthTwips));
-    }
-}
-
-QGroupBox* CalculatorFrame::optionFrame(const QString& caption,
-                                        std::initializer_list<std::pair<QString, QString>> buttons,
-                                        Qt::Orientation orientation,
-                                        std::vector<QRadioButton*>& made) {
-    auto* frame = new QGroupBox(caption, this);
-    QBoxLayout* layout = orientation == Qt::Horizontal
-                             ? static_cast<QBoxLayout*>(new QHBoxLayout(frame))
-                             : static_cast<QBoxLayout*>(new QVBoxLayout(frame));
-    layout->setContentsMargins(4, 0, 4, 0);
-    for (const auto& [name, text] : buttons) {
-        auto* button = new QRadioButton(text, frame);
-        button->setObjectName(name);
-        layout->addWidget(button);
-        made.push_back(button);
-    }
-    return frame;
-}
-
-CommandButton* CalculatorFrame::commandButton(const QString& caption, const QString& name,
-                                              std::function<void()> handler) {
-    auto* button = new CommandButton(caption, name, this);
-    connect(button, &CommandButton::clicked, this, std::move(handler));
-    return button;
-}
-
-void CalculatorFrame::tabChain(std::initializer_list<QWidget*> widgets) {
-    QWidget* previous = nullptr;
-    for (QWidget* widget : widgets) {
-        if (previous != nullptr) {
-            setTabOrder(previous, widget);
-        }
-        previous = widget;
-    }
-}
-
-namespace {
-
-// The key rule of a list that takes no typing.
-class NoTyping : public QObject {
-public:
-    NoTyping(QComboBox* list, QWidget* enterTarget, std::function<void()> typed,
-             std::function<void()> left)
-        : QObject(list), m_enterTarget(enterTarget), m_typed(std::move(typed)),
-          m_left(std::move(left)) {
-        list->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut && m_left) {
-            // Its own drop-down list taking the focus, or another window, is not leaving it.
-            const Qt::FocusReason reason = static_cast<QFocusEvent&>(*event).reason();
-            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-                m_left();
-            }
-        }
-        if (event->type() == QEvent::KeyPress) {
-            auto& key = static_cast<QKeyEvent&>(*event);
-            if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
-                m_enterTarget->setFocus(Qt::TabFocusReason);
-                return true;
-            }
-            if (!key.text().isEmpty() && key.text().front().isPrint()) {
-                m_typed();
-                platform::beep();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QWidget* m_enterTarget;
-    std::function<void()> m_typed;
-    std::function<void()> m_left;
-};
-
-} // namespace
-
-void CalculatorFrame::listWithoutTyping(QComboBox* list, QWidget* enterTarget,
-                                        std::function<void()> typed, std::function<void()> left) {
-    new NoTyping(list, enterTarget, std::move(typed), std::move(left));
 }
 
 void CalculatorFrame::standardLayout(QLayout* fields, std::initializer_list<QWidget*> underButtons,

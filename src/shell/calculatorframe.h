@@ -27,9 +27,7 @@
 #include "shell/windowregistry.h"
 
 #include <QString>
-#include <functional>
 #include <initializer_list>
-#include <utility>
 #include <vector>
 
 class CommandButton;
@@ -38,9 +36,6 @@ class Grid;
 class OptionGroup;
 class PrinterDevice;
 class QComboBox;
-class QGroupBox;
-class QRadioButton;
-class QLabel;
 class QLayout;
 class QLineEdit;
 class QStackedWidget;
@@ -139,32 +134,11 @@ protected:
     // Shows the help text again when the help is open (the mode changed under it).
     void refreshHelp();
 
-    // Controls the calculators share: a sunken result label in a fixed-pitch font wide enough
-    // for `characters`, and a small caption label of `widthTwips` that wraps.
-    QLabel* resultLabel(const QString& name, int characters = 15);
-    QLabel* captionLabel(const QString& name, const QString& text, int widthTwips = 1800);
     // The layout every calculator window has: `fields` (its entry fields and captions) at the
     // top left, the five standard buttons with `underButtons` below them at the top right,
     // `belowTop` across the window under both, and the results area filling the rest.
     void standardLayout(QLayout* fields, std::initializer_list<QWidget*> underButtons = {},
                         QLayout* belowTop = nullptr);
-    // A command button of the calculator's own that runs `handler` when pressed.
-    CommandButton* commandButton(const QString& caption, const QString& name,
-                                 std::function<void()> handler);
-    // A list that takes no typing: a key that types beeps and runs `typed`; Enter moves the
-    // focus to `enterTarget`; `left` (when given) runs when the focus leaves the list for
-    // another control of the window.
-    void listWithoutTyping(QComboBox* list, QWidget* enterTarget, std::function<void()> typed,
-                           std::function<void()> left = {});
-    // The tab order: each widget after the one before it.
-    void tabChain(std::initializer_list<QWidget*> widgets);
-    // Entry boxes and lists in a fixed-pitch font, `widthTwips` wide.
-    void entryLook(std::initializer_list<QWidget*> boxes, int widthTwips);
-    // A frame with a caption around option buttons (given as object name and caption), in a
-    // row or a column; the buttons are not yet in options().
-    QGroupBox* optionFrame(const QString& caption,
-                           std::initializer_list<std::pair<QString, QString>> buttons,
-                           Qt::Orientation orientation, std::vector<QRadioButton*>& made);
 
 private:
     EntryField* bind(EntryField* field);

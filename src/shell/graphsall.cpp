@@ -3,7 +3,6 @@
 #include "core/programstate.h"
 #include "platform/barchart.h"
 #include "platform/twips.h"
-#include "shell/busypointer.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/guarded.h"
@@ -147,20 +146,8 @@ void GraphsAll::Ptr_Click() {
     m_printInColour = askQuestion(Question::PrintInColour) ? 1 : 0;
     guarded(Message::WrongEntry, [&] {
         drawKind(m_kind);
-        BusyPointer busy;
-        resize(twipsSize(9530, 5900));
-        // The window goes back to its place and size on every path, failures included.
-        struct Restore {
-            GraphsAll& window;
-            ~Restore() {
-                window.m_graph->setPrintView(false);
-                PlaceChildWindow(window);
-                window.resize(twipsSize(9550, 6450));
-            }
-        } restore{*this};
-        m_graph->setPrintView(true);
-        printWindowPicture(*this, QStringLiteral("Graph"));
-        m_graph->setPrintView(false);
+        printWindowPicture(*this, twipsSize(9530, 5900), QStringLiteral("Graph"),
+                           [this](bool printing) { m_graph->setPrintView(printing); });
     });
     m_printInColour = 0;
 }

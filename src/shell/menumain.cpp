@@ -8,6 +8,7 @@
 #include "shell/aboutbox.h"
 #include "shell/changefnt.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/elidedtext.h"
 #include "shell/mdicontainer.h"
@@ -60,41 +61,24 @@ const MenuButton Buttons[] = {
     {"Exit", "E&xit Program", 1, 7, Action::Exit},
 };
 
-constexpr int RowTops[] = {0, 1440, 2050, 2650, 3250, 3850, 4450, 5050};
-constexpr int ColumnLefts[] = {1260, 5040};
-
 } // namespace
 
 MenuMain::MenuMain(QWidget* parent)
-    : ChildWindow(parent), m_title(new QLabel(QStringLiteral("Orvalen"), this)),
-      m_myName(new QLabel(this)) {
+    : ChildWindow(parent), m_title(menuTitle(this, QStringLiteral("Title"))),
+      m_myName(menuInfoLine(this, QStringLiteral("MyName"))) {
     theMenu = this;
     setObjectName(QStringLiteral("MenuMain"));
     resize(twipsSize(9615, 6300));
 
-    m_title->setObjectName(QStringLiteral("Title"));
-    QFont titleFont(QStringLiteral("MS Serif"), 24, QFont::Bold);
-    titleFont.setStyleHint(QFont::Serif);
-    m_title->setFont(titleFont);
-    m_title->setAlignment(Qt::AlignCenter);
-    m_title->setGeometry(twipsRect(1260, 200, 6810, 700));
-
-    m_myName->setObjectName(QStringLiteral("MyName"));
-    m_myName->setAlignment(Qt::AlignCenter);
-    m_myName->setGeometry(twipsRect(1260, 900, 6810, 400));
-
-    QWidget* previous = nullptr;
+    std::vector<QWidget*> tabOrder;
     for (int i = 0; i < static_cast<int>(std::size(Buttons)); ++i) {
         const MenuButton& b = Buttons[i];
-        auto* button =
-            new CommandButton(QString::fromLatin1(b.caption), QString::fromLatin1(b.name), this);
-        button->setGeometry(twipsRect(ColumnLefts[b.column], RowTops[b.row], 3030, 400));
-        if (previous != nullptr) {
-            setTabOrder(previous, button);
-        }
-        previous = button;
-        connect(button, &CommandButton::clicked, this, [this, i] { openCalculator(i); });
+        auto* button = commandButton(this, QString::fromLatin1(b.caption),
+                                     QString::fromLatin1(b.name), [this, i] { openCalculator(i); });
+        button->setGeometry(menuButtonPlace(b.column, b.row));
+        tabOrder.push_back(button);
     }
+    tabChain(tabOrder);
     Form_Load();
 }
 

@@ -1,6 +1,7 @@
 #include "shell/quickhelpbox.h"
 
 #include "platform/beep.h"
+#include "shell/controls.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -11,9 +12,7 @@ QuickHelpBox::QuickHelpBox(const QString& name, QWidget* parent) : QPlainTextEdi
     setObjectName(name);
     setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont fixed(QStringLiteral("Monospace"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    setFont(fixed);
+    setFont(fixedPitchFont());
 }
 
 int QuickHelpBox::charactersPerLine() const {

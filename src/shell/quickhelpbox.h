@@ -1,7 +1,7 @@
 #pragma once
-// The read-only quick-help text box of a calculator, shown in place of the results grid: every
-// key is dropped; Enter moves the focus to the calculator's first entry field, any other key
-// beeps. Long lines wrap at the box's width.
+// The read-only quick-help text box of a calculator (shown in place of the results grid), the
+// database editor and the extraction: every key is dropped; Enter moves the focus to the
+// window's first entry field, any other key beeps. Long lines wrap at the box's width.
 
 #include <QPlainTextEdit>
 #include <QString>

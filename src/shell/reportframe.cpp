@@ -2,12 +2,16 @@
 
 #include "core/programstate.h"
 #include "platform/modal.h"
-#include "platform/printerdevice.h"
+#include "platform/printers.h"
 #include "platform/printlayout.h"
+#include "shell/busypointer.h"
 #include "shell/dialogs.h"
+#include "shell/guarded.h"
 #include "shell/mdicontainer.h"
+#include "shell/placement.h"
 #include "shell/printerheaderinput.h"
 
+#include <QScopeGuard>
 #include <QStatusBar>
 
 namespace {
@@ -78,14 +82,30 @@ bool printReport(const QString& documentName, const std::function<void(PrinterDe
     return true;
 }
 
-bool printWindowPicture(QWidget& window, const QString& documentName) {
+bool printWindowPicture(QWidget& window, QSize printSize, const QString& documentName,
+                        const std::function<void(bool printing)>& printLook) {
     startPrintout();
-    std::unique_ptr<PrinterDevice> printer = Printers::open(documentName);
-    const bool drawn = printer->printWindow(window);
-    const bool sent = printer->endDoc();
-    if (!drawn || !sent) {
+    BusyPointer busy;
+    const QSize shownSize = window.size();
+    const auto restore = qScopeGuard([&] {
+        if (printLook) {
+            printLook(false);
+        }
+        PlaceChildWindow(window);
+        window.resize(shownSize);
+    });
+    bool printed = false;
+    quietly([&] {
+        window.resize(printSize);
+        if (printLook) {
+            printLook(true);
+        }
+        std::unique_ptr<Printer> printer = Printers::open(documentName);
+        const bool drawn = printer->printWindow(window);
+        printed = printer->endDoc() && drawn;
+    });
+    if (!printed) {
         sayNotPrinted(documentName);
-        return false;
     }
-    return true;
+    return printed;
 }

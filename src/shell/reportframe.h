@@ -1,9 +1,11 @@
 #pragma once
-// The start of every printout: the header line typed before each report, then the page frame
-// of core/reportpage.h.
+// Every printout of the program: a report starts with the header line typed before it and
+// goes on in the page frame of core/reportpage.h; a graph window or the averages window prints
+// a picture of itself.
 
 #include "core/reportpage.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -35,7 +37,10 @@ bool printReport(const QString& documentName, const std::function<void(PrinterDe
                  bool needsResults = true);
 
 // Prints a picture of `window` on one page, as a document of its own (the graph windows and the
-// averages window print themselves). These windows show no message when printing fails: a
-// picture that did not reach the printer is said in the main window's status bar. Returns
-// whether it was printed.
-bool printWindowPicture(QWidget& window, const QString& documentName);
+// averages window print themselves): the window takes `printSize` and `printLook(true)` for the
+// picture; afterwards, on every path, `printLook(false)`, and the window is back at its place
+// and its size. These windows show no message when printing fails: a picture that did not reach
+// the printer, or a failure while it was taken, is said in the main window's status bar.
+// Returns whether it was printed.
+bool printWindowPicture(QWidget& window, QSize printSize, const QString& documentName,
+                        const std::function<void(bool printing)>& printLook = {});

@@ -1,6 +1,7 @@
 #pragma once
-// The windows the main menu opens and the graph window returns to. src/app/main.cpp registers
-// a factory for each calculator, so the shell opens them without depending on them.
+// The windows the main menu opens and the graph window returns to. The start-up
+// (src/app/startup.cpp) registers a factory for each calculator, so the shell opens them
+// without depending on them.
 
 #include <QPointer>
 #include <QWidget>

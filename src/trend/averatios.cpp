@@ -1,8 +1,8 @@
 #include "trend/averatios.h"
 
 #include "platform/twips.h"
-#include "shell/busypointer.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/elidedtext.h"
 #include "shell/guarded.h"
@@ -27,12 +27,6 @@ const QColor PrintBackground(255, 255, 255);
 const QColor PrintedFigure(0, 255, 255);
 const QColor FigureBackground(255, 255, 255);
 const QColor Red(255, 0, 0);
-
-QFont fixedPitch() {
-    QFont fixed(QStringLiteral("Monospace"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    return fixed;
-}
 
 // The width `label` takes to show `text` whole, frame and indent included.
 int widthFor(QLabel& label, const QString& text) {
@@ -74,11 +68,9 @@ QLabel* Averatios::label(const QString& name, const QString& text) {
 }
 
 QLabel* Averatios::figure(const QString& name) {
-    QLabel* l = label(name);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setFont(fixedPitch());
+    // Its width comes from the widest figure, measured below.
+    QLabel* l = resultLabel(this, name, 0);
+    m_labels.insert(name, l);
     l->setAutoFillBackground(true);
     setBackground(l, FigureBackground);
     // Every field fits a four-digit value; a wider figure widens its field, so no digit is cut.
@@ -283,16 +275,8 @@ void Averatios::Print1_Click() {
     if (!askQuestion(Question::ContinuePrintout)) {
         return;
     }
-    // A printout that fails ends without a message; the window comes back as it was.
-    quietly([this] {
-        BusyPointer busy;
-        setPrintLook(true);
-        resize(twipsSize(9530, 5600));
-        printWindowPicture(*this, QStringLiteral("Averages"));
-    });
-    PlaceChildWindow(*this);
-    resize(twipsSize(9550, 6450));
-    setPrintLook(false);
+    printWindowPicture(*this, twipsSize(9530, 5600), QStringLiteral("Averages"),
+                       [this](bool printing) { setPrintLook(printing); });
 }
 
 void Averatios::Graphshow_Click() {

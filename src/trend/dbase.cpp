@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "shell/busypointer.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/guarded.h"
 #include "shell/mdicontainer.h"
@@ -140,16 +141,11 @@ void Dbase::buildControls() {
     layout->addLayout(top);
     layout->addLayout(body, 1);
 
-    QWidget* previous = m_dbName;
-    for (QWidget* next : std::initializer_list<QWidget*>{
-             m_inDate,       m_inValue,      m_addRecord,    m_inDatext[0],  m_inEarnTxt[0],
-             m_inDatext[1],  m_inEarnTxt[1], m_inDatext[2],  m_inEarnTxt[2], m_inDatext[3],
-             m_inEarnTxt[3], m_inDatext[4],  m_inEarnTxt[4], m_tefName,      m_corrRecord,
-             m_newFile,      m_toRatios,     m_printit,      m_exitbut,      m_grid8,
-             m_helpText}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    tabChain({m_dbName,       m_inDate,       m_inValue,      m_addRecord,    m_inDatext[0],
+              m_inEarnTxt[0], m_inDatext[1],  m_inEarnTxt[1], m_inDatext[2],  m_inEarnTxt[2],
+              m_inDatext[3],  m_inEarnTxt[3], m_inDatext[4],  m_inEarnTxt[4], m_tefName,
+              m_corrRecord,   m_newFile,      m_toRatios,     m_printit,      m_exitbut,
+              m_grid8,        m_helpText});
 }
 
 void Dbase::buildBoxes() {

@@ -3,6 +3,7 @@
 #include "core/programstate.h"
 #include "platform/twips.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/guarded.h"
 #include "shell/mdicontainer.h"
@@ -78,8 +79,7 @@ Extract::Extract(QWidget* parent)
     layout->addWidget(m_helpBoxE, 1);
     layout->addStretch();
     layout->addLayout(buttons);
-    setTabOrder(m_lowRecNo, m_highRecNo);
-    setTabOrder(m_highRecNo, m_extractOk);
+    tabChain({m_lowRecNo, m_highRecNo, m_extractOk});
 
     connect(m_extractOk, &CommandButton::clicked, this, &Extract::ExtractOk_Click);
     connect(m_exitExtract, &CommandButton::clicked, this, &Extract::ExitExtract_Click);

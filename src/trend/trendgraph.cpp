@@ -3,7 +3,6 @@
 #include "platform/barchart.h"
 #include "platform/beep.h"
 #include "platform/twips.h"
-#include "shell/busypointer.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/graphdata.h"
@@ -123,16 +122,8 @@ void TrendGraph::Ptr_Click() {
     m_colourPrint = askQuestion(Question::PrintInColour) ? 1 : 0;
     // Drawn again so that the print style takes effect.
     drawPage();
-    guarded(Message::UnknownError, [this] {
-        BusyPointer busy;
-        resize(twipsSize(9530, 5900));
-        m_graph1->setPrintView(true);
-        printWindowPicture(*this, QStringLiteral("Trend Graph"));
-        m_graph1->setPrintView(false);
-    });
-    m_graph1->setPrintView(false);
-    PlaceChildWindow(*this);
-    resize(twipsSize(9550, 6450));
+    printWindowPicture(*this, twipsSize(9530, 5900), QStringLiteral("Trend Graph"),
+                       [this](bool printing) { m_graph1->setPrintView(printing); });
     m_colourPrint = 0;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "shell/busypointer.h"
 #include "shell/commandbutton.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/elidedtext.h"
 #include "shell/guarded.h"
@@ -30,27 +31,13 @@ struct MenuButton {
 constexpr std::int16_t OpenTrendFile = 1;
 constexpr std::int16_t SaveTrendFile = 2;
 
-constexpr int ButtonTops[] = {1440, 2050, 2650, 3250};
-constexpr int ButtonLefts[] = {1260, 5040};
-
 } // namespace
 
 Trendmenu::Trendmenu(QWidget* parent)
-    : ChildWindow(parent), m_label2(new QLabel(QStringLiteral("Orvalen"), this)),
-      m_infoLabel(new QLabel(this)) {
+    : ChildWindow(parent), m_label2(menuTitle(this, QStringLiteral("Label2"))),
+      m_infoLabel(menuInfoLine(this, QStringLiteral("InfoLabel"))) {
     setObjectName(QStringLiteral("Trendmenu"));
     resize(twipsSize(9615, 6300));
-
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    QFont titleFont(QStringLiteral("MS Serif"), 24, QFont::Bold);
-    titleFont.setStyleHint(QFont::Serif);
-    m_label2->setFont(titleFont);
-    m_label2->setAlignment(Qt::AlignCenter);
-    m_label2->setGeometry(twipsRect(1260, 200, 6810, 700));
-
-    m_infoLabel->setObjectName(QStringLiteral("InfoLabel"));
-    m_infoLabel->setAlignment(Qt::AlignCenter);
-    m_infoLabel->setGeometry(twipsRect(1260, 900, 6810, 400));
 
     // In tab order: down the left column, then down the right column.
     const MenuButton buttons[] = {
@@ -63,18 +50,16 @@ Trendmenu::Trendmenu(QWidget* parent)
         {"SelectRec", "&Extract between two Dates", &Trendmenu::SelectRec_Click},
         {"ExitMenu", "E&xit to Main Menu", &Trendmenu::ExitMenu_Click},
     };
-    QWidget* previous = nullptr;
+    std::vector<QWidget*> tabOrder;
     for (int i = 0; i < 8; ++i) {
         const MenuButton& b = buttons[i];
         auto* button =
-            new CommandButton(QString::fromLatin1(b.caption), QString::fromLatin1(b.name), this);
-        button->setGeometry(twipsRect(ButtonLefts[i / 4], ButtonTops[i % 4], 3030, 400));
-        if (previous != nullptr) {
-            setTabOrder(previous, button);
-        }
-        previous = button;
-        connect(button, &CommandButton::clicked, this, b.click);
+            commandButton(this, QString::fromLatin1(b.caption), QString::fromLatin1(b.name),
+                          [this, b] { (this->*b.click)(); });
+        button->setGeometry(menuButtonPlace(i / 4, i % 4 + 1));
+        tabOrder.push_back(button);
     }
+    tabChain(tabOrder);
     Form_Load();
 }
 
@@ -105,9 +90,9 @@ void Trendmenu::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void Trendmenu::showEditor() {
+void Trendmenu::openInPlace(WindowId window) {
     hide();
-    if (windows().open(WindowId::Dbase) == nullptr) {
+    if (windows().open(window) == nullptr) {
         show();
     }
 }
@@ -125,12 +110,12 @@ void Trendmenu::LoadaFile_Click() {
         return quietly([&path] { openTrendDatabase(path); });
     });
     resetTrendReportBlocks();
-    showEditor();
+    openInPlace(WindowId::Dbase);
 }
 
 void Trendmenu::OpenDbase_Click() {
     resetTrendReportBlocks();
-    showEditor();
+    openInPlace(WindowId::Dbase);
 }
 
 void Trendmenu::Saveafile_Click() {
@@ -158,10 +143,7 @@ void Trendmenu::ShowTGraph_Click() {
         showMessage(refusal);
         return;
     }
-    hide();
-    if (windows().open(WindowId::TrendGraph) == nullptr) {
-        show();
-    }
+    openInPlace(WindowId::TrendGraph);
 }
 
 void Trendmenu::SortDBase_Click() {
@@ -181,10 +163,7 @@ void Trendmenu::SelectRec_Click() {
         return;
     }
     // The extraction shows the editor when it closes.
-    hide();
-    if (windows().open(WindowId::Extract) == nullptr) {
-        show();
-    }
+    openInPlace(WindowId::Extract);
 }
 
 void Trendmenu::ExitMenu_Click() {

@@ -5,6 +5,7 @@
 // ratios, the trend graph and the extraction; InfoLabel names the database in memory.
 
 #include "shell/placement.h"
+#include "shell/windowregistry.h"
 
 class QCloseEvent;
 class QLabel;
@@ -33,8 +34,9 @@ private:
     void SelectRec_Click();
     void ExitMenu_Click();
 
-    // The editor, opened afresh on what is in memory; the menu hides.
-    void showEditor();
+    // `window` opened afresh on what is in memory, in the menu's place: the menu hides, and
+    // shows again when the window cannot open.
+    void openInPlace(WindowId window);
 
     QLabel* m_label2;
     QLabel* m_infoLabel;

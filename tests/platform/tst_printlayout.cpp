@@ -1,4 +1,4 @@
-#include "platform/printerdevice.h"
+#include "platform/textprinter.h"
 #include "platform/printlayout.h"
 #include "platform/systemprinter.h"
 
@@ -222,7 +222,7 @@ void TestPrintLayout::printoutNames() {
 
 void TestPrintLayout::factoryReplacesThePrinter() {
     QStringList names;
-    Printers::setFactory([&](const QString& name) -> std::unique_ptr<PrinterDevice> {
+    Printers::setFactory([&](const QString& name) -> std::unique_ptr<Printer> {
         names << name;
         return std::make_unique<TextPrinter>();
     });

@@ -1,4 +1,4 @@
-#include "platform/printerdevice.h"
+#include "platform/textprinter.h"
 
 #include <QLabel>
 #include <QTest>

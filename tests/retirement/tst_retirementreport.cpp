@@ -2,7 +2,7 @@
 
 #include "core/programstate.h"
 #include "core/reportpage.h"
-#include "platform/printerdevice.h"
+#include "platform/textprinter.h"
 #include "retirement/capitalrequired.h"
 #include "retirement/plan401k.h"
 #include "retirement/retirementplan.h"

@@ -3,7 +3,7 @@
 #include "core/formats.h"
 #include "core/programstate.h"
 #include "core/reportpage.h"
-#include "platform/printerdevice.h"
+#include "platform/textprinter.h"
 #include "savings/compoundgrowth.h"
 #include "savings/savingsplan.h"
 #include "savings/savingsreport.h"

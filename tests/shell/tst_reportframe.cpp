@@ -5,11 +5,13 @@
 #include "core/runtimefailure.h"
 #include "platform/beep.h"
 #include "platform/printlayout.h"
+#include "platform/twips.h"
 #include "shell/reportframe.h"
 #include "support/arrivingtext.h"
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -234,15 +236,62 @@ private slots:
         respondType(QStringLiteral("InFName"), QStringLiteral("Budget"), QStringLiteral("Acept"));
         QVERIFY(!printReport(QStringLiteral("Test"), body));
         QLabel window(QStringLiteral("Averages"));
-        QVERIFY(!printWindowPicture(window, QStringLiteral("Averages")));
+        QVERIFY(!printWindowPicture(window, QSize(200, 100), QStringLiteral("Averages")));
 
         captured.printer().failDocuments(false);
         respondType(QStringLiteral("InFName"), QStringLiteral("Budget"), QStringLiteral("Acept"));
         QVERIFY(printReport(QStringLiteral("Test"), body));
-        QVERIFY(printWindowPicture(window, QStringLiteral("Averages")));
+        QVERIFY(printWindowPicture(window, QSize(200, 100), QStringLiteral("Averages")));
         QCOMPARE(captured.opened(), 4);
         QCOMPARE(captured.printer().windowPictures(), 2);
         QCOMPARE(guard.pending(), 0);
+    }
+
+    // The picture is taken at the printing size in the printing look; on every path the window
+    // comes back to its own look, its place and its size, and any failure is only "not
+    // printed".
+    void windowPictureBringsTheWindowBack_data() {
+        QTest::addColumn<bool>("printerWorks");
+        QTest::addColumn<bool>("lookFails");
+        QTest::addColumn<int>("pictures");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("printed") << true << false << 1 << true;
+        QTest::newRow("printer fails") << false << false << 1 << false;
+        QTest::newRow("failure before the picture") << true << true << 0 << false;
+    }
+
+    void windowPictureBringsTheWindowBack() {
+        QFETCH(bool, printerWorks);
+        QFETCH(bool, lookFails);
+        CapturedPrinter captured;
+        captured.printer().failDocuments(!printerWorks);
+        QWidget window;
+        window.setAutoFillBackground(true);
+        window.resize(300, 200);
+        window.move(50, 40);
+        QList<bool> looks;
+        const auto look = [&](bool printing) {
+            looks << printing;
+            QPalette palette = window.palette();
+            palette.setColor(QPalette::Window, printing ? Qt::cyan : Qt::white);
+            window.setPalette(palette);
+            if (printing && lookFails) {
+                throw RunTimeFailure("the look could not be set");
+            }
+        };
+        const QSize printSize(240, 120);
+        QTEST(printWindowPicture(window, printSize, QStringLiteral("Averages"), look), "printed");
+        QTEST(captured.printer().windowPictures(), "pictures");
+        if (captured.printer().windowPictures() > 0) {
+            const QImage picture = captured.printer().lastPicture();
+            QCOMPARE(picture.size() / picture.devicePixelRatio(), printSize);
+            QCOMPARE(picture.pixelColor(2, 2), QColor(Qt::cyan));
+        }
+        QCOMPARE(looks, (QList<bool>{true, false}));
+        QCOMPARE(window.palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(window.size(), QSize(300, 200));
+        QCOMPARE(window.pos(), twipsPoint(-60, -30));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void noResultsRefusesToPrint() {

@@ -5,7 +5,7 @@
 namespace {
 
 // A device of the program's that prints into the captured TextPrinter.
-class ForwardingPrinter : public PrinterDevice {
+class ForwardingPrinter : public Printer {
 public:
     explicit ForwardingPrinter(TextPrinter& target) : m_target(target) {}
 
@@ -31,7 +31,7 @@ private:
 } // namespace
 
 CapturedPrinter::CapturedPrinter() {
-    Printers::setFactory([this](const QString& documentName) -> std::unique_ptr<PrinterDevice> {
+    Printers::setFactory([this](const QString& documentName) -> std::unique_ptr<Printer> {
         m_names << documentName;
         return std::make_unique<ForwardingPrinter>(m_printer);
     });

@@ -3,7 +3,7 @@
 // through Printers::open() is printed into one TextPrinter, which the test reads after the
 // program has let go of its device.
 
-#include "platform/printerdevice.h"
+#include "platform/textprinter.h"
 
 #include <QStringList>
 

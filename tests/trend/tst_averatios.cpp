@@ -3,7 +3,7 @@
 // the way back to the menu.
 
 #include "core/programstate.h"
-#include "platform/printerdevice.h"
+#include "platform/textprinter.h"
 #include "platform/twips.h"
 #include "shell/mdicontainer.h"
 #include "support/capturedprinter.h"

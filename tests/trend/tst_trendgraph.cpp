@@ -4,7 +4,7 @@
 
 #include "platform/barchart.h"
 #include "platform/beep.h"
-#include "platform/printerdevice.h"
+#include "platform/textprinter.h"
 #include "platform/twips.h"
 #include "shell/mdicontainer.h"
 #include "support/capturedprinter.h"

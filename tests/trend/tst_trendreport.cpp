@@ -4,7 +4,7 @@
 #include "core/formats.h"
 #include "core/programstate.h"
 #include "core/reportpage.h"
-#include "platform/printerdevice.h"
+#include "platform/textprinter.h"
 #include "support/trendfixtures.h"
 #include "trend/trendreport.h"
 #include "trend/trendstate.h"

@@ -1,10 +1,8 @@
-#include "platform/printerdevice.h"
+#include "platform/textprinter.h"
 
 #include "platform/printlayout.h"
-#include "platform/systemprinter.h"
 
 #include <QWidget>
-#include <utility>
 
 void TextPrinter::ensurePage() {
     if (!m_inDoc) {
@@ -99,40 +97,3 @@ int TextPrinter::linesPerPhysicalPage() const {
     return PrintLayout::linesThatFit(font,
                                      PrintLayout::printableHeight(PrintLayout::defaultPaper()));
 }
-
-namespace {
-
-struct PrinterHooks {
-    std::function<std::unique_ptr<PrinterDevice>(const QString&)> factory;
-    std::function<void(const QString&)> pdfNotifier;
-};
-
-PrinterHooks& hooks() {
-    static PrinterHooks h;
-    return h;
-}
-
-} // namespace
-
-namespace Printers {
-
-std::unique_ptr<PrinterDevice> open(const QString& documentName) {
-    if (hooks().factory) {
-        return hooks().factory(documentName);
-    }
-    return std::make_unique<SystemPrinter>(documentName, [](const QString& path) {
-        if (hooks().pdfNotifier) {
-            hooks().pdfNotifier(path);
-        }
-    });
-}
-
-void setFactory(std::function<std::unique_ptr<PrinterDevice>(const QString&)> factory) {
-    hooks().factory = std::move(factory);
-}
-
-void setPdfNotifier(std::function<void(const QString& path)> notifier) {
-    hooks().pdfNotifier = std::move(notifier);
-}
-
-} // namespace Printers

@@ -1,16 +1,11 @@
 #pragma once
-// The printer devices. SystemPrinter sends documents to the system's default printer (or, when the
-// system has no printer, to a PDF file in the Printouts folder of the program's data directory);
-// TextPrinter keeps the pages as lines of text, for tests.
+// The text printer: a printer that keeps what it is given, for tests to read.
 
-#include "core/printerdevice.h"
+#include "platform/printers.h"
 
-#include <QFont>
 #include <QImage>
 #include <QString>
 #include <QStringList>
-#include <functional>
-#include <memory>
 #include <vector>
 
 // Keeps the pages as text lines. The cursor column counts characters from 1. A page holds the
@@ -18,7 +13,7 @@
 // endDoc() the next print starts a new document, whose pages follow in pages() and whose page
 // numbers start again at 1. linesPerPhysicalPage() answers for the current font on the default
 // paper as the system printer would lay it out (PrintLayout).
-class TextPrinter : public PrinterDevice {
+class TextPrinter : public Printer {
 public:
     void print(const QString& text) override;
     void endLine() override;
@@ -66,16 +61,3 @@ private:
     int m_pictures = 0;
     QImage m_lastPicture;
 };
-
-namespace Printers {
-
-// A new document on the printer in use: the system printer, or what a test installed.
-std::unique_ptr<PrinterDevice> open(const QString& documentName);
-
-// Tests: every open() returns what `factory` makes.
-void setFactory(std::function<std::unique_ptr<PrinterDevice>(const QString&)> factory);
-
-// Told where a document went when it was written to a PDF file instead of a printer.
-void setPdfNotifier(std::function<void(const QString& path)> notifier);
-
-} // namespace Printers
