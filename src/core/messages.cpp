@@ -14,7 +14,7 @@ struct Entry {
 };
 
 // Messages shown as they stand; the ones that insert a value are composed below.
-constexpr std::array<Entry, 22> FixedMessages{{
+constexpr std::array<Entry, 23> FixedMessages{{
     {Message::NoDataToPrintCalculate, "No data to print. Calculate."},
     {Message::NoDataToGraph, "No data to graph. Calculate."},
     {Message::WrongEntry, "Wrong or missing entry, try again."},
@@ -41,6 +41,9 @@ constexpr std::array<Entry, 22> FixedMessages{{
     {Message::LowAboveHigh, "Low number is greater than High."},
     // The trend database is full: a file holds at most 1000 records.
     {Message::RecordLimit, "Limit is 1000 records."},
+    // A file the program writes for the user (results as CSV, a graph's image) that could not be
+    // written; an old file of that name is left as it was.
+    {Message::FileNotSaved, "File not saved. Check Filename and/or Directory."},
 }};
 
 } // namespace

@@ -37,15 +37,16 @@ enum class Message : std::int16_t {
     MustBeBetween = 43,         // "Must be between " and the two details
     LowAboveHigh = 47,          // "Low number is greater than High."
     RecordLimit = 48,           // "Limit is 1000 records."
+    FileNotSaved = 49,          // "File not saved. Check Filename and/or Directory."
 };
 
 // QuestionCode: the question asked, and after the window closes the answer.
 enum class Question : std::int16_t {
-    None = 0,                // also the answer "&No"
-    ContinuePrintout = 1,    // " Continue with Printout."
-    PrintInColour = 2,       // " Print in Color."
-    EraseFileInMemory = 3,   // TrendFileName and " file in memory will be erased. ..."
-    AnsweredYes = 6,         // the answer "&Yes"
+    None = 0,              // also the answer "&No"
+    ContinuePrintout = 1,  // " Continue with Printout."
+    PrintInColour = 2,     // " Print in Color."
+    EraseFileInMemory = 3, // TrendFileName and " file in memory will be erased. ..."
+    AnsweredYes = 6,       // the answer "&Yes"
 };
 
 // The text of a message; the ones that insert a value take MessageDetail and MessageDetail2

@@ -35,7 +35,8 @@ CalculatorDescriptor MortgageCalc::descriptor() {
     return {.info = {.name = QStringLiteral("MortgageCalc"),
                      .prefix = QStringLiteral("M"),
                      .window = WindowId::MortgageCalc,
-                     .graphCaller = GraphCallerCode::Mortgage},
+                     .graphCaller = GraphCallerCode::Mortgage,
+                     .exportName = QStringLiteral("Mortgage")},
             .make = [](QWidget* parent) { return new MortgageCalc(parent); },
             .graphs = {{GraphCallerCode::Mortgage, mortgageGraphSeries}}};
 }
@@ -236,6 +237,11 @@ void MortgageCalc::calculate() {
         g->setRowTexts(display.prePayFirstRow, display.prePayRows);
     }
     g->setCurrentCell(1, 0);
+}
+
+QString MortgageCalc::exportName() const {
+    return program().MortgageMode == MortgageModeFlag::Loan ? QStringLiteral("Loan")
+                                                            : CalculatorFrame::exportName();
 }
 
 QString MortgageCalc::helpText() const {

@@ -30,6 +30,8 @@ protected:
     QString reportTitle() const override;
     void printReport(PrinterDevice& printer) override;
     void releaseTables() override;
+    // "Mortgage" or "Loan".
+    QString exportName() const override;
     void clearOwnResults() override;
 
 private:

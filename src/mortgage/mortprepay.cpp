@@ -4,6 +4,7 @@
 #include "platform/grid.h"
 #include "shell/commandbutton.h"
 #include "shell/placement.h"
+#include "shell/resultsexport.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -16,6 +17,7 @@ MortPrePay::MortPrePay(QWidget* parent)
     setObjectName(QStringLiteral("MortPrePay"));
     setWindowTitle(QStringLiteral("Additional Payments"));
     m_grid->setObjectName(QStringLiteral("PGrid"));
+    offerResultsExport(*m_grid, [] { return QStringLiteral("Additional Payments"); });
 
     const int rows = loadPrePayWindow();
     m_grid->setCols(2);

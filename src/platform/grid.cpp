@@ -153,7 +153,8 @@ Grid::Grid(QWidget* parent)
 
     m_view->setModel(m_model);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A block of cells can be selected (shift and a click or an arrow, or a drag) to be copied.
+    m_view->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
     // Tab leaves the grid for the window's next control.
     m_view->setTabKeyNavigation(false);
@@ -324,6 +325,69 @@ void Grid::setRowTexts(int firstRow, const std::vector<QStringList>& rows) {
     }
     m_model->blockChanged(firstRow - 1, 0, lastRow - 1, widest - 1);
     fitColumns(firstRow - 1, lastRow - 1, 0, widest - 1);
+}
+
+std::vector<QStringList> Grid::filledRows() const {
+    std::vector<QStringList> rows;
+    QStringList heading;
+    for (int c = 0; c < m_model->cols(); ++c) {
+        heading << m_model->heading(c).simplified();
+    }
+    rows.push_back(heading);
+    for (int r = 0; r < m_model->rows(); ++r) {
+        QStringList row;
+        bool filled = false;
+        for (int c = 0; c < m_model->cols(); ++c) {
+            row << m_model->cell(r, c);
+            filled = filled || !m_model->cell(r, c).trimmed().isEmpty();
+        }
+        if (filled) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+bool Grid::hasData() const {
+    for (int r = 0; r < m_model->rows(); ++r) {
+        for (int c = 0; c < m_model->cols(); ++c) {
+            if (!m_model->cell(r, c).trimmed().isEmpty()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::vector<QStringList> Grid::selectedRows() const {
+    const QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
+    int top = m_model->rows();
+    int bottom = -1;
+    int left = m_model->cols();
+    int right = -1;
+    for (const QModelIndex& index : selected) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
+    }
+    if (selected.isEmpty()) {
+        const QModelIndex current = m_view->currentIndex();
+        if (!current.isValid()) {
+            return {};
+        }
+        top = bottom = current.row();
+        left = right = current.column();
+    }
+    std::vector<QStringList> rows;
+    for (int r = top; r <= bottom; ++r) {
+        QStringList row;
+        for (int c = left; c <= right; ++c) {
+            row << m_model->cell(r, c);
+        }
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 void Grid::setCurrentCell(int row, int col) {

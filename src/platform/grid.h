@@ -57,6 +57,15 @@ public:
     // longer than the column count, raises RunTimeFailure and writes nothing.
     void setRowTexts(int firstRow, const std::vector<QStringList>& rows);
 
+    // The rows as the results leave the program: the heading row (each heading on one line)
+    // and every data row with a text in it, in order.
+    std::vector<QStringList> filledRows() const;
+    // Whether a data row holds a text.
+    bool hasData() const;
+    // The selected cells, row by row: the block from the first selected row and column to the
+    // last. The current cell alone when the selection is empty; nothing without a current cell.
+    std::vector<QStringList> selectedRows() const;
+
     // Row 0 cannot be current: it leaves no cell current, and currentRow() then reads 0.
     void setCurrentCell(int row, int col);
     int currentRow() const;

@@ -1,5 +1,6 @@
 #include "platform/modal.h"
 
+#include <QMenu>
 #include <deque>
 #include <utility>
 
@@ -7,6 +8,11 @@ namespace {
 
 std::deque<ModalResponder>& responders() {
     static std::deque<ModalResponder> queue;
+    return queue;
+}
+
+std::deque<MenuResponder>& menuResponders() {
+    static std::deque<MenuResponder> queue;
     return queue;
 }
 
@@ -52,7 +58,20 @@ int runModal(QDialog& dialog) {
     return dialog.exec();
 }
 
+QAction* runMenu(QMenu& menu, const QPoint& globalPos) {
+    if (!menuResponders().empty()) {
+        MenuResponder responder = std::move(menuResponders().front());
+        menuResponders().pop_front();
+        return responder ? responder(menu) : nullptr;
+    }
+    return menu.exec(globalPos);
+}
+
 namespace modal {
+
+void pushMenuResponder(MenuResponder responder) {
+    menuResponders().push_back(std::move(responder));
+}
 
 void pushResponder(ModalResponder responder) {
     responders().push_back(std::move(responder));
@@ -60,6 +79,7 @@ void pushResponder(ModalResponder responder) {
 
 void clearResponders() {
     responders().clear();
+    menuResponders().clear();
 }
 
 int pendingResponders() {

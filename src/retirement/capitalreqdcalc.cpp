@@ -27,7 +27,8 @@ CalculatorDescriptor CapitalReqdCalc::descriptor() {
     return {.info = {.name = QStringLiteral("CapitalReqdCalc"),
                      .prefix = QStringLiteral("C"),
                      .window = WindowId::CapitalReqdCalc,
-                     .graphCaller = CapitalGraph},
+                     .graphCaller = CapitalGraph,
+                     .exportName = QStringLiteral("Capital Required")},
             .make = [](QWidget* parent) { return new CapitalReqdCalc(parent); },
             .graphs = {{CapitalGraph, endOfYearSeries}}};
 }

@@ -24,7 +24,8 @@ CalculatorDescriptor Plan401KCalc::descriptor() {
     return {.info = {.name = QStringLiteral("Plan401KCalc"),
                      .prefix = QStringLiteral("K"),
                      .window = WindowId::Plan401KCalc,
-                     .graphCaller = Plan401KGraph},
+                     .graphCaller = Plan401KGraph,
+                     .exportName = QStringLiteral("401k Plan")},
             .make = [](QWidget* parent) { return new Plan401KCalc(parent); },
             .graphs = {{Plan401KGraph, endOfYearSeries}}};
 }

@@ -26,7 +26,8 @@ CalculatorDescriptor RetireCalc::descriptor() {
     return {.info = {.name = QStringLiteral("RetireCalc"),
                      .prefix = QStringLiteral("R"),
                      .window = WindowId::RetireCalc,
-                     .graphCaller = RetireEndOfYearGraph},
+                     .graphCaller = RetireEndOfYearGraph,
+                     .exportName = QStringLiteral("Retirement")},
             .make = [](QWidget* parent) { return new RetireCalc(parent); },
             .graphs = {{RetireEndOfYearGraph, endOfYearSeries},
                        {RetireStartOfYearGraph, startOfYearSeries}}};

@@ -25,7 +25,8 @@ CalculatorDescriptor FindCompoundCalc::descriptor() {
     return {.info = {.name = QStringLiteral("FindCompoundCalc"),
                      .prefix = QStringLiteral("F"),
                      .window = WindowId::FindCompoundCalc,
-                     .graphCaller = GraphCallerCode::CompoundGrowth},
+                     .graphCaller = GraphCallerCode::CompoundGrowth,
+                     .exportName = QStringLiteral("Compound Growth")},
             .make = [](QWidget* parent) { return new FindCompoundCalc(parent); },
             .graphs = {{GraphCallerCode::CompoundGrowth,
                         [] { return comparisonSeries(compoundAxisTitle()); }}}};

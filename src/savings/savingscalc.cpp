@@ -26,7 +26,8 @@ CalculatorDescriptor SavingsCalc::descriptor() {
     return {.info = {.name = QStringLiteral("SavingsCalc"),
                      .prefix = QStringLiteral("S"),
                      .window = WindowId::SavingsCalc,
-                     .graphCaller = GraphCallerCode::Savings},
+                     .graphCaller = GraphCallerCode::Savings,
+                     .exportName = QStringLiteral("Savings")},
             .make = [](QWidget* parent) { return new SavingsCalc(parent); },
             .graphs = {{GraphCallerCode::Savings, [] {
                             return savingsMode() == SavingsMode::Comparisons
@@ -135,6 +136,11 @@ void SavingsCalc::calculate() {
     publishSavings(result);
     g->setBlock(savingsGridRows(result, p.CurrencySymbol));
     g->setCurrentCell(1, 0);
+}
+
+QString SavingsCalc::exportName() const {
+    return savingsMode() == SavingsMode::Comparisons ? QStringLiteral("Savings Comparisons")
+                                                     : CalculatorFrame::exportName();
 }
 
 QString SavingsCalc::helpText() const {

@@ -23,6 +23,8 @@ protected:
     QString reportTitle() const override;
     void printReport(PrinterDevice& printer) override;
     void releaseTables() override;
+    // "Savings" or "Savings Comparisons".
+    QString exportName() const override;
     void reportPrinted() override;
     bool resetEmptiesGrid() const override;
     bool resetClearsResultCount() const override;

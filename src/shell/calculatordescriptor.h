@@ -17,6 +17,7 @@ struct CalculatorInfo {
     QString prefix;                                      // "M", "S", "K", "R", "C", "F"
     WindowId window = WindowId::MenuMain;                // the window the registry knows it by
     GraphCallerCode graphCaller = GraphCallerCode::None; // GraphCaller of "&Show Graph"
+    QString exportName; // the name the results leave under ("Mortgage" for "Mortgage.csv")
 };
 
 // A graph the calculator opens: the GraphCaller it sets, and its series, made from what the

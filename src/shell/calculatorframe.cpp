@@ -12,6 +12,7 @@
 #include "shell/optiongroup.h"
 #include "shell/quickhelpbox.h"
 #include "shell/reportframe.h"
+#include "shell/resultsexport.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -41,6 +42,7 @@ CalculatorFrame::CalculatorFrame(CalculatorInfo info, QWidget* parent)
     m_results->addWidget(m_grid);
     m_results->addWidget(m_helpBox);
     m_results->setCurrentWidget(m_grid);
+    offerResultsExport(*m_grid, [this] { return exportName(); });
 
     connect(m_calc, &CommandButton::clicked, this, &CalculatorFrame::Calculate_Click);
     connect(m_graphs, &CommandButton::clicked, this, &CalculatorFrame::ShowGraph_Click);

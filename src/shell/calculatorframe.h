@@ -110,6 +110,9 @@ protected:
     // The lines of helpText() that explain each entry field: shown level with the field's
     // caption. None: the help text is shown as it stands.
     virtual std::vector<FieldHelpLines> helpFields() const { return {}; }
+    // The name its results leave under (the CSV file the save dialog offers): its descriptor's,
+    // unless the name follows the mode.
+    virtual QString exportName() const { return m_info.exportName; }
     // The GraphCaller of "&Show Graph".
     virtual GraphCallerCode graphCallerCode() const { return m_info.graphCaller; }
 

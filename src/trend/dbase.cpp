@@ -13,6 +13,7 @@
 #include "shell/numberbox.h"
 #include "shell/quickhelpbox.h"
 #include "shell/reportframe.h"
+#include "shell/resultsexport.h"
 #include "shell/textbox.h"
 #include "shell/windowregistry.h"
 #include "trend/averatios.h"
@@ -21,6 +22,7 @@
 #include "trend/recordchoice.h"
 #include "trend/trendeditor.h"
 #include "trend/trendreport.h"
+#include "trend/trendstate.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -81,6 +83,7 @@ void Dbase::buildControls() {
 
     m_grid8 = new Grid(this);
     m_grid8->setObjectName(QStringLiteral("Grid8"));
+    offerResultsExport(*m_grid8, [] { return trendExportName(); });
     connect(m_grid8, &Grid::cellClicked, this, [this](int row, int) { Grid8_Click(row); });
     m_helpText = new QuickHelpBox(QStringLiteral("HelpText"), this);
     m_helpText->setFirstField(m_inValue);

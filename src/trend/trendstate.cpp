@@ -2,6 +2,8 @@
 
 #include "core/programstate.h"
 
+#include <QFileInfo>
+
 namespace {
 TrendState& instance() {
     static TrendState state;
@@ -55,6 +57,11 @@ QString infoLabelText(const QString& title) {
 
 bool infoLabelVisible(const QString& title) {
     return !title.isEmpty();
+}
+
+QString trendExportName() {
+    const QString stem = QFileInfo(program().TrendFileName).completeBaseName();
+    return stem.isEmpty() ? QStringLiteral("Database") : stem;
 }
 
 Message recordsNeededMessage() {

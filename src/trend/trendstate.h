@@ -87,6 +87,10 @@ template <class T> void storeChange(T& field, const T& value) {
     field = value;
 }
 
+// The name the database leaves under (the CSV file the editor's grid offers): the file's name
+// without its extension, or "Database" before it has one.
+QString trendExportName();
+
 // Whether leaving (or opening another file) asks EraseFileInMemory first: a database of records was
 // changed since it was opened or saved.
 bool unsavedRecords();

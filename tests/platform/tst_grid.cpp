@@ -24,6 +24,7 @@ private slots:
     void setRowTextsRefusesRowsPastTheEnd();
     void widthsAndHeights();
     void columnsWidenToTheirTexts();
+    void rowsLeavingTheGrid();
     void alignments();
     void keys_data();
     void keys();
@@ -224,6 +225,32 @@ void TestGrid::columnsWidenToTheirTexts() {
                    .alignments = {},
                    .headings = {}});
     QCOMPARE(m_grid->view()->columnWidth(2), base);
+}
+
+// The heading row on one line each, and only the rows with a text; a selected block, or the
+// current cell alone.
+void TestGrid::rowsLeavingTheGrid() {
+    m_grid->setup({.cols = 3,
+                   .rows = 6,
+                   .headingTwips = 300,
+                   .widenTwips = {},
+                   .alignments = {},
+                   .headings = {" Year  Number", "   Total       Invested", ""}});
+    QVERIFY(!m_grid->hasData());
+    QCOMPARE(m_grid->filledRows(),
+             (std::vector<QStringList>{{"Year Number", "Total Invested", ""}}));
+    m_grid->setRowTexts(1,
+                        {{"1", "10.00", ""}, {"", "", ""}, {"", "", " "}, {"Total:", "", "$9.00"}});
+    QVERIFY(m_grid->hasData());
+    QCOMPARE(m_grid->filledRows().size(), std::size_t(3));
+    QCOMPARE(m_grid->filledRows().back(), (QStringList{"Total:", "", "$9.00"}));
+    m_grid->setCurrentCell(4, 2);
+    m_grid->view()->clearSelection();
+    QCOMPARE(m_grid->selectedRows(), (std::vector<QStringList>{{"$9.00"}}));
+    m_grid->setCurrentCell(1, 0);
+    QTest::keyClick(m_grid->view(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(m_grid->view(), Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(m_grid->selectedRows(), (std::vector<QStringList>{{"1", "10.00"}, {"", ""}}));
 }
 
 void TestGrid::alignments() {
