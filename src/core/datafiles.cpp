@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <QStringDecoder>
@@ -86,6 +87,16 @@ std::optional<QByteArray> readFileBytes(const QString& path) {
         return std::nullopt;
     }
     return bytes;
+}
+
+QString fileNameOf(const QString& name, const QString& fallback) {
+    static const QRegularExpression unsafe(QStringLiteral(R"([/\\:*?"<>|\x00-\x1f])"));
+    QString safe = name.trimmed();
+    safe.replace(unsafe, QStringLiteral("_"));
+    if (safe.isEmpty() || safe.startsWith(u'.')) {
+        safe.prepend(fallback);
+    }
+    return safe;
 }
 
 bool saveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {

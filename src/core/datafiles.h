@@ -23,6 +23,11 @@ QString decodeFileText(const QByteArray& bytes);
 // MaxFileSize. It never waits for bytes to come.
 std::optional<QByteArray> readFileBytes(const QString& path);
 
+// `name` made fit to be a file's name: each character a file name cannot hold (a slash, a
+// control character, and those other systems refuse) becomes "_"; a name that is empty or
+// starts with a point gets `fallback` in front.
+QString fileNameOf(const QString& name, const QString& fallback);
+
 // Writes a file atomically: `write` fills a device in memory; the file is replaced only when
 // `write` returns true and every byte reached the disk. A failed or interrupted save (a full
 // disk included) leaves any old file byte for byte. A path that holds something other than a

@@ -4,6 +4,7 @@
 
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBuffer>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStackedBarSeries>
+#include <QSvgGenerator>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -366,6 +368,40 @@ QImage BarChart::render(QSize size, bool printStyle) {
     m_view->resize(old);
     fitAll();
     return image;
+}
+
+void BarChart::paintAsShown(QPainter& painter) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area(QPointF(0, 0), m_view->size());
+    m_view->scene()->render(&painter, area, area);
+    paintOverlay(painter);
+}
+
+QImage BarChart::picture(qreal scale) const {
+    QImage image(m_view->size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintAsShown(painter);
+    return image;
+}
+
+QByteArray BarChart::svg() const {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(m_view->size());
+    generator.setViewBox(QRect(QPoint(0, 0), m_view->size()));
+    generator.setTitle(m_title);
+    QPainter painter;
+    if (!painter.begin(&generator)) {
+        return {};
+    }
+    painter.fillRect(QRect(QPoint(0, 0), m_view->size()), Qt::white);
+    paintAsShown(painter);
+    painter.end();
+    return buffer.data();
 }
 
 std::vector<double> BarChart::barCentres() const {

@@ -105,6 +105,11 @@ public:
 
     // The drawing on show, rendered at `size`; in the print style when `printStyle` is true.
     QImage render(QSize size, bool printStyle = false);
+    // The drawing on show, as shown, for a picture to leave the program: `scale` times the
+    // chart's size in pixels, drawn at that resolution (2: sharp on paper), or as SVG, in
+    // vectors, the chart's size in pixels. An empty array when the SVG cannot be made.
+    QImage picture(qreal scale) const;
+    QByteArray svg() const;
     using QWidget::render;
 
 protected:
@@ -129,6 +134,8 @@ private:
     // What is painted over the chart, in scene coordinates: the bars with depth, the labels of
     // the horizontal axis and the legend.
     void paintOverlay(QPainter& painter) const;
+    // The chart and what is painted over it, as the window shows them.
+    void paintAsShown(QPainter& painter) const;
     void paintDepth(QPainter& painter) const;
     // Where the middle of each bar of the drawing on show stands across the chart.
     std::vector<double> barCentres() const;

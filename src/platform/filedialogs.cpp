@@ -36,8 +36,17 @@ QString run(Kind kind, QWidget* parent, const QString& defaultName, const QStrin
         dialog.setFileMode(QFileDialog::ExistingFile);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        // The dialog asks before replacing a file under the name with its extension.
+        // The dialog asks before replacing a file under the name with its extension: the
+        // extension of the file type chosen in it.
         dialog.setDefaultSuffix(FileDialogs::defaultSuffix(filter));
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& chosen) {
+                static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([A-Za-z0-9]+)"));
+                const QRegularExpressionMatch m = pattern.match(chosen);
+                if (m.hasMatch()) {
+                    dialog.setDefaultSuffix(m.captured(1));
+                }
+            });
     }
     if (dialog.exec() != QDialog::Accepted) {
         return {};

@@ -1,5 +1,6 @@
 #include "platform/systemprinter.h"
 
+#include "core/datafiles.h"
 #include "platform/printlayout.h"
 
 #include <QDateTime>
@@ -11,7 +12,6 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QWidget>
 #include <cmath>
@@ -54,12 +54,7 @@ SystemPrinter::~SystemPrinter() {
 }
 
 QString SystemPrinter::printoutPath(const QString& documentName) {
-    QString name = documentName.trimmed();
-    static const QRegularExpression unsafe(QStringLiteral(R"([/\\:*?"<>|\x00-\x1f])"));
-    name.replace(unsafe, QStringLiteral("_"));
-    if (name.isEmpty() || name.startsWith(u'.')) {
-        name.prepend(QStringLiteral("Printout"));
-    }
+    const QString name = fileNameOf(documentName, QStringLiteral("Printout"));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                            QStringLiteral("/Printouts");
     QDir().mkpath(folder);

@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
+#include "shell/graphexport.h"
 #include "shell/guarded.h"
 #include "shell/reportframe.h"
 #include "shell/windowregistry.h"
@@ -30,6 +31,7 @@ GraphsAll::GraphsAll(QWidget* parent)
     setObjectName(QStringLiteral("GraphsAll"));
     resize(twipsSize(9550, 6450));
     m_graph->setObjectName(QStringLiteral("Graph1"));
+    offerGraphExport(*m_graph, *this, [this] { return imageName(m_graph->graphTitle()); });
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_oned->hide();
     m_pie2d->hide();

@@ -6,6 +6,7 @@
 #include "shell/commandbutton.h"
 #include "shell/dialogs.h"
 #include "shell/graphdata.h"
+#include "shell/graphexport.h"
 #include "shell/guarded.h"
 #include "shell/mdicontainer.h"
 #include "shell/reportframe.h"
@@ -26,6 +27,7 @@ TrendGraph::TrendGraph(QWidget* parent)
     setObjectName(QStringLiteral("TrendGraph"));
     resize(twipsSize(9550, 6450));
     m_graph1->setObjectName(QStringLiteral("Graph1"));
+    offerGraphExport(*m_graph1, *this, [this] { return imageName(m_graph1->graphTitle()); });
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(twips(120));
