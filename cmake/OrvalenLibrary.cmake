@@ -43,11 +43,25 @@ function(orvalen_check_includes target files allowed)
   add_dependencies(${target} ${target}_includes)
 endfunction()
 
-# One static library of every .cpp and .h in the folder. LAYERS: the folders (with a trailing
-# slash) whose headers it may include besides its own.
+# Stops the configure when a .cpp or .h of the current folder is not among `files`. The files
+# are listed rather than globbed: a list that changes reruns CMake, and with it Qt's moc scan
+# of the headers, where a new file found by a glob would not be scanned.
+function(orvalen_all_listed files)
+  file(GLOB present RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  list(REMOVE_ITEM present ${files})
+  if(present)
+    list(JOIN present " " unlisted)
+    message(FATAL_ERROR "${CMAKE_CURRENT_LIST_FILE} does not list ${unlisted}")
+  endif()
+endfunction()
+
+# One static library of FILES (every .cpp and .h of the folder). LAYERS: the folders (with a
+# trailing slash) whose headers it may include besides its own.
 function(orvalen_library name)
-  cmake_parse_arguments(ARG "" "PCH" "DEPS;LAYERS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(ARG "" "PCH" "DEPS;LAYERS;FILES" ${ARGN})
+  orvalen_all_listed("${ARG_FILES}")
+  list(TRANSFORM ARG_FILES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
   get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
@@ -56,40 +70,25 @@ function(orvalen_library name)
   orvalen_pch(${name} "${ARG_PCH}")
 endfunction()
 
-# A calculator folder: WINDOWS names the window files (without extension); every other file is
-# model and goes into <name>_model, which links the core only and may include only the core
-# and its own model headers. The window library <name> links the model and the shell.
+# A calculator folder: MODEL lists the model files, which go into <name>_model, link the core
+# only and may include only the core and their own headers; WINDOWS lists the window files,
+# which go into <name>, linking the model and the shell.
 function(orvalen_calculator name)
-  cmake_parse_arguments(ARG "" "" "WINDOWS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(ARG "" "" "MODEL;WINDOWS" ${ARGN})
+  orvalen_all_listed("${ARG_MODEL};${ARG_WINDOWS}")
   get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
-  set(window_sources "")
-  set(model_sources "")
-  foreach(source IN LISTS sources)
-    get_filename_component(stem ${source} NAME_WE)
-    if(stem IN_LIST ARG_WINDOWS)
-      list(APPEND window_sources ${source})
-    else()
-      list(APPEND model_sources ${source})
-    endif()
-  endforeach()
-  set(model_headers "core/")
-  foreach(source IN LISTS model_sources)
-    if(source MATCHES "\\.h$")
-      get_filename_component(file ${source} NAME)
-      list(APPEND model_headers "${folder}/${file}")
-    endif()
-  endforeach()
+  list(TRANSFORM ARG_MODEL PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE model_sources)
+  list(TRANSFORM ARG_WINDOWS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE window_sources)
+  set(model_headers ${ARG_MODEL})
+  list(FILTER model_headers INCLUDE REGEX "\\.h$")
+  list(TRANSFORM model_headers PREPEND ${folder}/)
 
   add_library(${name}_model STATIC ${model_sources})
   target_include_directories(${name}_model PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name}_model PUBLIC orvalen_core)
-  orvalen_check_includes(${name}_model "${model_sources}" "${model_headers}")
+  orvalen_check_includes(${name}_model "${model_sources}" "core/;${model_headers}")
   orvalen_pch(${name}_model orvalen_core)
 
-  if(NOT window_sources)
-    return()
-  endif()
   add_library(${name} STATIC ${window_sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${name}_model orvalen_shell)
