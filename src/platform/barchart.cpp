@@ -505,7 +505,8 @@ void BarChart::paintLabels(QPainter& painter) const {
     const QRectF plot = m_chart->plotArea();
     const QFont font = m_axisX->labelsFont();
     const QFontMetricsF metrics(font);
-    const double slot = plot.width() / std::max<qsizetype>(1, m_drawnLabels.size());
+    const double slot =
+        plot.width() / static_cast<double>(std::max<qsizetype>(1, m_drawnLabels.size()));
     const double top = plot.bottom() + 6;
     painter.save();
     painter.setFont(font);
