@@ -3,10 +3,23 @@
 #include "core/runtimefailure.h"
 #include "shell/dialogs.h"
 
+#include <QtGlobal>
 #include <exception>
 
 namespace {
 constexpr std::int16_t UnknownError = 7;
+
+// Logs the exception being handled, one that is no run-time failure: a fault of the program or
+// out of memory, which the message shown does not tell apart.
+void logFault() {
+    try {
+        throw;
+    } catch (const std::exception& fault) {
+        qCritical("Unexpected exception: %s", fault.what());
+    } catch (...) {
+        qCritical("Unexpected exception of an unknown type");
+    }
+}
 } // namespace
 
 bool guarded(std::int16_t messageNumber, const std::function<void()>& body) {
@@ -25,6 +38,7 @@ bool guarded(std::int16_t messageNumber, const std::function<void()>& body) {
             detail = failure.detail().isNull() ? QStringLiteral("") : failure.detail();
         }
     } catch (...) {
+        logFault();
         shown = UnknownError;
     }
     showMessage(shown, detail);
@@ -35,7 +49,10 @@ bool quietly(const std::function<void()>& body) {
     try {
         body();
         return true;
+    } catch (const RunTimeFailure&) {
+        return false;
     } catch (...) {
+        logFault();
         return false;
     }
 }
