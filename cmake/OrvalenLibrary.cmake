@@ -52,12 +52,17 @@ function(orvalen_check_includes target files allowed qt_refused)
   add_dependencies(${target} ${target}_includes)
 endfunction()
 
-# Stops the configure when a .cpp or .h of the current folder is not among `files`. The files
-# are listed rather than globbed: a list that changes reruns CMake, and with it Qt's moc scan
-# of the headers, where a new file found by a glob would not be scanned.
+# Stops the configure when a file of the current folder that matches `patterns` (default: its
+# .cpp and .h files) is not among `files`. The files are listed rather than globbed: a list that
+# changes reruns CMake, and with it Qt's moc scan of the headers, where a new file found by a
+# glob would not be scanned.
 function(orvalen_all_listed files)
-  file(GLOB present RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
-       ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  set(patterns ${ARGN})
+  if(NOT patterns)
+    set(patterns *.cpp *.h)
+  endif()
+  list(TRANSFORM patterns PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  file(GLOB present RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${patterns})
   list(REMOVE_ITEM present ${files})
   if(present)
     list(JOIN present " " unlisted)
