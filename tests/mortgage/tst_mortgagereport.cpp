@@ -70,11 +70,8 @@ class TestMortgageReport : public QObject {
 
 private slots:
     void init() {
-        resetProgram();
-        resetMortgage();
-        program().MortgageMode = MortgageModeFlag::Mortgage;
+        startMortgageTables();
         program().PrinterFontChoice = 0;
-        loadMortgageTables();
     }
 
     void firstPageBlock();

@@ -6,6 +6,7 @@
 #include "savings/savingsdisplay.h"
 #include "savings/savingsfields.h"
 #include "savings/savingsstate.h"
+#include "support/savingsfixtures.h"
 
 #include <QTest>
 
@@ -33,12 +34,7 @@ class TestSavingsDisplay : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        resetProgram();
-        resetSavings();
-        program().CalcMode = CalcModeFlag::SavingsPlanning;
-        loadSavingsTables();
-    }
+    void init() { startSavingsPlanning(); }
 
     void enterChain_data();
     void enterChain();

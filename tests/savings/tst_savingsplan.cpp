@@ -5,6 +5,7 @@
 #include "savings/savingsplan.h"
 #include "savings/savingsstate.h"
 #include "shell/graphdata.h"
+#include "support/savingsfixtures.h"
 
 #include <QTest>
 #include <cmath>
@@ -37,12 +38,7 @@ class TestSavingsPlan : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        resetProgram();
-        resetSavings();
-        program().CalcMode = CalcModeFlag::SavingsPlanning;
-        loadSavingsTables();
-    }
+    void init() { startSavingsPlanning(); }
 
     void loadCreatesTables();
     void firstPeriodsAtLoad_data();

@@ -8,6 +8,7 @@
 #include "savings/savingsplan.h"
 #include "savings/savingsreport.h"
 #include "savings/savingsstate.h"
+#include "support/savingsfixtures.h"
 
 #include <QTest>
 
@@ -59,11 +60,8 @@ class TestSavingsReport : public QObject {
 
 private slots:
     void init() {
-        resetProgram();
-        resetSavings();
-        program().CalcMode = CalcModeFlag::SavingsPlanning;
+        startSavingsPlanning();
         program().PrinterFontChoice = 0;
-        loadSavingsTables();
     }
 
     void planningAtLoad();
