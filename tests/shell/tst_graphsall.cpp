@@ -98,6 +98,8 @@ void TestGraphsAll::init() {
     m_host = new QWidget;
     m_host->resize(700, 500);
     m_host->show();
+    m_host->activateWindow();
+    QVERIFY2(QTest::qWaitForWindowActive(m_host), "the main window's place did not become active");
     windows().setParent(m_host);
     windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
     // Every caller as its calculator registers it.
@@ -134,12 +136,6 @@ void TestGraphsAll::cleanup() {
 
 GraphsAll* TestGraphsAll::open() {
     m_window = qobject_cast<GraphsAll*>(windows().open(WindowId::GraphsAll));
-    if (m_window != nullptr) {
-        QApplication::setActiveWindow(m_host);
-        if (!QTest::qWaitForWindowActive(m_host)) {
-            qWarning("the graph window did not become active");
-        }
-    }
     return m_window;
 }
 

@@ -36,9 +36,10 @@ void CalculatorFixture::start() {
     m_main = std::make_unique<MDIContainer>();
     m_main->show();
     m_main->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_main.get())) {
-        qWarning("the main window did not become active");
-    }
+    [&] {
+        QVERIFY2(QTest::qWaitForWindowActive(m_main.get()),
+                 "the main window did not become active");
+    }();
     program().PaymentStartDate = QStringLiteral("2027-01-31");
     m_guard = std::make_unique<ModalGuard>();
     m_window = nullptr;
