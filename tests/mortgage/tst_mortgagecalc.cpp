@@ -45,6 +45,11 @@ QString rj(const QString& text, int width) {
 
 class TestMortgageCalc : public QObject, public CalculatorFixture {
     Q_OBJECT
+    MortgageCalc* open(const char* menuButton) {
+        return CalculatorFixture::open<MortgageCalc>(menuButton, WindowId::MortgageCalc);
+    }
+    Grid* grid() const { return CalculatorFixture::grid("MGrid"); }
+
 private slots:
     void init() { start(); }
     void cleanup() { stop(); }
@@ -607,12 +612,6 @@ private slots:
         QVERIFY(total->contentsRect().width() >=
                 total->fontMetrics().horizontalAdvance(total->text()));
     }
-
-private:
-    MortgageCalc* open(const char* menuButton) {
-        return CalculatorFixture::open<MortgageCalc>(menuButton, WindowId::MortgageCalc);
-    }
-    Grid* grid() const { return CalculatorFixture::grid("MGrid"); }
 };
 
 QTEST_MAIN(TestMortgageCalc)

@@ -31,6 +31,18 @@ QString rj(const QString& text, int width) {
 
 class TestCapitalReqdCalc : public QObject, public CalculatorFixture {
     Q_OBJECT
+    CapitalReqdCalc* open() {
+        return CalculatorFixture::open<CapitalReqdCalc>("CapReq", WindowId::CapitalReqdCalc);
+    }
+    Grid* grid() const { return CalculatorFixture::grid("CGrid"); }
+    QStringList row(int r) const {
+        QStringList texts;
+        for (int c = 0; c < 4; ++c) {
+            texts << grid()->text(r, c);
+        }
+        return texts;
+    }
+
 private slots:
     void init() { start(); }
     void cleanup() { stop(); }
@@ -221,19 +233,6 @@ private slots:
         QVERIFY(lines.value(16).startsWith(QStringLiteral("   1")));
         QVERIFY(lines.value(45).startsWith(QStringLiteral("  30")));
         QVERIFY(lines.value(48).startsWith(QStringLiteral(" Total:")));
-    }
-
-private:
-    CapitalReqdCalc* open() {
-        return CalculatorFixture::open<CapitalReqdCalc>("CapReq", WindowId::CapitalReqdCalc);
-    }
-    Grid* grid() const { return CalculatorFixture::grid("CGrid"); }
-    QStringList row(int r) const {
-        QStringList texts;
-        for (int c = 0; c < 4; ++c) {
-            texts << grid()->text(r, c);
-        }
-        return texts;
     }
 };
 

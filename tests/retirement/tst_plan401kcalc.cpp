@@ -42,6 +42,18 @@ int yearRowsOn(const QStringList& page) {
 
 class TestPlan401KCalc : public QObject, public CalculatorFixture {
     Q_OBJECT
+    Plan401KCalc* open() {
+        return CalculatorFixture::open<Plan401KCalc>("Plan401", WindowId::Plan401KCalc);
+    }
+    Grid* grid() const { return CalculatorFixture::grid("KGrid"); }
+    QStringList row(int r) const {
+        QStringList texts;
+        for (int c = 0; c < 5; ++c) {
+            texts << grid()->text(r, c);
+        }
+        return texts;
+    }
+
 private slots:
     void init() { start(); }
     void cleanup() { stop(); }
@@ -298,19 +310,6 @@ private slots:
         QCOMPARE(int(program().ResultCount), 0);
         QCOMPARE(program().GraphCaller, GraphCallerCode::None);
         QCOMPARE(program().EntryValues.size(), 0);
-    }
-
-private:
-    Plan401KCalc* open() {
-        return CalculatorFixture::open<Plan401KCalc>("Plan401", WindowId::Plan401KCalc);
-    }
-    Grid* grid() const { return CalculatorFixture::grid("KGrid"); }
-    QStringList row(int r) const {
-        QStringList texts;
-        for (int c = 0; c < 5; ++c) {
-            texts << grid()->text(r, c);
-        }
-        return texts;
     }
 };
 

@@ -27,6 +27,11 @@ const QString Rule = QStringLiteral(" ") + QString(78, u'_') + u' ';
 
 class TestFindCompoundCalc : public QObject, public CalculatorFixture {
     Q_OBJECT
+    FindCompoundCalc* open() {
+        return CalculatorFixture::open<FindCompoundCalc>("CompCompare", WindowId::FindCompoundCalc);
+    }
+    Grid* grid() const { return CalculatorFixture::grid("FGrid"); }
+
 private slots:
     void init() { start(); }
     void cleanup() { stop(); }
@@ -282,12 +287,6 @@ private slots:
         click("FCalc");
         QCOMPARE(int(program().ResultCount), 1);
     }
-
-private:
-    FindCompoundCalc* open() {
-        return CalculatorFixture::open<FindCompoundCalc>("CompCompare", WindowId::FindCompoundCalc);
-    }
-    Grid* grid() const { return CalculatorFixture::grid("FGrid"); }
 };
 
 QTEST_MAIN(TestFindCompoundCalc)

@@ -17,13 +17,13 @@
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -49,6 +49,11 @@ QStringList periodLines(const QStringList& page) {
 
 class TestSavingsCalc : public QObject, public CalculatorFixture {
     Q_OBJECT
+    SavingsCalc* open(const char* menuButton) {
+        return CalculatorFixture::open<SavingsCalc>(menuButton, WindowId::SavingsCalc);
+    }
+    Grid* grid() const { return CalculatorFixture::grid("SGrid"); }
+
 private slots:
     void init() { start(); }
     void cleanup() { stop(); }
@@ -403,12 +408,6 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(windows().loaded(WindowId::SavingsCalc) == nullptr);
     }
-
-private:
-    SavingsCalc* open(const char* menuButton) {
-        return CalculatorFixture::open<SavingsCalc>(menuButton, WindowId::SavingsCalc);
-    }
-    Grid* grid() const { return CalculatorFixture::grid("SGrid"); }
 };
 
 QTEST_MAIN(TestSavingsCalc)

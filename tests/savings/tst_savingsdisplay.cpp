@@ -23,7 +23,7 @@ FieldEntry field(const std::vector<FieldEntry>& fields, const QString& name) {
 
 SavingsResult calculated(const QString& frequency, int years) {
     program().EntryValues[7] = Currency::fromWhole(years);
-    const SavingsResult r = calculateSavings(SavingsInputs::fromState(frequency));
+    SavingsResult r = calculateSavings(SavingsInputs::fromState(frequency));
     publishSavings(r);
     return r;
 }

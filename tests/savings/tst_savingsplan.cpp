@@ -315,7 +315,7 @@ void TestSavingsPlan::comparisonsFillGraphAndReportBlocks() {
     p.CalcMode = CalcModeFlag::SavingsComparisons;
     std::vector<Currency> finals;
     for (int i = 1; i <= 16; ++i) {
-        p.EntryValues[1] = Currency::fromWhole(1000 * i);
+        p.EntryValues[1] = Currency::fromWhole(std::int64_t{1000} * i);
         const SavingsResult r = calculateSavings(atLoad());
         QCOMPARE(r.comparison(), i);
         publishSavings(r);

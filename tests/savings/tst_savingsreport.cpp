@@ -177,7 +177,7 @@ void TestSavingsReport::comparisonPages() {
     ProgramState& p = program();
     p.CalcMode = CalcModeFlag::SavingsComparisons;
     for (int i = 1; i <= comparisons; ++i) {
-        p.EntryValues[1] = Currency::fromWhole(1000 * i);
+        p.EntryValues[1] = Currency::fromWhole(std::int64_t{1000} * i);
         calculateSavings(QStringLiteral("Annually"), 25);
     }
     const QStringList block1 = p.ReportBlocks[1].split(QStringLiteral("\r\n"));

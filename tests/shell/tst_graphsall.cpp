@@ -56,6 +56,15 @@ QList<double> chartValues(const BarChart& chart) {
 
 class TestGraphsAll : public QObject {
     Q_OBJECT
+    GraphsAll* open();
+    BarChart* chart() const { return m_window->findChild<BarChart*>(QStringLiteral("Graph1")); }
+    QPushButton* button(const char* name) const {
+        return m_window->findChild<QPushButton*>(QLatin1String(name));
+    }
+    GraphsAll* m_window = nullptr;
+    // The main window's place: the graph window is a child window inside it.
+    QWidget* m_host = nullptr;
+
 private slots:
     void init();
     void cleanup();
@@ -79,16 +88,6 @@ private slots:
     void exitShowsTheCaller();
     void missingTableShowsMessage3_data();
     void missingTableShowsMessage3();
-
-private:
-    GraphsAll* open();
-    BarChart* chart() const { return m_window->findChild<BarChart*>(QStringLiteral("Graph1")); }
-    QPushButton* button(const char* name) const {
-        return m_window->findChild<QPushButton*>(QLatin1String(name));
-    }
-    GraphsAll* m_window = nullptr;
-    // The main window's place: the graph window is a child window inside it.
-    QWidget* m_host = nullptr;
 };
 
 void TestGraphsAll::init() {

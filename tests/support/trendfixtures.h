@@ -49,7 +49,7 @@ inline std::vector<TrendRecordSpec> weeklyRecords(int count, const QDate& newest
     std::vector<TrendRecordSpec> records;
     for (int i = 0; i < count; ++i) {
         records.push_back(
-            {newest.addDays(-7 * i), values[static_cast<std::size_t>(i) % values.size()]});
+            {newest.addDays(-7LL * i), values[static_cast<std::size_t>(i) % values.size()]});
     }
     return records;
 }
