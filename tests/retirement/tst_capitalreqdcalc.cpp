@@ -35,13 +35,7 @@ class TestCapitalReqdCalc : public QObject, public CalculatorFixture {
         return CalculatorFixture::open<CapitalReqdCalc>("CapReq", WindowId::CapitalReqdCalc);
     }
     Grid* grid() const { return CalculatorFixture::grid("CGrid"); }
-    QStringList row(int r) const {
-        QStringList texts;
-        for (int c = 0; c < 4; ++c) {
-            texts << grid()->text(r, c);
-        }
-        return texts;
-    }
+    QStringList row(int r) const { return rowTexts("CGrid", r); }
 
 private slots:
     void init() { start(); }

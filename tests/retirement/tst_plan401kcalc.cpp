@@ -46,13 +46,7 @@ class TestPlan401KCalc : public QObject, public CalculatorFixture {
         return CalculatorFixture::open<Plan401KCalc>("Plan401", WindowId::Plan401KCalc);
     }
     Grid* grid() const { return CalculatorFixture::grid("KGrid"); }
-    QStringList row(int r) const {
-        QStringList texts;
-        for (int c = 0; c < 5; ++c) {
-            texts << grid()->text(r, c);
-        }
-        return texts;
-    }
+    QStringList row(int r) const { return rowTexts("KGrid", r); }
 
 private slots:
     void init() { start(); }

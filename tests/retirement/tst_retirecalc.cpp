@@ -38,13 +38,7 @@ class TestRetireCalc : public QObject, public CalculatorFixture {
         return CalculatorFixture::open<RetireCalc>("Retirement", WindowId::RetireCalc);
     }
     Grid* grid() const { return CalculatorFixture::grid("RGrid"); }
-    QStringList row(int r) const {
-        QStringList texts;
-        for (int c = 0; c < 4; ++c) {
-            texts << grid()->text(r, c);
-        }
-        return texts;
-    }
+    QStringList row(int r) const { return rowTexts("RGrid", r); }
 
 private slots:
     void init() { start(); }

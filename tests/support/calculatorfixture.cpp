@@ -98,6 +98,15 @@ Grid* CalculatorFixture::grid(const char* name) const {
     return m_window->findChild<Grid*>(name);
 }
 
+QStringList CalculatorFixture::rowTexts(const char* name, int r) const {
+    const Grid* g = grid(name);
+    QStringList texts;
+    for (int c = 0; c < g->cols(); ++c) {
+        texts << g->text(r, c);
+    }
+    return texts;
+}
+
 void CalculatorFixture::choose(const char* name, ChooseBy how) const {
     auto* option = m_window->findChild<QRadioButton*>(name);
     [&] { QVERIFY2(option != nullptr, name); }();
