@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
     const QString modelCheck =
         QStringLiteral("%1 rows, payment %2").arg(result.payments).arg(result.payment, 0, 'f', 2);
 
-    std::vector<double> rt(2101 * 8);
+    std::vector<double> rt(std::size_t{2101} * 8);
     std::vector<double> prePay(46, 0.0);
     int bareRows = 0;
     const PaymentFrequency weekly = paymentFrequency(OneWeek, inputs.Days);

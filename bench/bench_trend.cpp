@@ -35,7 +35,7 @@ QByteArray database(bool shuffled) {
                        "1997,1.31\r\n1996,1.22\r\n";
     for (int r = 1; r <= 1000; ++r) {
         const int week = shuffled ? (r * 389) % 1000 : r - 1;
-        const QDate date = QDate(2001, 3, 16).addDays(-7 * week);
+        const QDate date = QDate(2001, 3, 16).addDays(-7LL * week);
         bytes += QByteArray::number(r) + ",#" + date.toString(Qt::ISODate).toLatin1() + "#," +
                  QByteArray::number(10.0 + (r * 37) % 1000 / 100.0) + "\r\n";
     }
@@ -43,7 +43,7 @@ QByteArray database(bool shuffled) {
 }
 
 QString write(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
-    const QString path = dir.filePath(QLatin1String(name));
+    QString path = dir.filePath(QLatin1String(name));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));

@@ -58,7 +58,7 @@ QString helpBesideCaptions(const QString& help, const std::vector<CaptionedHelp>
             continue;
         }
         QStringList explained;
-        for (int j = field->first; j <= std::min<int>(field->last, lines.size()); ++j) {
+        for (qsizetype j = field->first; j <= std::min<qsizetype>(field->last, lines.size()); ++j) {
             explained << lines[j - 1].trimmed();
         }
         const QStringList left = wrapWords(field->caption.simplified(), captions);

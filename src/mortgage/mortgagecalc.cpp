@@ -253,13 +253,13 @@ QString MortgageCalc::reportTitle() const {
 }
 
 void MortgageCalc::printReport(PrinterDevice& printer) {
-    MortgageReportData data = MortgageReportData::fromState(
+    MortgageReportData report = MortgageReportData::fromState(
         MortgageInputs::fromState(m_comperiod->currentText(), m_freqPmt->currentText()));
-    data.TermText = m_inTerm->currentText();
-    data.setCaptions({m_inDays->text(), m_periodicR->text(), m_numPmtsYear->text(),
-                      m_endMortYear->text(), m_inMonthPI->text(), m_allPayments->text(),
-                      m_totSavd->text()});
-    printMortgageReport(printer, data);
+    report.TermText = m_inTerm->currentText();
+    report.setCaptions({m_inDays->text(), m_periodicR->text(), m_numPmtsYear->text(),
+                        m_endMortYear->text(), m_inMonthPI->text(), m_allPayments->text(),
+                        m_totSavd->text()});
+    printMortgageReport(printer, report);
 }
 
 void MortgageCalc::releaseTables() {
@@ -315,11 +315,11 @@ void MortgageCalc::MSaveFile_Click() {
         showMessage(Message::NoRecords);
     } else {
         const std::int16_t mode = mortgageFileMode(program().MortgageMode, true);
-        const MortgageFileData data = mortgageFileData(
+        const MortgageFileData file = mortgageFileData(
             MortgageInputs::fromState(m_comperiod->currentText(), m_freqPmt->currentText()));
         saveThroughDialog(
             mode, lastMortgageFileName(program().MortgageMode),
-            [&](const QString& path) { return saveMortgageFile(path, data); },
+            [&](const QString& path) { return saveMortgageFile(path, file); },
             badMortgageFileName(program().MortgageMode));
     }
     show();
@@ -327,20 +327,20 @@ void MortgageCalc::MSaveFile_Click() {
 
 void MortgageCalc::MLoadFile_Click() {
     hide();
-    std::optional<MortgageFileData> data;
+    std::optional<MortgageFileData> file;
     // The whole file is read and checked first: nothing in the window changes for a file that
     // cannot be read.
     const MortgageModeFlag mode = program().MortgageMode;
     QString name = lastMortgageFileName(mode);
     const bool opened =
         openThroughDialog(mortgageFileMode(mode, false), name, [&](const QString& path) {
-            quietly([&] { data = loadMortgageFile(path); });
-            return data.has_value();
+            quietly([&] { file = loadMortgageFile(path); });
+            return file.has_value();
         });
     // The name is the last one of the file's own kind.
-    lastMortgageFileName(opened ? data->MortgageMode : mode) = name;
+    lastMortgageFileName(opened ? file->MortgageMode : mode) = name;
     if (opened) {
-        applyMortgageFileData(*data);
+        applyMortgageFileData(*file);
         // The file says mortgage or loan: the whole window follows it.
         applyMortgageMode();
         for (EntryField* field : entryFields()) {
@@ -349,7 +349,7 @@ void MortgageCalc::MLoadFile_Click() {
         // A list text that is not in the list is shown as it stands; the calculation then
         // refuses it.
         for (auto [box, text] :
-             {std::pair{m_comperiod, data->Comperiod}, std::pair{m_freqPmt, data->FreqPmt}}) {
+             {std::pair{m_comperiod, file->Comperiod}, std::pair{m_freqPmt, file->FreqPmt}}) {
             box->setCurrentText(text);
             if (box->currentText() != text) {
                 box->setEditable(true);

@@ -325,7 +325,8 @@ void BarChart::paintLabels(QPainter& painter) const {
         return;
     }
     const QRectF plot = m_chart->plotArea();
-    const double slot = plot.width() / std::max<qsizetype>(1, m_drawnLabels.size());
+    const double slot =
+        plot.width() / static_cast<double>(std::max<qsizetype>(1, m_drawnLabels.size()));
     paintAxisLabels(painter, look(), m_axisX->labelsFont(), m_drawnLabels, barCentres(),
                     plot.bottom() + 6, slot, m_labelFit.step, m_labelFit.angle, m_labelBand);
 }

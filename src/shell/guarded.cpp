@@ -3,7 +3,22 @@
 #include "core/runtimefailure.h"
 #include "shell/dialogs.h"
 
+#include <QtGlobal>
 #include <exception>
+
+namespace {
+// Logs the exception being handled, one that is no run-time failure: a fault of the program or
+// out of memory, which the message shown does not tell apart.
+void logFault() {
+    try {
+        throw;
+    } catch (const std::exception& fault) {
+        qCritical("Unexpected exception: %s", fault.what());
+    } catch (...) {
+        qCritical("Unexpected exception of an unknown type");
+    }
+}
+} // namespace
 
 bool guarded(Message message, const std::function<void()>& body) {
     Message shown = Message::None;
@@ -21,6 +36,7 @@ bool guarded(Message message, const std::function<void()>& body) {
             detail = failure.detail().isNull() ? QStringLiteral("") : failure.detail();
         }
     } catch (...) {
+        logFault();
         shown = Message::UnknownError;
     }
     showMessage(shown, detail);
@@ -31,7 +47,10 @@ bool quietly(const std::function<void()>& body) {
     try {
         body();
         return true;
+    } catch (const RunTimeFailure&) {
+        return false;
     } catch (...) {
+        logFault();
         return false;
     }
 }

@@ -393,12 +393,12 @@ void Dbase::Printit_Click() {
         return;
     }
     guarded(Message::UnknownError, [] {
-        const TrendReportData data = TrendReportData::fromState();
+        const TrendReportData report = TrendReportData::fromState();
         printReport(
             QStringLiteral("Database"),
-            [&data](PrinterDevice& printer) {
+            [&report](PrinterDevice& printer) {
                 BusyPointer busy;
-                printTrendReport(printer, data);
+                printTrendReport(printer, report);
             },
             false);
     });

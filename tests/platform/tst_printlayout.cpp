@@ -1,6 +1,6 @@
-#include "platform/textprinter.h"
 #include "platform/printlayout.h"
 #include "platform/systemprinter.h"
+#include "platform/textprinter.h"
 
 #include <QFile>
 #include <QLabel>
@@ -11,6 +11,8 @@
 
 class TestPrintLayout : public QObject {
     Q_OBJECT
+    QTemporaryDir m_dir;
+
 private slots:
     void initTestCase();
     void reportFontsFitThePage_data();
@@ -25,9 +27,6 @@ private slots:
     void printoutNames_data();
     void printoutNames();
     void factoryReplacesThePrinter();
-
-private:
-    QTemporaryDir m_dir;
 };
 
 namespace {

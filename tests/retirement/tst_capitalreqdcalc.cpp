@@ -31,13 +31,18 @@ QString rj(const QString& text, int width) {
 
 class TestCapitalReqdCalc : public QObject, public CalculatorFixture {
     Q_OBJECT
+    CapitalReqdCalc* open() {
+        return CalculatorFixture::open<CapitalReqdCalc>("CapReq", WindowId::CapitalReqdCalc);
+    }
+    Grid* grid() const { return CalculatorFixture::grid("CGrid"); }
+    QStringList row(int r) const { return rowTexts("CGrid", r); }
+
 private slots:
     void init() { start(); }
     void cleanup() { stop(); }
 
     void opensWithTheCapitalOption() {
         auto* w = open();
-        QCOMPARE(mainWindow()->windowTitle(), QStringLiteral(" Capital Required"));
         QCOMPARE(w->findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("Select Option"));
         QVERIFY(w->findChild<QRadioButton*>("CRCapitalChoices0")->isChecked());
         QCOMPARE(program().CalcMode, storedMode(CapitalOption::Capital));
@@ -221,19 +226,6 @@ private slots:
         QVERIFY(lines.value(16).startsWith(QStringLiteral("   1")));
         QVERIFY(lines.value(45).startsWith(QStringLiteral("  30")));
         QVERIFY(lines.value(48).startsWith(QStringLiteral(" Total:")));
-    }
-
-private:
-    CapitalReqdCalc* open() {
-        return CalculatorFixture::open<CapitalReqdCalc>("CapReq", WindowId::CapitalReqdCalc);
-    }
-    Grid* grid() const { return CalculatorFixture::grid("CGrid"); }
-    QStringList row(int r) const {
-        QStringList texts;
-        for (int c = 0; c < 4; ++c) {
-            texts << grid()->text(r, c);
-        }
-        return texts;
     }
 };
 

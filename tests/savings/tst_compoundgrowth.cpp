@@ -25,7 +25,7 @@ CompoundInputs entries(double cost, double value, int years, const QString& name
 
 // "&Calculate" after its checks.
 CompoundResult calculate(const CompoundInputs& in) {
-    const CompoundResult r = calculateCompound(in);
+    CompoundResult r = calculateCompound(in);
     publishCompound(r);
     return r;
 }

@@ -6,6 +6,7 @@
 #include "savings/savingsdisplay.h"
 #include "savings/savingsfields.h"
 #include "savings/savingsstate.h"
+#include "support/savingsfixtures.h"
 
 #include <QTest>
 
@@ -22,7 +23,7 @@ FieldEntry field(const std::vector<FieldEntry>& fields, const QString& name) {
 
 SavingsResult calculated(const QString& frequency, int years) {
     program().EntryValues[7] = Currency::fromWhole(years);
-    const SavingsResult r = calculateSavings(SavingsInputs::fromState(frequency));
+    SavingsResult r = calculateSavings(SavingsInputs::fromState(frequency));
     publishSavings(r);
     return r;
 }
@@ -33,12 +34,7 @@ class TestSavingsDisplay : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        resetProgram();
-        resetSavings();
-        setCalcMode(SavingsMode::Planning);
-        loadSavingsTables();
-    }
+    void init() { startSavingsPlanning(); }
 
     void enterChain_data();
     void enterChain();

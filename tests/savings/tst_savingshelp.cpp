@@ -83,7 +83,7 @@ void TestSavingsHelp::planningOnlyParagraphs() {
 void TestSavingsHelp::examplesStandUnderTheirHeadings() {
     const QStringList lines =
         savingsHelpText(SavingsMode::Planning, QStringLiteral("$")).split(u'\n');
-    const QString heading = lines.front();
+    const QString& heading = lines.front();
     QVERIFY(heading.startsWith(QStringLiteral("  Example 1")));
     const QStringList values = lines.mid(1, 7);
     QCOMPARE(values[2].simplified(),

@@ -6,6 +6,7 @@
 #include "savings/savingsplan.h"
 #include "savings/savingsstate.h"
 #include "shell/graphdata.h"
+#include "support/savingsfixtures.h"
 
 #include <QTest>
 #include <cmath>
@@ -38,12 +39,7 @@ class TestSavingsPlan : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        resetProgram();
-        resetSavings();
-        setCalcMode(SavingsMode::Planning);
-        loadSavingsTables();
-    }
+    void init() { startSavingsPlanning(); }
 
     void loadCreatesTables();
     void firstPeriodsAtLoad_data();
@@ -321,7 +317,7 @@ void TestSavingsPlan::comparisonsFillGraphAndReportBlocks() {
     setCalcMode(SavingsMode::Comparisons);
     std::vector<Currency> finals;
     for (int i = 1; i <= 16; ++i) {
-        p.EntryValues[1] = Currency::fromWhole(1000 * i);
+        p.EntryValues[1] = Currency::fromWhole(std::int64_t{1000} * i);
         const SavingsResult r = calculateSavings(atLoad());
         QCOMPARE(r.comparison(), i);
         publishSavings(r);

@@ -8,6 +8,7 @@
 #include "savings/savingsplan.h"
 #include "savings/savingsreport.h"
 #include "savings/savingsstate.h"
+#include "support/savingsfixtures.h"
 
 #include <QTest>
 
@@ -59,11 +60,8 @@ class TestSavingsReport : public QObject {
 
 private slots:
     void init() {
-        resetProgram();
-        resetSavings();
-        setCalcMode(SavingsMode::Planning);
+        startSavingsPlanning();
         program().PrinterFontChoice = 0;
-        loadSavingsTables();
     }
 
     void planningAtLoad();
@@ -179,7 +177,7 @@ void TestSavingsReport::comparisonPages() {
     ProgramState& p = program();
     setCalcMode(SavingsMode::Comparisons);
     for (int i = 1; i <= comparisons; ++i) {
-        p.EntryValues[1] = Currency::fromWhole(1000 * i);
+        p.EntryValues[1] = Currency::fromWhole(std::int64_t{1000} * i);
         calculateSavings(QStringLiteral("Annually"), 25);
     }
     const QStringList block1 = p.ReportBlocks[1].split(QStringLiteral("\r\n"));

@@ -88,6 +88,9 @@ public:
 
 class TestEntryField : public QObject {
     Q_OBJECT
+    std::unique_ptr<TestWindow> m_window;
+    int m_beeps = 0;
+
 private slots:
     void init() {
         resetProgram();
@@ -401,10 +404,6 @@ private slots:
         QCOMPARE(program().EntryValues[1], Currency::fromWhole(50000));
         QCOMPARE(m_beeps, 0);
     }
-
-private:
-    std::unique_ptr<TestWindow> m_window;
-    int m_beeps = 0;
 };
 
 QTEST_MAIN(TestEntryField)

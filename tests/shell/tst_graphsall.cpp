@@ -62,6 +62,15 @@ QList<double> chartValues(const BarChart& chart) {
 
 class TestGraphsAll : public QObject {
     Q_OBJECT
+    GraphsAll* open();
+    BarChart* chart() const { return m_window->findChild<BarChart*>(QStringLiteral("Graph1")); }
+    QPushButton* button(const char* name) const {
+        return m_window->findChild<QPushButton*>(QLatin1String(name));
+    }
+    GraphsAll* m_window = nullptr;
+    // The main window's place: the graph window is a child window inside it.
+    QWidget* m_host = nullptr;
+
 private slots:
     void init();
     void cleanup();
@@ -85,16 +94,6 @@ private slots:
     void exitShowsTheCaller();
     void missingTableShowsMessage3_data();
     void missingTableShowsMessage3();
-
-private:
-    GraphsAll* open();
-    BarChart* chart() const { return m_window->findChild<BarChart*>(QStringLiteral("Graph1")); }
-    QPushButton* button(const char* name) const {
-        return m_window->findChild<QPushButton*>(QLatin1String(name));
-    }
-    GraphsAll* m_window = nullptr;
-    // The main window's place: the graph window is a child window inside it.
-    QWidget* m_host = nullptr;
 };
 
 void TestGraphsAll::init() {
@@ -104,6 +103,8 @@ void TestGraphsAll::init() {
     m_host = new QWidget;
     m_host->resize(700, 500);
     m_host->show();
+    m_host->activateWindow();
+    QVERIFY2(QTest::qWaitForWindowActive(m_host), "the main window's place did not become active");
     windows().setParent(m_host);
     windows().add(WindowId::GraphsAll, [](QWidget* parent) { return new GraphsAll(parent); });
     // Every caller as its calculator registers it (the calculators' windows are not needed).
@@ -132,12 +133,6 @@ void TestGraphsAll::cleanup() {
 
 GraphsAll* TestGraphsAll::open() {
     m_window = qobject_cast<GraphsAll*>(windows().open(WindowId::GraphsAll));
-    if (m_window != nullptr) {
-        QApplication::setActiveWindow(m_host);
-        if (!QTest::qWaitForWindowActive(m_host)) {
-            qWarning("the graph window did not become active");
-        }
-    }
     return m_window;
 }
 

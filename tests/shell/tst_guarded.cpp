@@ -1,5 +1,6 @@
 // Failures caught at the handler: the handler's message for a run-time failure, message 7 for
-// anything else, nothing at all for the quiet steps; nothing passes on to the event loop.
+// anything else, nothing at all for the quiet steps; nothing passes on to the event loop, and
+// what is no run-time failure is logged with its text.
 
 #include "core/programstate.h"
 #include "core/runtimefailure.h"
@@ -19,15 +20,25 @@ private slots:
     void failures_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<Message>("message");
-        QTest::newRow("run-time failure: the handler's message") << 0 << Message::WrongEntry;
-        QTest::newRow("out of memory: unknown error") << 1 << Message::UnknownError;
-        QTest::newRow("any other exception: unknown error") << 2 << Message::UnknownError;
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("run-time failure: the handler's message")
+            << 0 << Message::WrongEntry << QString();
+        QTest::newRow("out of memory: unknown error")
+            << 1 << Message::UnknownError << "Unexpected exception: std::bad_alloc";
+        QTest::newRow("any other exception: unknown error")
+            << 2 << Message::UnknownError << "Unexpected exception: a fault of the program";
+        QTest::newRow("not even a std::exception: unknown error")
+            << 3 << Message::UnknownError << "Unexpected exception of an unknown type";
     }
 
     void failures() {
         QFETCH(int, kind);
+        QFETCH(QString, logged);
         ModalGuard guard;
         respondClick(QStringLiteral("AMsgExit"));
+        if (!logged.isEmpty()) {
+            QTest::ignoreMessage(QtCriticalMsg, qPrintable(logged));
+        }
         bool after = false;
         const bool ran = guarded(Message::WrongEntry, [&] {
             if (kind == 0) {
@@ -36,7 +47,10 @@ private slots:
             if (kind == 1) {
                 throw std::bad_alloc();
             }
-            throw std::logic_error("a fault of the program");
+            if (kind == 2) {
+                throw std::logic_error("a fault of the program");
+            }
+            throw 42;
             after = true;
         });
         QVERIFY(!ran);
@@ -79,6 +93,7 @@ private slots:
     void quietStepsShowNothing() {
         ModalGuard guard;
         QVERIFY(!quietly([] { throw RunTimeFailure("file cannot be read"); }));
+        QTest::ignoreMessage(QtCriticalMsg, "Unexpected exception: std::bad_alloc");
         QVERIFY(!quietly([] { throw std::bad_alloc(); }));
         QVERIFY(quietly([] {}));
         QCOMPARE(shownDialogs().size(), std::size_t(0));

@@ -7,6 +7,7 @@
 
 class TestKeyFilters : public QObject {
     Q_OBJECT
+    int m_beeps = 0;
 
 private slots:
     void init();
@@ -16,9 +17,6 @@ private slots:
     void wholeKey_data();
     void wholeKey();
     void typingIntoAPercentField();
-
-private:
-    int m_beeps = 0;
 };
 
 void TestKeyFilters::init() {

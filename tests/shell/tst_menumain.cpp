@@ -19,6 +19,8 @@
 
 class TestMenuMain : public QObject {
     Q_OBJECT
+    QTemporaryDir m_dir;
+
 private slots:
     void init() {
         resetProgram();
@@ -254,9 +256,6 @@ private slots:
         QCOMPARE(started.size(), 1);
         QVERIFY(started.front().endsWith(QStringLiteral("orvdat53.grs")));
     }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(TestMenuMain)

@@ -45,6 +45,9 @@ void chooseByAccessibility(QRadioButton* button, const QString& action) {
 
 class TestSettings : public QObject {
     Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_path;
+
 private slots:
     void init() {
         resetProgram();
@@ -327,10 +330,6 @@ private slots:
         setProgramDirectory({});
         platform::setBeepHandler({});
     }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
 };
 
 QTEST_MAIN(TestSettings)

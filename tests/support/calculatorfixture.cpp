@@ -36,9 +36,10 @@ void CalculatorFixture::start() {
     m_main = std::make_unique<MDIContainer>();
     m_main->show();
     m_main->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_main.get())) {
-        qWarning("the main window did not become active");
-    }
+    [&] {
+        QVERIFY2(QTest::qWaitForWindowActive(m_main.get()),
+                 "the main window did not become active");
+    }();
     program().PaymentStartDate = QStringLiteral("2027-01-31");
     m_guard = std::make_unique<ModalGuard>();
     m_window = nullptr;
@@ -95,6 +96,15 @@ QString CalculatorFixture::label(const char* name) const {
 
 Grid* CalculatorFixture::grid(const char* name) const {
     return m_window->findChild<Grid*>(name);
+}
+
+QStringList CalculatorFixture::rowTexts(const char* name, int r) const {
+    const Grid* g = grid(name);
+    QStringList texts;
+    for (int c = 0; c < g->cols(); ++c) {
+        texts << g->text(r, c);
+    }
+    return texts;
 }
 
 void CalculatorFixture::choose(const char* name, ChooseBy how) const {

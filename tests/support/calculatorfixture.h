@@ -10,6 +10,7 @@
 #include "support/tempprogramdir.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class Grid;
@@ -50,6 +51,8 @@ public:
     QComboBox* combo(const char* name) const;
     QString label(const char* name) const;
     Grid* grid(const char* name) const;
+    // The texts of row `r` of the grid `name`, column by column.
+    QStringList rowTexts(const char* name, int r) const;
     // Chooses an option button: clicked; reached with an arrow key from the option beside it in
     // its frame; or toggled by the accessibility action (screen readers, voice control).
     void choose(const char* name, ChooseBy how) const;

@@ -1,5 +1,6 @@
 #pragma once
-// The mortgage the documents use as their example: 100,000 at 10.125% over 25 years, 365 days.
+// Where the tests of the mortgage model start, and the mortgage the documents use as their
+// example: 100,000 at 10.125% over 25 years, 365 days.
 
 #include "core/programstate.h"
 #include "mortgage/amortization.h"
@@ -7,6 +8,14 @@
 #include "mortgage/mortgagestate.h"
 
 #include <QString>
+
+// A fresh program and mortgage state in mortgage mode, with the mortgage tables loaded.
+inline void startMortgageTables() {
+    resetProgram();
+    resetMortgage();
+    program().MortgageMode = MortgageModeFlag::Mortgage;
+    loadMortgageTables();
+}
 
 inline MortgageInputs defaultMortgage(ScheduleRows calcMode = ScheduleRows::EveryPayment,
                                       const QString& freqPmt = QStringLiteral("      Monthly"),

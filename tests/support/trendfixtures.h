@@ -1,6 +1,7 @@
 #pragma once
 // Trend databases for the tests: a fresh module state holding given records and earnings.
 
+#include "core/dates.h"
 #include "core/programstate.h"
 #include "trend/trendstate.h"
 
@@ -48,7 +49,7 @@ inline std::vector<TrendRecordSpec> weeklyRecords(int count, const QDate& newest
     std::vector<TrendRecordSpec> records;
     for (int i = 0; i < count; ++i) {
         records.push_back(
-            {newest.addDays(-7 * i), values[static_cast<std::size_t>(i) % values.size()]});
+            {newest.addDays(-7LL * i), values[static_cast<std::size_t>(i) % values.size()]});
     }
     return records;
 }
@@ -61,3 +62,13 @@ inline std::vector<double> trendValues() {
     }
     return values;
 }
+
+// Where the tests of the database editor start: an empty database, today 20 March 2001. Call
+// start() from the test's init() and stop() from its cleanup().
+struct TrendEditorFixture {
+    static void start() {
+        setUpTrend({});
+        Dates::setToday(QDate(2001, 3, 20));
+    }
+    static void stop() { Dates::setToday(QDate()); }
+};

@@ -29,7 +29,7 @@ public:
     static QByteArray numberedDatabase(int count, const QByteArray& title = "Numbered") {
         QByteArray bytes = QByteArray::number(count) + ",0,\"" + title + "\",10\r\n";
         for (int r = 1; r <= count; ++r) {
-            const QDate date = QDate(2001, 3, 16).addDays(-7 * (r - 1));
+            const QDate date = QDate(2001, 3, 16).addDays(-7LL * (r - 1));
             bytes += QByteArray::number(r) + ",#" + date.toString(Qt::ISODate).toLatin1() + "#," +
                      QByteArray::number(r) + "\r\n";
         }

@@ -49,6 +49,36 @@ void chooseOption(QDialog& dialog, const char* name) {
 
 class TestDbase : public QObject, public TrendWindowFixture {
     Q_OBJECT
+    void openEditor() {
+        openModule();
+        click("OpenDbase");
+        switchTo(WindowId::Dbase);
+    }
+    // Five weekly records valued 1 (newest, 30 March 2001) to 5, titled "Month".
+    void monthOfRecords() {
+        openModule();
+        openFile(database(QStringLiteral("Month.orv"), "5,0,\"Month\",10\r\n"
+                                                       "1,#2001-03-30#,1\r\n"
+                                                       "2,#2001-03-23#,2\r\n"
+                                                       "3,#2001-03-16#,3\r\n"
+                                                       "4,#2001-03-09#,4\r\n"
+                                                       "5,#2001-03-02#,5\r\n"));
+        click("OpenDbase");
+        switchTo(WindowId::Dbase);
+    }
+    void enter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+    QString gridRow(int r) const {
+        const Grid* g = grid("Grid8");
+        return g->text(r, 0) + u'|' + g->text(r, 1) + u'|' + g->text(r, 2);
+    }
+    void clickGridRow(int r) const {
+        QTableView* view = grid("Grid8")->view();
+        const QRect cell = view->visualRect(view->model()->index(r - 1, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    int m_beeps = 0;
+
 private slots:
     void init() {
         start();
@@ -395,37 +425,6 @@ private slots:
         QCOMPARE(messageShownBy([&] { click("Printit"); }), QStringLiteral("No data to print."));
         QCOMPARE(captured.opened(), 1);
     }
-
-private:
-    void openEditor() {
-        openModule();
-        click("OpenDbase");
-        switchTo(WindowId::Dbase);
-    }
-    // Five weekly records valued 1 (newest, 30 March 2001) to 5, titled "Month".
-    void monthOfRecords() {
-        openModule();
-        openFile(database(QStringLiteral("Month.orv"), "5,0,\"Month\",10\r\n"
-                                                       "1,#2001-03-30#,1\r\n"
-                                                       "2,#2001-03-23#,2\r\n"
-                                                       "3,#2001-03-16#,3\r\n"
-                                                       "4,#2001-03-09#,4\r\n"
-                                                       "5,#2001-03-02#,5\r\n"));
-        click("OpenDbase");
-        switchTo(WindowId::Dbase);
-    }
-    void enter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
-    QString gridRow(int r) const {
-        const Grid* g = grid("Grid8");
-        return g->text(r, 0) + u'|' + g->text(r, 1) + u'|' + g->text(r, 2);
-    }
-    void clickGridRow(int r) const {
-        QTableView* view = grid("Grid8")->view();
-        const QRect cell = view->visualRect(view->model()->index(r - 1, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
-    }
-
-    int m_beeps = 0;
 };
 
 QTEST_MAIN(TestDbase)

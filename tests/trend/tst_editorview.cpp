@@ -9,15 +9,12 @@
 
 #include <QTest>
 
-class TestEditorView : public QObject {
+class TestEditorView : public QObject, public TrendEditorFixture {
     Q_OBJECT
 
 private slots:
-    void init() {
-        setUpTrend({});
-        Dates::setToday(QDate(2001, 3, 20));
-    }
-    void cleanup() { Dates::setToday(QDate()); }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void keyRules_data() {
         QTest::addColumn<int>("box"); // 0 title, 1 factor, 2 date

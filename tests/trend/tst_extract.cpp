@@ -19,6 +19,16 @@
 
 class TestExtract : public QObject, public TrendWindowFixture {
     Q_OBJECT
+    void openExtract() {
+        openModule();
+        openFile(database(QStringLiteral("Numbered.orv"), numberedDatabase(12)));
+        click("SelectRec");
+        QVERIFY(!shown(WindowId::Trendmenu));
+        QVERIFY(shown(WindowId::Extract));
+        switchTo(WindowId::Extract);
+    }
+    void enter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+
 private slots:
     void init() { start(); }
     void cleanup() { stop(); }
@@ -101,17 +111,6 @@ private slots:
         QCOMPARE(trend().DatabaseTitle, QStringLiteral("Numbered"));
         QCOMPARE(program().TrendFileName, QStringLiteral("Numbered.orv"));
     }
-
-private:
-    void openExtract() {
-        openModule();
-        openFile(database(QStringLiteral("Numbered.orv"), numberedDatabase(12)));
-        click("SelectRec");
-        QVERIFY(!shown(WindowId::Trendmenu));
-        QVERIFY(shown(WindowId::Extract));
-        switchTo(WindowId::Extract);
-    }
-    void enter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
 };
 
 QTEST_MAIN(TestExtract)

@@ -118,7 +118,7 @@ private slots:
             QCOMPARE(trend().TrendRecords.at(r, RecordNumber).toDouble(), double(r));
         }
         QCOMPARE(recordDate(trend().TrendRecords.at(1, RecordDate)),
-                 QDate(2001, 3, 16).addDays(-7 * (low - 1)));
+                 QDate(2001, 3, 16).addDays(-7LL * (low - 1)));
         QCOMPARE(trend().DatabaseTitle, QStringLiteral("Extracted"));
         QCOMPARE(program().TrendFileName, QStringLiteral("Extract.orv"));
         // The extract is on no disk yet.

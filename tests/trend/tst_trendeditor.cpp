@@ -51,15 +51,12 @@ EditorOutcome choose(int option, const QString& number) {
 
 } // namespace
 
-class TestTrendEditor : public QObject {
+class TestTrendEditor : public QObject, public TrendEditorFixture {
     Q_OBJECT
 
 private slots:
-    void init() {
-        setUpTrend({});
-        Dates::setToday(QDate(2001, 3, 20));
-    }
-    void cleanup() { Dates::setToday(QDate()); }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void addMakesRecordOne() {
         fiveRecords();

@@ -22,7 +22,7 @@ namespace {
 
 // The label of record `r` of a numbered database: its date as d-m-yy.
 QString dateLabel(int r) {
-    return QDate(2001, 3, 16).addDays(-7 * (r - 1)).toString(QStringLiteral("d-M-yy"));
+    return QDate(2001, 3, 16).addDays(-7LL * (r - 1)).toString(QStringLiteral("d-M-yy"));
 }
 
 // The bars of records `oldest` down to `newest`, as "label=value" texts.
@@ -38,6 +38,25 @@ QStringList bars(int oldest, int newest) {
 
 class TestTrendGraph : public QObject, public TrendWindowFixture {
     Q_OBJECT
+    void openGraph(int records) {
+        openModule();
+        openFile(database(QStringLiteral("Graph.orv"), numberedDatabase(records)));
+        click("ShowTGraph");
+        QVERIFY(!shown(WindowId::Trendmenu));
+        switchTo(WindowId::TrendGraph);
+    }
+    BarChart* chart() const { return window()->findChild<BarChart*>("Graph1"); }
+    QStringList shownBars() const {
+        QStringList texts;
+        const BarChart* g = chart();
+        for (int p = 1; p <= g->numPoints(); ++p) {
+            texts << g->label(p) + u'=' + QString::number(g->value(p));
+        }
+        return texts;
+    }
+
+    int m_beeps = 0;
+
 private slots:
     void init() {
         start();
@@ -159,26 +178,6 @@ private slots:
         QVERIFY(shown(WindowId::Averatios));
         QCOMPARE(mainWindow()->windowTitle(), QStringLiteral("  Averages and Ratios"));
     }
-
-private:
-    void openGraph(int records) {
-        openModule();
-        openFile(database(QStringLiteral("Graph.orv"), numberedDatabase(records)));
-        click("ShowTGraph");
-        QVERIFY(!shown(WindowId::Trendmenu));
-        switchTo(WindowId::TrendGraph);
-    }
-    BarChart* chart() const { return window()->findChild<BarChart*>("Graph1"); }
-    QStringList shownBars() const {
-        QStringList texts;
-        const BarChart* g = chart();
-        for (int p = 1; p <= g->numPoints(); ++p) {
-            texts << g->label(p) + u'=' + QString::number(g->value(p));
-        }
-        return texts;
-    }
-
-    int m_beeps = 0;
 };
 
 QTEST_MAIN(TestTrendGraph)

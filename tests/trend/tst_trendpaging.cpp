@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(first.values.back(), 1.0);
         QCOMPARE(first.labels.back(), QStringLiteral("16-3-01"));
         // Day and month without leading zeros, a two-digit year.
-        QCOMPARE(first.labels.front(), QDate(2001, 3, 16).addDays(-7 * 25).toString("d-M-yy"));
+        QCOMPARE(first.labels.front(), QDate(2001, 3, 16).addDays(-7LL * 25).toString("d-M-yy"));
         QCOMPARE(first.labels.front(), QStringLiteral("22-9-00"));
     }
 

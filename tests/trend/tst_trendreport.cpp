@@ -83,9 +83,9 @@ private slots:
         const QStringList page = printed().front();
         QCOMPARE(page.size(), 15);
         for (int r = 1; r <= 7; ++r) {
-            QCOMPARE(page[7 + r],
-                     recordLine(QStringLiteral("%1").arg(r, 3),
-                                QDate(2001, 3, 16).addDays(-7 * (r - 1)), QStringLiteral("2.50")));
+            QCOMPARE(page[7 + r], recordLine(QStringLiteral("%1").arg(r, 3),
+                                             QDate(2001, 3, 16).addDays(-7LL * (r - 1)),
+                                             QStringLiteral("2.50")));
         }
     }
 
@@ -98,7 +98,7 @@ private slots:
         const QStringList& first = pages[0];
         QCOMPARE(recordLines(first), 45);
         QCOMPARE(first.size(), 55);
-        QCOMPARE(first[52], recordLine(QStringLiteral(" 45"), QDate(2001, 3, 16).addDays(-7 * 44),
+        QCOMPARE(first[52], recordLine(QStringLiteral(" 45"), QDate(2001, 3, 16).addDays(-7LL * 44),
                                        QStringLiteral("3.00")));
         QCOMPARE(first[53], QString());
         QCOMPARE(first[54], QString(39, u' ') + QStringLiteral("Page 1"));
@@ -111,8 +111,8 @@ private slots:
             LaterHeading,
             LaterRule,
             QString(),
-            recordLine(QStringLiteral(" 46"), QDate(2001, 3, 16).addDays(-7 * 45), "3.00"),
-            recordLine(QStringLiteral(" 47"), QDate(2001, 3, 16).addDays(-7 * 46), "3.00"),
+            recordLine(QStringLiteral(" 46"), QDate(2001, 3, 16).addDays(-7LL * 45), "3.00"),
+            recordLine(QStringLiteral(" 47"), QDate(2001, 3, 16).addDays(-7LL * 46), "3.00"),
         };
         QCOMPARE(pages[1], expectedSecond);
     }
@@ -169,7 +169,7 @@ private slots:
         const QString last = pages.back().back();
         QCOMPARE(last.mid(9, 4), QStringLiteral("1000"));
         // The date stays at column 20.
-        QCOMPARE(last.mid(19, 10), Dates::toShortDate(QDate(2001, 3, 16).addDays(-7 * 999)));
+        QCOMPARE(last.mid(19, 10), Dates::toShortDate(QDate(2001, 3, 16).addDays(-7LL * 999)));
     }
 
     void refusal() {

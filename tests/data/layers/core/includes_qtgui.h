@@ -1,0 +1,4 @@
+// A core header that uses Qt Gui: the build must refuse it.
+#pragma once
+#include <QColor>
+#include <QString>
