@@ -173,6 +173,7 @@ int main(int argc, char** argv) {
         const MortgageCaptions c = mortgageCaptions(r, p.CurrencySymbol);
         const MortgageDisplay display =
             mortgageDisplay(r, r.schedule, mortgage().MortPrePayments, p.CurrencySymbol);
+        const int payments = r.payments;
         publishMortgage(std::move(r), &display);
         MortgageReportData data = MortgageReportData::fromState(in);
         data.TermText = termText(p.EntryValues[3], p.MortgageMode);
@@ -193,7 +194,7 @@ int main(int argc, char** argv) {
         });
         printRow("(c) printMortgageReport, 300 rows, TextPrinter", report, "< 5 ms", 5,
                  QStringLiteral("%1 schedule rows, %2 pages, %3 lines")
-                     .arg(r.payments)
+                     .arg(payments)
                      .arg(pages)
                      .arg(lines));
     }

@@ -71,7 +71,7 @@ bool saveGraphImage(const BarChart& chart, QWidget* dialogParent, const QString&
     return true;
 }
 
-void offerGraphExport(BarChart& chart, QWidget& window, std::function<QString()> name) {
+void offerGraphExport(BarChart& chart, QWidget& window, const std::function<QString()>& name) {
     BarChart* target = &chart;
     chart.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&chart, &QWidget::customContextMenuRequested, &chart,

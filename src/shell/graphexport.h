@@ -12,7 +12,7 @@ class QWidget;
 
 // Gives `chart` its menu, which the Menu key and Shift+F10 open from anywhere in `window` (the
 // graph window). `name` gives the name the save dialog offers, without its extension.
-void offerGraphExport(BarChart& chart, QWidget& window, std::function<QString()> name);
+void offerGraphExport(BarChart& chart, QWidget& window, const std::function<QString()>& name);
 
 // A file name from a chart's title (fileNameOf), "Graph" for no title.
 QString imageName(const QString& title);

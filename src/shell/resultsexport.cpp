@@ -86,7 +86,7 @@ bool saveGridAsCsv(const Grid& grid, QWidget* dialogParent, const QString& defau
     return true;
 }
 
-void offerResultsExport(Grid& grid, std::function<QString()> csvName) {
+void offerResultsExport(Grid& grid, const std::function<QString()>& csvName) {
     QTableView* view = grid.view();
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     Grid* target = &grid;

@@ -15,7 +15,7 @@ class QWidget;
 
 // Gives `grid` its menu and Ctrl+C. `csvName` gives the name the save dialog offers, without
 // its extension ("Mortgage"); it is asked each time, as a window's name follows its mode.
-void offerResultsExport(Grid& grid, std::function<QString()> csvName);
+void offerResultsExport(Grid& grid, const std::function<QString()>& csvName);
 
 // The menu's steps, which the menu and Ctrl+C run.
 // The selected cells, or the heading row and every filled row, as the clipboard gets them.

@@ -26,6 +26,39 @@
 class TestGraphExport : public QObject, public CalculatorFixture {
     Q_OBJECT
 
+    // The graph of the default mortgage, opened from its calculator.
+    BarChart* mortgageGraph() {
+        if (!open("Canadian", WindowId::MortgageCalc)) {
+            return nullptr;
+        }
+        click("MCalc");
+        click("MGraphs");
+        QWidget* graph = switchTo(WindowId::GraphsAll);
+        return graph ? graph->findChild<BarChart*>(QStringLiteral("Graph1")) : nullptr;
+    }
+
+    static void rightClick(BarChart& chart) {
+        const QPoint at = chart.rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, chart.mapToGlobal(at));
+        QCoreApplication::sendEvent(&chart, &event);
+    }
+
+    // Opens the chart's menu with the mouse and chooses the item `text`.
+    static bool choose(BarChart& chart, const QString& text) {
+        bool found = false;
+        modal::pushMenuResponder([&](QMenu& menu) -> QAction* {
+            for (QAction* a : menu.actions()) {
+                if (a->text() == text) {
+                    found = true;
+                    return a;
+                }
+            }
+            return nullptr;
+        });
+        rightClick(chart);
+        return found;
+    }
+
 private slots:
     void init() { start(); }
     void cleanup() { stop(); }
@@ -170,40 +203,6 @@ private slots:
         QImage saved;
         QVERIFY(saved.load(path));
         QCOMPARE(saved.size(), chart->size() * 2);
-    }
-
-private:
-    // The graph of the default mortgage, opened from its calculator.
-    BarChart* mortgageGraph() {
-        if (!open("Canadian", WindowId::MortgageCalc)) {
-            return nullptr;
-        }
-        click("MCalc");
-        click("MGraphs");
-        QWidget* graph = switchTo(WindowId::GraphsAll);
-        return graph ? graph->findChild<BarChart*>(QStringLiteral("Graph1")) : nullptr;
-    }
-
-    static void rightClick(BarChart& chart) {
-        const QPoint at = chart.rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, chart.mapToGlobal(at));
-        QCoreApplication::sendEvent(&chart, &event);
-    }
-
-    // Opens the chart's menu with the mouse and chooses the item `text`.
-    static bool choose(BarChart& chart, const QString& text) {
-        bool found = false;
-        modal::pushMenuResponder([&](QMenu& menu) -> QAction* {
-            for (QAction* a : menu.actions()) {
-                if (a->text() == text) {
-                    found = true;
-                    return a;
-                }
-            }
-            return nullptr;
-        });
-        rightClick(chart);
-        return found;
     }
 };
 

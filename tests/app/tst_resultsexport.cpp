@@ -84,8 +84,44 @@ bool sameToTheCent(double csv, double model) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Columns)
+
 class TestResultsExport : public QObject, public CalculatorFixture {
     Q_OBJECT
+
+    // Opens the grid's context menu with the mouse and chooses the item `text`.
+    bool chooseFromMenu(const QString& gridName, const QString& text) {
+        QTableView* view = grid(gridName.toLatin1().constData())->view();
+        bool found = false;
+        modal::pushMenuResponder([&](QMenu& menu) -> QAction* {
+            for (QAction* a : menu.actions()) {
+                if (a->text() == text && a->isEnabled()) {
+                    found = true;
+                    return a;
+                }
+            }
+            return nullptr;
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                view->viewport()->mapToGlobal(QPoint(20, 20)));
+        QCoreApplication::sendEvent(view->viewport(), &event);
+        return found;
+    }
+
+    std::vector<QStringList> savedRows(const QString& gridName, const QString& fileName) {
+        const QString path = dir().path() + u'/' + fileName;
+        FileDialogs::setNextAnswer(path);
+        if (!chooseFromMenu(gridName, QStringLiteral("&Save as CSV..."))) {
+            return {};
+        }
+        if (FileDialogs::lastDefaultName() != fileName) {
+            qWarning("the save dialog offered %s", qPrintable(FileDialogs::lastDefaultName()));
+            return {};
+        }
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? readCsv(file.readAll())
+                                              : std::vector<QStringList>{};
+    }
 
 private slots:
     void init() { start(); }
@@ -374,45 +410,7 @@ private slots:
         QCOMPARE(rows[1].value(0), QStringLiteral("1"));
         QCOMPARE(rows[1].value(2), QStringLiteral("19.69"));
     }
-
-private:
-    // Opens the grid's context menu with the mouse and chooses the item `text`.
-    bool chooseFromMenu(const QString& gridName, const QString& text) {
-        QTableView* view = grid(gridName.toLatin1().constData())->view();
-        bool found = false;
-        modal::pushMenuResponder([&](QMenu& menu) -> QAction* {
-            for (QAction* a : menu.actions()) {
-                if (a->text() == text && a->isEnabled()) {
-                    found = true;
-                    return a;
-                }
-            }
-            return nullptr;
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                view->viewport()->mapToGlobal(QPoint(20, 20)));
-        QCoreApplication::sendEvent(view->viewport(), &event);
-        return found;
-    }
-
-    std::vector<QStringList> savedRows(const QString& gridName, const QString& fileName) {
-        const QString path = dir().path() + u'/' + fileName;
-        FileDialogs::setNextAnswer(path);
-        if (!chooseFromMenu(gridName, QStringLiteral("&Save as CSV..."))) {
-            return {};
-        }
-        if (FileDialogs::lastDefaultName() != fileName) {
-            qWarning("the save dialog offered %s", qPrintable(FileDialogs::lastDefaultName()));
-            return {};
-        }
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? readCsv(file.readAll())
-                                              : std::vector<QStringList>{};
-    }
 };
-
-Q_DECLARE_METATYPE(Columns)
-Q_DECLARE_METATYPE(Entries)
 
 QTEST_MAIN(TestResultsExport)
 #include "tst_resultsexport.moc"

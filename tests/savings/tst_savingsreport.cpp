@@ -214,7 +214,7 @@ void TestSavingsReport::comparisonBlocksEmptiedAfterPrinting() {
     calculateSavings(QStringLiteral("Annually"), 25);
     // As the print button does: the report, then the step after it reached the printer.
     const auto printed = [] {
-        const std::vector<QStringList> pages = printedSavings(QStringLiteral("Annually"));
+        std::vector<QStringList> pages = printedSavings(QStringLiteral("Annually"));
         savingsReportPrinted();
         return pages;
     };
