@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class QPrinter;
 class QWidget;
 
 // A printer of the program: a report's page device that also prints window pictures.
@@ -23,6 +24,19 @@ namespace Printers {
 
 // A new document on the printer in use: the system printer, or what a test installed.
 std::unique_ptr<Printer> open(const QString& documentName);
+
+// The same after the system's print dialog, where a printer is installed: it opens with the
+// default printer chosen, and the user may pick another printer, the number of copies, a page
+// range or printing to a PDF file. Returns nothing when the dialog was cancelled. Where no
+// printer is installed, as open().
+std::unique_ptr<Printer> choose(const QString& documentName);
+
+// The system's print dialog: sets up `printer` as the user chooses; false for Cancel.
+using PrintDialog = std::function<bool(QPrinter& printer)>;
+
+// Tests: a printer counts as installed and `dialog` stands for the print dialog (an empty one
+// brings back the system's own).
+void setPrintDialog(PrintDialog dialog);
 
 // Tests: every open() returns what `factory` makes.
 void setFactory(std::function<std::unique_ptr<Printer>(const QString&)> factory);

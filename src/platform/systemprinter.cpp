@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <cmath>
+#include <limits>
 
 SystemPrinter::SystemPrinter(const QString& documentName, PdfNotifier pdfWritten)
     : SystemPrinter(documentName,
@@ -27,6 +28,27 @@ std::unique_ptr<SystemPrinter> SystemPrinter::toPdfFile(const QString& documentN
                                                         PdfNotifier pdfWritten) {
     return std::unique_ptr<SystemPrinter>(
         new SystemPrinter(documentName, pdfPath, std::move(pdfWritten)));
+}
+
+std::unique_ptr<SystemPrinter>
+SystemPrinter::afterDialog(const QString& documentName,
+                           const std::function<bool(QPrinter&)>& dialog, PdfNotifier pdfWritten) {
+    std::unique_ptr<SystemPrinter> printer(
+        new SystemPrinter(documentName, QString(), std::move(pdfWritten)));
+    QPrinter& chosen = *printer->m_printer;
+    if (!dialog(chosen)) {
+        return nullptr;
+    }
+    // The paper chosen may differ: the margins apply to it.
+    chosen.setPageMargins(PrintLayout::pageMargins(), QPageLayout::Point);
+    if (chosen.outputFormat() == QPrinter::PdfFormat && !chosen.outputFileName().isEmpty()) {
+        printer->m_pdfPath = chosen.outputFileName();
+    }
+    if (chosen.printRange() == QPrinter::PageRange && chosen.fromPage() > 0) {
+        printer->m_fromPage = chosen.fromPage();
+        printer->m_toPage = chosen.toPage() > 0 ? chosen.toPage() : std::numeric_limits<int>::max();
+    }
+    return printer;
 }
 
 SystemPrinter::SystemPrinter(const QString& documentName, const QString& pdfPath,
@@ -68,9 +90,17 @@ QString SystemPrinter::printoutPath(const QString& documentName) {
     return path;
 }
 
+bool SystemPrinter::pageChosen() const {
+    return m_fromPage == 0 || (m_page >= m_fromPage && m_page <= m_toPage);
+}
+
 bool SystemPrinter::ensurePage() {
     if (m_failed) {
         return false;
+    }
+    if (!pageChosen()) {
+        // Laid out, never drawn: the printer starts no page for it.
+        return true;
     }
     if (!m_started) {
         m_painter = std::make_unique<QPainter>();
@@ -80,6 +110,7 @@ bool SystemPrinter::ensurePage() {
             return false;
         }
         m_started = true;
+        m_pagePending = false; // the first page printed starts with the document
         m_painter->setFont(m_font);
         m_painter->setPen(Qt::black);
     }
@@ -111,15 +142,17 @@ void SystemPrinter::print(const QString& text) {
         m_column = start;
         m_tab = 0;
     }
-    const QFontMetricsF metrics(m_font, m_printer.get());
-    const QPointF baseline((m_column - 1) * metrics.horizontalAdvance(QLatin1Char('0')),
-                           m_top + metrics.ascent());
-    m_painter->drawText(baseline, text);
+    if (pageChosen()) {
+        const QFontMetricsF metrics(m_font, m_printer.get());
+        const QPointF baseline((m_column - 1) * metrics.horizontalAdvance(QLatin1Char('0')),
+                               m_top + metrics.ascent());
+        m_painter->drawText(baseline, text);
+        m_drewAnything = true;
+    }
     m_column += static_cast<int>(text.size());
     if (!text.isEmpty()) {
         m_lastChar = text.back();
     }
-    m_drewAnything = true;
 }
 
 void SystemPrinter::endLine() {
@@ -130,7 +163,7 @@ void SystemPrinter::endLine() {
     m_column = 1;
     m_lastChar = QChar();
     m_tab = 0;
-    m_drewAnything = true;
+    m_drewAnything = m_drewAnything || pageChosen();
 }
 
 bool SystemPrinter::startLine() {
@@ -179,18 +212,20 @@ void SystemPrinter::newPage() {
 bool SystemPrinter::sendDocument() {
     bool sent = !m_failed;
     m_failed = false;
-    if (!m_started) {
-        return sent;
-    }
-    m_started = false;
     m_pagePending = false;
-    sent = m_painter->end() && sent;
-    m_painter.reset();
     m_page = 1;
     m_top = 0;
     m_column = 1;
     m_lastChar = QChar();
     m_tab = 0;
+    if (!m_started) {
+        // Nothing reached the printer: an empty document, or none of its pages in the range.
+        m_drewAnything = false;
+        return sent;
+    }
+    m_started = false;
+    sent = m_painter->end() && sent;
+    m_painter.reset();
     if (sent && m_drewAnything && !m_pdfPath.isEmpty() && m_pdfWritten) {
         m_pdfWritten(m_pdfPath);
     }
@@ -233,6 +268,10 @@ bool SystemPrinter::printWindow(QWidget& window) {
     }
     if (!ensurePage()) {
         return false;
+    }
+    if (!pageChosen()) {
+        newPage();
+        return true;
     }
     const QRectF area(QPointF(0, 0), m_printer->pageRect(QPrinter::DevicePixel).size());
     QSizeF size = picture.size();

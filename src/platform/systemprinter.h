@@ -7,7 +7,9 @@
 // close to the edge.
 //
 // When the system has no printer, the document goes to a PDF file in the Printouts folder of
-// the program's data directory, named after the document and the time it was printed.
+// the program's data directory, named after the document and the time it was printed. After
+// the print dialog, the document goes where the user chose, and only the pages of the range
+// chosen reach the paper: the others are laid out as usual but not drawn.
 
 #include "platform/printers.h"
 
@@ -28,6 +30,11 @@ public:
     // A document written to the PDF file `pdfPath` on the default paper.
     static std::unique_ptr<SystemPrinter>
     toPdfFile(const QString& documentName, const QString& pdfPath, PdfNotifier pdfWritten = {});
+    // A document on the default printer as `dialog` then sets it up (another printer, copies,
+    // a page range, a PDF file); nothing when the dialog was cancelled.
+    static std::unique_ptr<SystemPrinter> afterDialog(const QString& documentName,
+                                                      const std::function<bool(QPrinter&)>& dialog,
+                                                      PdfNotifier pdfWritten = {});
     ~SystemPrinter() override;
 
     void print(const QString& text) override;
@@ -53,6 +60,8 @@ protected:
 private:
     SystemPrinter(const QString& documentName, const QString& pdfPath, PdfNotifier pdfWritten);
     bool ensurePage();
+    // Whether the current page is one the user asked for (every page without a range).
+    bool pageChosen() const;
     bool startLine();
     void useFont(const QFont& font);
     qreal lineSpacing() const;
@@ -67,6 +76,8 @@ private:
     bool m_pagePending = false;
     bool m_drewAnything = false;
     int m_page = 1;
+    int m_fromPage = 0; // the range of pages printed; 0: every page
+    int m_toPage = 0;
     int m_column = 1;
     QChar m_lastChar; // the last character printed on the line; null on an empty line
     int m_tab = 0;    // the column the next print starts at; 0 after a print

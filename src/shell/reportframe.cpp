@@ -60,8 +60,13 @@ std::unique_ptr<PrinterDevice> startReport(const QString& documentName, bool nee
     if (!header) {
         return nullptr;
     }
+    // Where a printer is installed, the print dialog comes next; its Cancel prints nothing,
+    // as the header's does.
+    std::unique_ptr<PrinterDevice> printer = Printers::choose(documentName);
+    if (!printer) {
+        return nullptr;
+    }
     startPrintout();
-    std::unique_ptr<PrinterDevice> printer = Printers::open(documentName);
     SetReportFont(*printer);
     printer->tab(HeaderColumn);
     printer->printLine(*header);

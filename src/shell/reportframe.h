@@ -25,8 +25,9 @@ std::optional<QString> AskReportHeader();
 
 // Steps 1 to 4 of every print button: refuses with "No data to print. Calculate." when
 // `needsResults` and ResultCount is 0; asks for the header (stops when the window is
-// dismissed); opens the printer; sets the font; prints the header at column 2. Returns the open
-// printer, or nothing when the report stops.
+// dismissed); opens the printer, through the system's print dialog where a printer is
+// installed (stops when it is cancelled); sets the font; prints the header at column 2.
+// Returns the open printer, or nothing when the report stops.
 std::unique_ptr<PrinterDevice> startReport(const QString& documentName, bool needsResults = true);
 
 // A whole print button: startReport(), then `body` prints the report on the open printer and

@@ -4,6 +4,7 @@
 #include "core/programstate.h"
 #include "core/runtimefailure.h"
 #include "platform/beep.h"
+#include "platform/printers.h"
 #include "platform/printlayout.h"
 #include "platform/twips.h"
 #include "shell/reportframe.h"
@@ -12,8 +13,13 @@
 #include "support/modalresponder.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -27,6 +33,16 @@ void printRows(PrinterDevice& printer, int firstPageLines, int rows) {
         pager.rowPrinted();
     }
     EndReport(printer);
+}
+
+// Pages written to a PDF file, read from its page objects; -1 when there is no file.
+int pdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page[^s])"));
+    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
 }
 
 int rowsOn(const QStringList& page) {
@@ -292,6 +308,62 @@ private slots:
         QCOMPARE(window.size(), QSize(300, 200));
         QCOMPARE(window.pos(), twipsPoint(-60, -30));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // Where a printer is installed, the print dialog follows the header window: the report
+    // goes where the user chose it, only the pages of the range chosen are printed, and Cancel
+    // prints nothing, as the header's Cancel does. (The system's own dialog stands in the
+    // test's place; the report is printed by the system printer, to a PDF file.)
+    void printDialogChoosesWhatIsPrinted_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("every page") << true << 0 << 0 << 3 << true;
+        QTest::newRow("pages 2 to 3") << true << 2 << 3 << 2 << true;
+        QTest::newRow("the last page only") << true << 3 << 3 << 1 << true;
+        QTest::newRow("pages 2 to 9 of 3") << true << 2 << 9 << 2 << true;
+        QTest::newRow("a range past the last page: no paper") << true << 5 << 6 << -1 << true;
+        QTest::newRow("cancelled: nothing") << false << 0 << 0 << -1 << false;
+    }
+
+    void printDialogChoosesWhatIsPrinted() {
+        QFETCH(bool, accept);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, pages);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("chosen.pdf"));
+        QString told;
+        Printers::setPdfNotifier([&](const QString& written) { told = written; });
+        QStringList asked;
+        Printers::setPrintDialog([&](QPrinter& printer) {
+            asked << printer.docName();
+            printer.setOutputFileName(path);
+            if (from > 0) {
+                printer.setPrintRange(QPrinter::PageRange);
+                printer.setFromTo(from, to);
+            }
+            return accept;
+        });
+        const auto restore = qScopeGuard([] {
+            Printers::setPrintDialog({});
+            Printers::setPdfNotifier({});
+        });
+        ModalGuard guard;
+        program().ResultCount = 1;
+        program().PrinterFontChoice = 0;
+        respondType(QStringLiteral("InFName"), QStringLiteral("Budget"), QStringLiteral("Acept"));
+        const bool printed = printReport(QStringLiteral("Schedule"), [&](PrinterDevice& printer) {
+            // Three pages of the page frame: 53 lines each.
+            printRows(printer, 1, 140);
+        });
+        QTEST(printed, "printed");
+        QCOMPARE(asked, QStringList{"Schedule"});
+        QCOMPARE(guard.pending(), 0);
+        QTEST(pdfPages(path), "pages");
+        QCOMPARE(told, pages > 0 ? path : QString());
     }
 
     void noResultsRefusesToPrint() {
