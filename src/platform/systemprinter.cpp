@@ -63,7 +63,9 @@ SystemPrinter::SystemPrinter(const QString& documentName, const QString& pdfPath
         m_printer->setOutputFileName(m_pdfPath);
         m_printer->setPageSize(PrintLayout::defaultPaper());
     }
-    m_printer->setDocName(documentName);
+    // The print queue and the print dialog's file name show it: the window captions' leading
+    // blank left out.
+    m_printer->setDocName(documentName.trimmed());
     m_printer->setFullPage(false);
     // Refused when the printer cannot print that close to the edge; its own margins stay then.
     m_printer->setPageMargins(PrintLayout::pageMargins(), QPageLayout::Point);

@@ -355,7 +355,7 @@ private slots:
         program().ResultCount = 1;
         program().PrinterFontChoice = 0;
         respondType(QStringLiteral("InFName"), QStringLiteral("Budget"), QStringLiteral("Acept"));
-        const bool printed = printReport(QStringLiteral("Schedule"), [&](PrinterDevice& printer) {
+        const bool printed = printReport(QStringLiteral(" Schedule"), [&](PrinterDevice& printer) {
             // Three pages of the page frame: 53 lines each.
             printRows(printer, 1, 140);
         });
