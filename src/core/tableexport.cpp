@@ -1,6 +1,50 @@
 #include "core/tableexport.h"
 
-#include <QRegularExpression>
+namespace {
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Whether `text` is a figure as the grids show it: digits grouped in threes by commas (or not
+// grouped), then the decimals shown after a point; at least one digit. A whole grid passes
+// through here on every copy, so it reads the text once, without a regular expression.
+bool isShownFigure(QStringView text) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    int group = 0; // digits since the last comma
+    bool grouped = false;
+    bool anyDigit = false;
+    for (; i < n && (isDigit(text[i]) || text[i] == u','); ++i) {
+        if (text[i] == u',') {
+            if (grouped ? group != 3 : (group < 1 || group > 3)) {
+                return false;
+            }
+            grouped = true;
+            group = 0;
+        } else {
+            ++group;
+            anyDigit = true;
+        }
+    }
+    if (grouped && group != 3) {
+        return false;
+    }
+    if (i < n) {
+        if (text[i] != u'.') {
+            return false;
+        }
+        for (++i; i < n; ++i) {
+            if (!isDigit(text[i])) {
+                return false;
+            }
+            anyDigit = true;
+        }
+    }
+    return anyDigit;
+}
+
+} // namespace
 
 QString plainFigure(const QString& shown, const QString& currencySymbol) {
     QString text = shown.trimmed();
@@ -22,10 +66,7 @@ QString plainFigure(const QString& shown, const QString& currencySymbol) {
     if (text.endsWith(u'%')) {
         text.chop(1);
     }
-    // Digits grouped in threes (or not), then the decimals shown.
-    static const QRegularExpression figure(QStringLiteral("^(\\d{1,3}(,\\d{3})+|\\d*)(\\.\\d*)?$"));
-    if (text.isEmpty() || !text.contains(QRegularExpression(QStringLiteral("\\d"))) ||
-        !figure.match(text).hasMatch()) {
+    if (!isShownFigure(text)) {
         return shown.trimmed();
     }
     text.remove(u',');

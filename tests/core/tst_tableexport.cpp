@@ -60,6 +60,24 @@ private slots:
         QTest::newRow("separators out of place are no figure") << "1,23,4"
                                                                << "$"
                                                                << "1,23,4";
+        QTest::newRow("a last group of four is no figure") << "1,2345"
+                                                           << "$"
+                                                           << "1,2345";
+        QTest::newRow("a first group of four is no figure") << "1234,567"
+                                                            << "$"
+                                                            << "1234,567";
+        QTest::newRow("a leading separator is no figure") << ",123"
+                                                          << "$"
+                                                          << ",123";
+        QTest::newRow("two points are no figure") << "12.3.4"
+                                                  << "$"
+                                                  << "12.3.4";
+        QTest::newRow("a point alone is no figure") << "$."
+                                                    << "$"
+                                                    << "$.";
+        QTest::newRow("grouped with decimals") << "$999,999,999,999.99"
+                                               << "$"
+                                               << "999999999999.99";
         QTest::newRow("a symbol alone") << "$"
                                         << "$"
                                         << "$";
