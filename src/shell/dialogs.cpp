@@ -1,6 +1,8 @@
 #include "shell/dialogs.h"
 
+#include "core/datafiles.h"
 #include "core/programstate.h"
+#include "platform/filedialogs.h"
 #include "platform/modal.h"
 #include "shell/allyesno.h"
 #include "shell/amsgbox.h"
@@ -8,7 +10,9 @@
 #include "shell/filedir.h"
 #include "shell/mdicontainer.h"
 
+#include <QByteArray>
 #include <QFileInfo>
+#include <QStatusBar>
 
 void showMessage(Message message, const QString& detail, const QString& detail2) {
     ProgramState& p = program();
@@ -75,4 +79,29 @@ bool saveThroughDialog(std::int16_t mode, QString& lastName,
 bool openThroughDialog(std::int16_t mode, QString& lastName,
                        const std::function<bool(const QString& path)>& open) {
     return throughDialog(mode, lastName, open, Message::FileNotFound, true);
+}
+
+bool saveExportThroughDialog(QWidget* dialogParent, const QString& defaultName,
+                             const QString& filter,
+                             const std::function<QByteArray(const QString& path)>& bytes) {
+    const QString path = FileDialogs::save(dialogParent, defaultName, filter);
+    if (path.isEmpty()) {
+        return false;
+    }
+    bool saved = false;
+    {
+        BusyPointer busy;
+        const QByteArray contents = bytes(path);
+        saved = !contents.isEmpty() && saveFileAtomically(path, [&contents](QIODevice& device) {
+            return device.write(contents) == contents.size();
+        });
+    }
+    if (!saved) {
+        showMessage(Message::FileNotSaved);
+        return false;
+    }
+    if (MDIContainer* main = MDIContainer::instance()) {
+        main->statusBar()->showMessage(QStringLiteral("Saved to %1").arg(path));
+    }
+    return true;
 }

@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <functional>
 
+class QByteArray;
+class QWidget;
+
 // Shows `message` in AMsgbox; `detail` and `detail2` become MessageDetail and MessageDetail2 for
 // the messages that insert them.
 void showMessage(Message message, const QString& detail = {}, const QString& detail2 = {});
@@ -35,3 +38,12 @@ bool saveThroughDialog(std::int16_t mode, QString& lastName,
 // `lastName` emptied); an opened file's name becomes `lastName`.
 bool openThroughDialog(std::int16_t mode, QString& lastName,
                        const std::function<bool(const QString& path)>& open);
+
+// The steps of saving what leaves the program (a CSV file, a picture): the save dialog with
+// `filter`, offering `defaultName`; `bytes` makes the file's contents for the path chosen under
+// the busy pointer, and the file is saved whole or not at all. An empty result, or a file that
+// could not be written, shows "File not saved. ..." and leaves an old file as it was; a saved
+// file is named in the status bar ("Saved to <path>"). Returns true when the file was saved.
+bool saveExportThroughDialog(QWidget* dialogParent, const QString& defaultName,
+                             const QString& filter,
+                             const std::function<QByteArray(const QString& path)>& bytes);

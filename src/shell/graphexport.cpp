@@ -3,18 +3,14 @@
 #include "core/datafiles.h"
 #include "platform/barchart.h"
 #include "platform/clipboard.h"
-#include "platform/filedialogs.h"
 #include "platform/modal.h"
-#include "shell/busypointer.h"
 #include "shell/dialogs.h"
-#include "shell/mdicontainer.h"
 
 #include <QAction>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QMenu>
 #include <QShortcut>
-#include <QStatusBar>
 
 namespace {
 
@@ -47,28 +43,12 @@ QString imageName(const QString& title) {
 }
 
 bool saveGraphImage(const BarChart& chart, QWidget* dialogParent, const QString& defaultName) {
-    const QString path = FileDialogs::save(dialogParent, defaultName, ImageFilter);
-    if (path.isEmpty()) {
-        return false;
-    }
-    bool saved = false;
-    {
-        BusyPointer busy;
-        const bool svg =
-            QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
-        const QByteArray bytes = svg ? chart.svg() : pngOf(chart);
-        saved = !bytes.isEmpty() && saveFileAtomically(path, [&bytes](QIODevice& device) {
-            return device.write(bytes) == bytes.size();
+    return saveExportThroughDialog(
+        dialogParent, defaultName, ImageFilter, [&chart](const QString& path) {
+            const bool svg =
+                QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
+            return svg ? chart.svg() : pngOf(chart);
         });
-    }
-    if (!saved) {
-        showMessage(Message::FileNotSaved);
-        return false;
-    }
-    if (MDIContainer* main = MDIContainer::instance()) {
-        main->statusBar()->showMessage(QStringLiteral("Saved to %1").arg(path));
-    }
-    return true;
 }
 
 void offerGraphExport(BarChart& chart, QWidget& window, const std::function<QString()>& name) {

@@ -1,20 +1,15 @@
 #include "shell/resultsexport.h"
 
-#include "core/datafiles.h"
 #include "core/programstate.h"
 #include "core/tableexport.h"
 #include "platform/clipboard.h"
-#include "platform/filedialogs.h"
 #include "platform/grid.h"
 #include "platform/modal.h"
-#include "shell/busypointer.h"
 #include "shell/dialogs.h"
-#include "shell/mdicontainer.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QShortcut>
-#include <QStatusBar>
 #include <QTableView>
 
 namespace {
@@ -65,25 +60,9 @@ QString gridClipboardText(const Grid& grid, bool all) {
 }
 
 bool saveGridAsCsv(const Grid& grid, QWidget* dialogParent, const QString& defaultName) {
-    const QString path = FileDialogs::save(dialogParent, defaultName, CsvFilter);
-    if (path.isEmpty()) {
-        return false;
-    }
-    bool saved = false;
-    {
-        BusyPointer busy;
-        const QByteArray csv = csvText(plainRows(grid.filledRows()));
-        saved = saveFileAtomically(
-            path, [&csv](QIODevice& device) { return device.write(csv) == csv.size(); });
-    }
-    if (!saved) {
-        showMessage(Message::FileNotSaved);
-        return false;
-    }
-    if (MDIContainer* main = MDIContainer::instance()) {
-        main->statusBar()->showMessage(QStringLiteral("Saved to %1").arg(path));
-    }
-    return true;
+    return saveExportThroughDialog(dialogParent, defaultName, CsvFilter, [&grid](const QString&) {
+        return csvText(plainRows(grid.filledRows()));
+    });
 }
 
 void offerResultsExport(Grid& grid, const std::function<QString()>& csvName) {
