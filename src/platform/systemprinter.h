@@ -7,7 +7,7 @@
 // close to the edge.
 //
 // When the system has no printer, the document goes to a PDF file in the Printouts folder of
-// the program's data directory, named after the document and the time it was printed.
+// the user's data folder, named after the document and the time it was printed.
 
 #include "platform/printers.h"
 
