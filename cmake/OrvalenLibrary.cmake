@@ -115,3 +115,13 @@ function(orvalen_calculator name)
   orvalen_check_includes(${name} "${window_sources}" "core/;platform/;shell/;${folder}/" "")
   orvalen_pch(${name} orvalen_platform)
 endfunction()
+
+# Gives the executable `target` the program's identity on the desktop: the icon (packaging/)
+# built in as the resource named by ORVALEN_WINDOW_ICON, for its windows, and the name of its
+# desktop entry, ORVALEN_APP_ID.
+function(orvalen_desktop_identity target)
+  qt_add_resources(${target} ${target}_icon PREFIX / BASE ${PROJECT_SOURCE_DIR}/packaging
+                   FILES ${PROJECT_SOURCE_DIR}/packaging/${ORVALEN_APP_ID}.svg)
+  target_compile_definitions(${target} PRIVATE ORVALEN_APP_ID="${ORVALEN_APP_ID}"
+                             ORVALEN_WINDOW_ICON=":/${ORVALEN_APP_ID}.svg")
+endfunction()

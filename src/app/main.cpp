@@ -20,9 +20,13 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The desktop shows the program's windows under its menu entry, with its icon.
+    QApplication::setDesktopFileName(QStringLiteral(ORVALEN_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(ORVALEN_WINDOW_ICON)));
     const std::unique_ptr<MDIContainer> mainWindow = startOrvalen();
     return QApplication::exec();
 }

@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
@@ -53,6 +54,9 @@ int fail(const QString& title, const QString& message) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvalen-help"));
+    // Its window belongs to the program on the desktop: the same entry, the same icon.
+    QApplication::setDesktopFileName(QStringLiteral(ORVALEN_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(ORVALEN_WINDOW_ICON)));
     const QString title = QStringLiteral("Orvalen Help");
 
     const QStringList arguments = QApplication::arguments();

@@ -1,5 +1,7 @@
 #include "platform/helpviewer.h"
 
+#include "platform/appfolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +23,7 @@ QString& viewerOverride() {
 }
 
 QString findDocument(const QString& fileName) {
-    for (const QString& dir : {QCoreApplication::applicationDirPath(), QDir::currentPath()}) {
+    for (const QString& dir : {AppFolders::shippedFiles(), QDir::currentPath()}) {
         const QFileInfo info(QDir(dir).filePath(fileName));
         if (info.isFile()) {
             return info.absoluteFilePath();

@@ -10,9 +10,10 @@ namespace HelpViewer {
 
 enum class StartResult { Started, DocumentMissing, ViewerMissing, ViewerFailed };
 
-// `fileName` is a bare document name ("orvuse53.hlp") looked up in the program's directory,
-// then in the current directory. The viewer is the program "orvalen-help" beside this one; it
-// is given the document's full path as its only argument.
+// `fileName` is a bare document name ("orvuse53.hlp") looked up among the files shipped with
+// the program (AppFolders::shippedFiles()), then in the current directory. The viewer is the
+// program "orvalen-help" beside this one; it is given the document's full path as its only
+// argument.
 StartResult start(const QString& fileName);
 
 // Tests: replaces the process launch (program, arguments) -> started.

@@ -1,6 +1,7 @@
 #include "platform/systemprinter.h"
 
 #include "core/datafiles.h"
+#include "platform/appfolders.h"
 #include "platform/printlayout.h"
 
 #include <QDateTime>
@@ -12,7 +13,6 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 #include <QWidget>
 #include <cmath>
 #include <limits>
@@ -79,8 +79,10 @@ SystemPrinter::~SystemPrinter() {
 
 QString SystemPrinter::printoutPath(const QString& documentName) {
     const QString name = fileNameOf(documentName, QStringLiteral("Printout"));
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                           QStringLiteral("/Printouts");
+    // Without a data folder (no home) the printout stays in the program's directory.
+    const QString data = AppFolders::dataFolder();
+    const QString folder =
+        QDir(data.isEmpty() ? QDir::currentPath() : data).filePath(QStringLiteral("Printouts"));
     QDir().mkpath(folder);
     const QString stem =
         name + u' ' + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh-mm-ss"));

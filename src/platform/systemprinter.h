@@ -7,9 +7,9 @@
 // close to the edge.
 //
 // When the system has no printer, the document goes to a PDF file in the Printouts folder of
-// the program's data directory, named after the document and the time it was printed. After
-// the print dialog, the document goes where the user chose, and only the pages of the range
-// chosen reach the paper: the others are laid out as usual but not drawn.
+// the user's data folder, named after the document and the time it was printed. After the
+// print dialog, the document goes where the user chose, and only the pages of the range chosen
+// reach the paper: the others are laid out as usual but not drawn.
 
 #include "platform/printers.h"
 
