@@ -17,7 +17,8 @@
 
 namespace {
 
-// Daily rows on weekdays, oldest first, until the file holds `bytes` bytes; returns the rows.
+// Daily rows on weekdays, oldest first, with prices of six decimals as price sites write them,
+// until the file holds `bytes` bytes; returns the rows.
 int writeDailyPrices(const QString& path, qint64 bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -32,10 +33,10 @@ int writeDailyPrices(const QString& path, qint64 bytes) {
             const double close = 20.0 + (rows * 37 % 3000) / 100.0;
             file.write(QStringLiteral("%1,%2,%3,%4,%5,%6,%7\n")
                            .arg(date.toString(Qt::ISODate))
-                           .arg(close - 0.1, 0, 'f', 2)
-                           .arg(close + 0.25, 0, 'f', 2)
-                           .arg(close - 0.3, 0, 'f', 2)
-                           .arg(close, 0, 'f', 2)
+                           .arg(close - 0.1, 0, 'f', 6)
+                           .arg(close + 0.25, 0, 'f', 6)
+                           .arg(close - 0.3, 0, 'f', 6)
+                           .arg(close, 0, 'f', 6)
                            .arg(close * 0.98, 0, 'f', 6)
                            .arg(1000000 + rows * 137)
                            .toLatin1());
