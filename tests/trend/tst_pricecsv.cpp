@@ -239,7 +239,7 @@ private slots:
     // only dates the program keeps and prices above 0. The sanitizers watch every byte.
     void mutatedFiles() {
         const QByteArray seeds[] = {sampleFile("daily-newest-first.csv"),
-                                    sampleFile("daily-oldest-first.csv"), sampleFile("weekly.csv"),
+                                    sampleFile("broker-quoted-mdy.csv"), sampleFile("weekly.csv"),
                                     sampleFile("semicolon-dmy.csv"),
                                     sampleFile("holidays-blank-summary.csv")};
         const char noise[] = {',', ';',    '"',    '\r',   '\n', '.', '/', '-',

@@ -94,8 +94,10 @@ private slots:
         QTest::addColumn<QDate>("newest");
         QTest::newRow("daily, newest first")
             << "daily-newest-first.csv" << 66 << 0 << QDate(2024, 4, 5);
-        QTest::newRow("daily, oldest first, quoted, m/d/yyyy")
+        QTest::newRow("daily, oldest first, six decimals")
             << "daily-oldest-first.csv" << 66 << 0 << QDate(2024, 4, 5);
+        QTest::newRow("broker's export: quoted, m/d/yyyy, dollars, CRLF")
+            << "broker-quoted-mdy.csv" << 66 << 0 << QDate(2024, 4, 5);
         QTest::newRow("semicolons, decimal commas, d.m.yyyy")
             << "semicolon-dmy.csv" << 66 << 0 << QDate(2024, 4, 5);
         QTest::newRow("holidays, blank lines, a summary line")
