@@ -3,6 +3,7 @@
 // memory it adds is measured (the process's high-water mark, reset before each case).
 // Aim: refused in under 50 ms with under 10 MiB of extra memory.
 
+#include "benchmemory.h"
 #include "benchtiming.h"
 #include "core/programstate.h"
 #include "core/records.h"
@@ -13,32 +14,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <fstream>
 #include <functional>
-#include <string>
 
 namespace {
-
-// A memory figure of the process in KiB from /proc/self/status ("VmHWM:" the peak resident
-// memory, "VmRSS:" the current).
-long statusKiB(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == field) {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-        status.ignore(4096, '\n');
-    }
-    return -1;
-}
-
-// Sets the peak back to the current resident memory.
-void resetPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
 
 struct HostileFile {
     const char* name;
@@ -94,10 +72,7 @@ int main() {
         write(path, f);
         for (const auto& reader : readers) {
             resetProgram();
-            const long before = statusKiB("VmRSS:");
-            resetPeak();
-            reader.open(path);
-            const long extra = statusKiB("VmHWM:") - before;
+            const long extra = extraPeakKiB([&] { reader.open(path); });
             const Timing t = timeEach(20, 2, [&] { reader.open(path); });
             std::printf("%-24s %-9s %10.3f %10.3f %14ld\n", f.name, reader.what, t.medianMs,
                         t.minMs, extra);

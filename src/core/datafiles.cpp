@@ -30,6 +30,35 @@ ssize_t readRetrying(int fd, char* into, qsizetype size) {
     return n;
 }
 
+// Opens `path` for reading without waiting (a named pipe would hold the program at the open
+// until something wrote to it) and refuses, before a byte is read, what is not a regular file
+// (a pipe, a device, a folder) or is larger than `maxSize`. The descriptor is -1 when refused.
+struct OpenedFile {
+    int fd = -1;
+    DataFileOpen result = DataFileOpen::Unreadable;
+    qint64 size = 0;
+};
+
+OpenedFile openRegularFile(const QString& path, qint64 maxSize) {
+    OpenedFile opened;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return opened;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxSize) {
+        if (S_ISREG(info.st_mode) && info.st_size > maxSize) {
+            opened.result = DataFileOpen::TooLarge;
+        }
+        ::close(fd);
+        return opened;
+    }
+    opened.fd = fd;
+    opened.result = DataFileOpen::Opened;
+    opened.size = info.st_size;
+    return opened;
+}
+
 } // namespace
 
 bool isValidUtf8(QByteArrayView bytes) {
@@ -57,23 +86,16 @@ QString decodeFileText(const QByteArray& bytes) {
 }
 
 std::optional<QByteArray> readFileBytes(const QString& path) {
-    // Opened without waiting: a named pipe would hold the program at the open until something
-    // wrote to it.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    const OpenedFile opened = openRegularFile(path, MaxFileSize);
+    if (opened.fd < 0) {
         return std::nullopt;
     }
+    const int fd = opened.fd;
     const auto closeFile = qScopeGuard([fd] { ::close(fd); });
-    // Refused before a byte is read: what is not a regular file (a pipe, a device, a folder),
-    // or is larger than any file of the program.
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > MaxFileSize) {
-        return std::nullopt;
-    }
     // Exactly the bytes the file says it holds, and then its end. The files of the kernel (under
     // /proc and /sys) call themselves regular files of 0 or 4096 bytes and hold something
     // else; read on, such a file may never end, or wait for data that never comes.
-    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    QByteArray bytes(static_cast<qsizetype>(opened.size), Qt::Uninitialized);
     qsizetype got = 0;
     while (got < bytes.size()) {
         const ssize_t n = readRetrying(fd, bytes.data() + got, bytes.size() - got);
@@ -87,6 +109,18 @@ std::optional<QByteArray> readFileBytes(const QString& path) {
         return std::nullopt;
     }
     return bytes;
+}
+
+DataFileOpen openDataFile(QFile& file, const QString& path, qint64 maxSize) {
+    const OpenedFile opened = openRegularFile(path, maxSize);
+    if (opened.fd < 0) {
+        return opened.result;
+    }
+    if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(opened.fd);
+        return DataFileOpen::Unreadable;
+    }
+    return DataFileOpen::Opened;
 }
 
 QString fileNameOf(const QString& name, const QString& fallback) {

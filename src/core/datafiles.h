@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QFile>
 #include <QIODevice>
 #include <QString>
 #include <functional>
@@ -22,6 +23,12 @@ QString decodeFileText(const QByteArray& bytes);
 // file (a named pipe, a device, a file of the kernel's under /proc), or is larger than
 // MaxFileSize. It never waits for bytes to come.
 std::optional<QByteArray> readFileBytes(const QString& path);
+
+// Opens a file to be read piece by piece, as readFileBytes() opens it: never waiting, and only
+// a regular file of at most `maxSize` bytes. A file that grows while it is read can still give
+// more, so a reader that must stay within `maxSize` counts the bytes it takes.
+enum class DataFileOpen { Opened, Unreadable, TooLarge };
+DataFileOpen openDataFile(QFile& file, const QString& path, qint64 maxSize);
 
 // `name` made fit to be a file's name: each character a file name cannot hold (a slash, a
 // control character, and those other systems refuse) becomes "_"; a name that is empty or

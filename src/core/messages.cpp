@@ -14,7 +14,7 @@ struct Entry {
 };
 
 // Messages shown as they stand; the ones that insert a value are composed below.
-constexpr std::array<Entry, 23> FixedMessages{{
+constexpr std::array<Entry, 28> FixedMessages{{
     {Message::NoDataToPrintCalculate, "No data to print. Calculate."},
     {Message::NoDataToGraph, "No data to graph. Calculate."},
     {Message::WrongEntry, "Wrong or missing entry, try again."},
@@ -44,6 +44,18 @@ constexpr std::array<Entry, 23> FixedMessages{{
     // A file the program writes for the user (results as CSV, a graph's image) that could not be
     // written; an old file of that name is left as it was.
     {Message::FileNotSaved, "File not saved. Check Filename and/or Directory."},
+    // A CSV file of prices that cannot be imported; the database in memory stays as it was.
+    {Message::NoPricesFound, "No dates and prices found in this file."},
+    {Message::NotTextFile, "This file is not text. Choose a CSV file of prices."},
+    {Message::NoDateColumn,
+     "No date column in this file. The dates belong in a column headed Date, or in the first "
+     "column."},
+    {Message::NoPriceColumn,
+     "No price column in this file. The prices belong in a column headed Close, Adj Close, "
+     "Price, Last or Value, or in a column of numbers."},
+    {Message::PriceFileTooLarge,
+     "This file is larger than 16 MiB, more than any price history. Choose a CSV file of "
+     "prices."},
 }};
 
 } // namespace
@@ -51,6 +63,8 @@ constexpr std::array<Entry, 23> FixedMessages{{
 QString messageText(Message message) {
     const ProgramState& p = program();
     switch (message) {
+    case Message::PricesImported:
+        return p.MessageDetail;
     case Message::HelpCannotBeShown:
         return QStringLiteral("Help cannot be shown: ") + p.MessageDetail;
     case Message::DateAfterLastRecord:

@@ -38,6 +38,12 @@ enum class Message : std::int16_t {
     LowAboveHigh = 47,          // "Low number is greater than High."
     RecordLimit = 48,           // "Limit is 1000 records."
     FileNotSaved = 49,          // "File not saved. Check Filename and/or Directory."
+    PricesImported = 50,        // what a price import made: the detail
+    NoPricesFound = 51,         // "No dates and prices found in this file."
+    NotTextFile = 52,           // "This file is not text. ..."
+    NoDateColumn = 53,          // "No date column in this file. ..."
+    NoPriceColumn = 54,         // "No price column in this file. ..."
+    PriceFileTooLarge = 55,     // "This file is larger than 16 MiB. ..."
 };
 
 // QuestionCode: the question asked, and after the window closes the answer.

@@ -91,6 +91,8 @@ int main(int argc, char** argv) {
     auto* browser = new QTextBrowser(&window);
     browser->setObjectName(QStringLiteral("Document"));
     browser->setOpenExternalLinks(true);
+    // Pictures of the document stand beside it.
+    browser->setSearchPaths({info.absolutePath()});
     browser->setMarkdown(markdown);
     layout->addWidget(browser);
     auto* buttons = new QDialogButtonBox(&window);

@@ -208,6 +208,9 @@ QString editorHelpText() {
         QStringLiteral("Click 'Delete All' to delete all data in the file."),
         QStringLiteral("To enter data other than weekly. Type the new date over the existing one "
                        "and <Enter>."),
+        QStringLiteral("To start from a price history downloaded from a broker or a price site, "
+                       "click 'Import Prices from a CSV File' on the Quantrel menu: each week "
+                       "becomes a record."),
         QStringLiteral("Open the Sample.Orv file with 'Open a File from Disk' and try out all the "
                        "features."),
     };

@@ -1,6 +1,7 @@
 #include "trend/trendmenu.h"
 
 #include "core/programstate.h"
+#include "platform/filedialogs.h"
 #include "platform/twips.h"
 #include "shell/busypointer.h"
 #include "shell/commandbutton.h"
@@ -11,6 +12,7 @@
 #include "shell/mdicontainer.h"
 #include "shell/windowregistry.h"
 #include "trend/averatios.h"
+#include "trend/priceimport.h"
 #include "trend/trendfile.h"
 #include "trend/trendpaging.h"
 #include "trend/trendrecords.h"
@@ -59,6 +61,11 @@ Trendmenu::Trendmenu(QWidget* parent)
         button->setGeometry(menuButtonPlace(i / 4, i % 4 + 1));
         tabOrder.push_back(button);
     }
+    // Below the left column, and after it in tab order.
+    auto* import = commandButton(this, QStringLiteral("&Import Prices from a CSV File"),
+                                 QStringLiteral("ImportPrices"), [this] { ImportPrices_Click(); });
+    import->setGeometry(menuButtonPlace(0, 5));
+    tabOrder.insert(tabOrder.begin() + 4, import);
     tabChain(tabOrder);
     Form_Load();
 }
@@ -111,6 +118,29 @@ void Trendmenu::LoadaFile_Click() {
     });
     resetTrendReportBlocks();
     openInPlace(WindowId::Dbase);
+}
+
+void Trendmenu::ImportPrices_Click() {
+    hide();
+    // As opening a file: added records are not dropped without EraseFileInMemory.
+    if (unsavedRecords() && askQuestion(Question::EraseFileInMemory)) {
+        show();
+        return;
+    }
+    const QString path =
+        FileDialogs::open(MDIContainer::instance(), priceFileStartFolder(), priceFileFilter());
+    QString summary;
+    // A file that is refused leaves the database in memory as it was.
+    if (path.isEmpty() || !guarded(Message::FileNotFound, [&path, &summary] {
+            BusyPointer busy;
+            summary = importPriceFile(path);
+        })) {
+        show();
+        return;
+    }
+    resetTrendReportBlocks();
+    openInPlace(WindowId::Dbase);
+    showMessage(Message::PricesImported, summary);
 }
 
 void Trendmenu::OpenDbase_Click() {

@@ -1,8 +1,9 @@
 #pragma once
 // The Quantrel module's menu. Loading it starts the module's database in memory (trend()),
 // which every window of the module works on until "E&xit to Main Menu" discards it. The menu
-// opens and saves database files, sorts the records and leads to the editor, the averages and
-// ratios, the trend graph and the extraction; InfoLabel names the database in memory.
+// opens and saves database files, imports price histories from CSV files, sorts the records and
+// leads to the editor, the averages and ratios, the trend graph and the extraction; InfoLabel names
+// the database in memory.
 
 #include "shell/placement.h"
 #include "shell/windowregistry.h"
@@ -26,6 +27,9 @@ protected:
 private:
     void Form_Load();
     void LoadaFile_Click();
+    // "&Import Prices from a CSV File": a price history as a new database, shown in the
+    // editor with what the import made.
+    void ImportPrices_Click();
     void OpenDbase_Click();
     void Saveafile_Click();
     void ShowRatios_Click();

@@ -615,13 +615,16 @@ void TestRecords::readFileBytes() {
 void TestRecords::onlyRegularFilesAreRead_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("read");
-    QTest::newRow("regular file") << "file" << true;
-    QTest::newRow("link to a regular file") << "link" << true;
-    QTest::newRow("named pipe") << "pipe" << false;
-    QTest::newRow("link to a named pipe") << "link to pipe" << false;
-    QTest::newRow("device") << "/dev/null" << false;
-    QTest::newRow("process status under /proc") << "/proc/self/status" << false;
-    QTest::newRow("process command line under /proc") << "/proc/self/cmdline" << false;
+    // Opened to be read piece by piece: the kernel's files call themselves regular, and their
+    // readers count what they take.
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("regular file") << "file" << true << true;
+    QTest::newRow("link to a regular file") << "link" << true << true;
+    QTest::newRow("named pipe") << "pipe" << false << false;
+    QTest::newRow("link to a named pipe") << "link to pipe" << false << false;
+    QTest::newRow("device") << "/dev/null" << false << false;
+    QTest::newRow("process status under /proc") << "/proc/self/status" << false << true;
+    QTest::newRow("process command line under /proc") << "/proc/self/cmdline" << false << true;
 }
 
 void TestRecords::onlyRegularFilesAreRead() {
@@ -646,6 +649,12 @@ void TestRecords::onlyRegularFilesAreRead() {
     QTEST(bytes.has_value(), "read");
     if (bytes) {
         QCOMPARE(*bytes, QByteArray("100000\r\n"));
+    }
+    QFile opened;
+    QTEST(openDataFile(opened, path, MaxFileSize) == DataFileOpen::Opened, "opened");
+    QTEST(opened.isOpen(), "opened");
+    if (bytes) {
+        QCOMPARE(opened.readAll(), *bytes);
     }
 }
 
@@ -678,6 +687,11 @@ void TestRecords::largeFilesRefusedUnread() {
     QVERIFY(file.resize(qint64{60} * 1024 * 1024));
     QVERIFY(!::readFileBytes(file.fileName()).has_value());
     QVERIFY(!::readFileBytes(QStringLiteral("/dev/zero")).has_value());
+    QFile opened;
+    QCOMPARE(openDataFile(opened, file.fileName(), MaxFileSize), DataFileOpen::TooLarge);
+    QVERIFY(!opened.isOpen());
+    QCOMPARE(openDataFile(opened, dir.filePath(QStringLiteral("None.orp")), MaxFileSize),
+             DataFileOpen::Unreadable);
 }
 
 void TestRecords::longLinesSplitOnlyWhatIsAsked() {

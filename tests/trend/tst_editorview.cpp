@@ -210,8 +210,11 @@ private slots:
                                              "focus on Data Value box, type in data.\n\n")));
         QVERIFY(help.contains(QStringLiteral(
             "Latest Annual Earnings.\nClick first box and type latest year date.\n\n")));
+        QVERIFY(help.contains(QStringLiteral(
+            "click 'Import Prices from a CSV File' on the Quantrel menu: each week becomes a "
+            "record.\n\nOpen the Sample.Orv file")));
         QVERIFY(help.endsWith(QStringLiteral("all the features.\n\n            End")));
-        QCOMPARE(help.count(QStringLiteral("\n\n")), 15);
+        QCOMPARE(help.count(QStringLiteral("\n\n")), 16);
     }
 };
 

@@ -1,6 +1,7 @@
 // The Quantrel module's menu as a user drives it: opened from the main menu, database files
-// opened (the sample, hostile files) and saved, the question before unsaved records are lost,
-// the buttons that need records, the sort, and leaving by the exit button and the close box.
+// opened (the sample, hostile files) and saved, price files imported, the question before
+// unsaved records are lost, the buttons that need records, the sort, and leaving by the exit
+// button and the close box.
 
 #include "core/programstate.h"
 #include "shell/mdicontainer.h"
@@ -12,6 +13,9 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -19,6 +23,10 @@ namespace {
 const QString SampleTitle = QStringLiteral("Tarnwick Instruments");
 const QString Question3 = QStringLiteral(
     "Sample.orv file in memory will be erased. Do you wish to go back and save it to Disk?.");
+
+const QString ImportedQuestion3 =
+    QStringLiteral("daily-newest-first.orv file in memory will be erased. Do you wish to go back "
+                   "and save it to Disk?.");
 
 QByteArray manyLines(const QByteArray& header, int lines) {
     QByteArray bytes = header;
@@ -240,6 +248,84 @@ private slots:
         click("ExitMenu");
         QVERIFY(MenuMain::instance()->isVisible());
         QCOMPARE(int(trend().RecordCount), 0);
+    }
+
+    // The import's button sits below the documented ones, with a letter of its own.
+    void importButton() {
+        QWidget* menu = openModule();
+        const QPushButton* import = button("ImportPrices");
+        QCOMPARE(import->text(), QStringLiteral("&Import Prices from a CSV File"));
+        QSet<QChar> letters;
+        const QList<QPushButton*> buttons = menu->findChildren<QPushButton*>();
+        for (const QPushButton* b : buttons) {
+            const qsizetype amp = b->text().indexOf(u'&');
+            QVERIFY(amp >= 0);
+            letters.insert(b->text().at(amp + 1).toLower());
+            if (b != import) {
+                QVERIFY(b->geometry().bottom() < import->geometry().top());
+            }
+        }
+        QCOMPARE(letters.size(), buttons.size());
+    }
+
+    // A price file becomes the database in memory, shown in the editor with what was made;
+    // saving offers the file's name as a database, and leaving asks before it is lost.
+    void importPrices() {
+        openModule();
+        QVERIFY(dir().copyIn(QStringLiteral(ORVALEN_TEST_DATA "/prices/daily-newest-first.csv")));
+        FileDialogs::setNextAnswer(dir().filePath(QStringLiteral("daily-newest-first.csv")));
+        QCOMPARE(
+            messageShownBy([&] { click("ImportPrices"); }),
+            QStringLiteral("Imported 14 weeks from 66 price rows (2024-01-05 to 2024-04-05)."));
+        QCOMPARE(FileDialogs::lastFilter(),
+                 QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*)|*"));
+        QVERIFY(shown(WindowId::Dbase));
+        QVERIFY(!shown(WindowId::Trendmenu));
+        switchTo(WindowId::Dbase);
+        QCOMPARE(line("DBName")->text(), QStringLiteral("daily-newest-first"));
+        QCOMPARE(rowTexts("Grid8", 1).value(1), QStringLiteral("2024-04-05"));
+        QCOMPARE(rowTexts("Grid8", 2).value(1), QStringLiteral("2024-03-28"));
+        click("Exitbut");
+
+        switchTo(WindowId::Trendmenu);
+        QCOMPARE(label("InfoLabel"), QStringLiteral(" File in Memory = daily-newest-first "));
+        respondClick(QStringLiteral("AllYes"));
+        click("ExitMenu");
+        QCOMPARE(shownDialogs().back().labels.value(0), ImportedQuestion3);
+        QVERIFY(shown(WindowId::Trendmenu));
+
+        FileDialogs::setNextAnswer(std::nullopt);
+        click("Saveafile");
+        QCOMPARE(FileDialogs::lastDefaultName(), QStringLiteral("daily-newest-first.orv"));
+        QCOMPARE(int(trend().TrendModified), 1);
+    }
+
+    // Unsaved records are not dropped without question 3; a cancelled dialog or a refused file
+    // leaves the database in memory as it was, and the menu comes back.
+    void importRefusals() {
+        openModule();
+        openFile(sampleCopy());
+        trend().TrendModified = 1;
+        respondClick(QStringLiteral("AllYes"));
+        click("ImportPrices");
+        QCOMPARE(shownDialogs().back().labels.value(0), Question3);
+        QCOMPARE(FileDialogs::pendingAnswers(), 0);
+
+        respondClick(QStringLiteral("AllNo"));
+        FileDialogs::setNextAnswer(std::nullopt);
+        click("ImportPrices");
+        QVERIFY(shown(WindowId::Trendmenu));
+
+        respondClick(QStringLiteral("AllNo"));
+        FileDialogs::setNextAnswer(
+            database(QStringLiteral("zero.csv"), "Date,Close\n2024-03-15,0\n"));
+        QCOMPARE(messageShownBy([&] { click("ImportPrices"); }),
+                 QStringLiteral("No dates and prices found in this file."));
+        QVERIFY(shown(WindowId::Trendmenu));
+        QCOMPARE(int(trend().RecordCount), 157);
+        QCOMPARE(trend().DatabaseTitle, SampleTitle);
+        QCOMPARE(program().TrendFileName, QStringLiteral("Sample.orv"));
+        QCOMPARE(int(trend().TrendModified), 1);
     }
 
     // The main window's close box asks the module first.
