@@ -8,6 +8,7 @@
 #include "platform/modal.h"
 #include "shell/mdicontainer.h"
 #include "support/calculatorfixture.h"
+#include "support/contextmenus.h"
 #include "support/filesizelimit.h"
 #include "support/modalresponder.h"
 
@@ -37,26 +38,10 @@ class TestGraphExport : public QObject, public CalculatorFixture {
         return graph ? graph->findChild<BarChart*>(QStringLiteral("Graph1")) : nullptr;
     }
 
-    static void rightClick(BarChart& chart) {
-        const QPoint at = chart.rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, chart.mapToGlobal(at));
-        QCoreApplication::sendEvent(&chart, &event);
-    }
-
     // Opens the chart's menu with the mouse and chooses the item `text`.
     static bool choose(BarChart& chart, const QString& text) {
-        bool found = false;
-        modal::pushMenuResponder([&](QMenu& menu) -> QAction* {
-            for (QAction* a : menu.actions()) {
-                if (a->text() == text) {
-                    found = true;
-                    return a;
-                }
-            }
-            return nullptr;
-        });
-        rightClick(chart);
-        return found;
+        return openContextMenu(chart, MenuWay::Mouse, text, chart.rect().center())
+            .items.contains(text);
     }
 
 private slots:
@@ -67,31 +52,13 @@ private slots:
     void menuOfTheResultGraph() {
         BarChart* chart = mortgageGraph();
         QVERIFY(chart);
-        QStringList items;
-        const auto look = [&items](QMenu& menu) {
-            items.clear();
-            for (QAction* a : menu.actions()) {
-                items << a->text();
-            }
-            return static_cast<QAction*>(nullptr);
-        };
-        modal::pushMenuResponder(look);
-        rightClick(*chart);
-        QCOMPARE(items, (QStringList{"Copy &Image", "Save &Image..."}));
-
-        items.clear();
-        modal::pushMenuResponder(look);
+        const QStringList items{"Copy &Image", "Save &Image..."};
+        QCOMPARE(openContextMenu(*chart, MenuWay::Mouse, {}, chart->rect().center()).items, items);
+        // The Menu key and Shift+F10 on a button of the window open the chart's menu.
         QPushButton* exitButton = button("ExitBut");
         exitButton->setFocus();
-        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5),
-                                  exitButton->mapToGlobal(QPoint(5, 5)));
-        QCoreApplication::sendEvent(exitButton, &menuKey);
-        QCOMPARE(items.size(), 2);
-
-        items.clear();
-        modal::pushMenuResponder(look);
-        QTest::keyClick(exitButton, Qt::Key_F10, Qt::ShiftModifier);
-        QCOMPARE(items.size(), 2);
+        QCOMPARE(openContextMenu(*exitButton, MenuWay::MenuKey, {}, QPoint(5, 5)).items, items);
+        QCOMPARE(openContextMenu(*exitButton, MenuWay::ShiftF10).items, items);
         QCOMPARE(modal::pendingResponders(), 0);
     }
 

@@ -8,6 +8,7 @@
 #include "platform/modal.h"
 #include "shell/mdicontainer.h"
 #include "support/calculatorfixture.h"
+#include "support/contextmenus.h"
 #include "support/filesizelimit.h"
 #include "support/modalresponder.h"
 
@@ -92,20 +93,9 @@ class TestResultsExport : public QObject, public CalculatorFixture {
     // Opens the grid's context menu with the mouse and chooses the item `text`.
     bool chooseFromMenu(const QString& gridName, const QString& text) {
         QTableView* view = grid(gridName.toLatin1().constData())->view();
-        bool found = false;
-        modal::pushMenuResponder([&](QMenu& menu) -> QAction* {
-            for (QAction* a : menu.actions()) {
-                if (a->text() == text && a->isEnabled()) {
-                    found = true;
-                    return a;
-                }
-            }
-            return nullptr;
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                view->viewport()->mapToGlobal(QPoint(20, 20)));
-        QCoreApplication::sendEvent(view->viewport(), &event);
-        return found;
+        const MenuSeen seen = openContextMenu(*view->viewport(), MenuWay::Mouse, text);
+        const qsizetype at = seen.items.indexOf(text);
+        return at >= 0 && seen.enabled.value(at);
     }
 
     std::vector<QStringList> savedRows(const QString& gridName, const QString& fileName) {
@@ -293,37 +283,18 @@ private slots:
     void menuItemsAndWaysToOpen() {
         QVERIFY(open("Plan401", WindowId::Plan401KCalc));
         QTableView* view = grid("KGrid")->view();
-        QStringList items;
-        QList<bool> enabled;
-        const auto look = [&](QMenu& menu) {
-            items.clear();
-            enabled.clear();
-            for (QAction* a : menu.actions()) {
-                items << a->text();
-                enabled << a->isEnabled();
-            }
-            return static_cast<QAction*>(nullptr);
-        };
-        modal::pushMenuResponder(look);
-        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, QPoint(20, 20));
-        QContextMenuEvent mouse(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                view->viewport()->mapToGlobal(QPoint(20, 20)));
-        QCoreApplication::sendEvent(view->viewport(), &mouse);
-        QCOMPARE(items, (QStringList{"&Copy", "Copy &All", "&Save as CSV..."}));
-        QCOMPARE(enabled, (QList<bool>{true, false, false}));
+        const QStringList items{"&Copy", "Copy &All", "&Save as CSV..."};
+        const MenuSeen empty = openContextMenu(*view->viewport(), MenuWay::Mouse);
+        QCOMPARE(empty.items, items);
+        QCOMPARE(empty.enabled, (QList<bool>{true, false, false}));
 
         click("KCalc");
-        modal::pushMenuResponder(look);
         view->setFocus();
-        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5),
-                                  view->viewport()->mapToGlobal(QPoint(5, 5)));
-        QCoreApplication::sendEvent(view->viewport(), &menuKey);
-        QCOMPARE(enabled, (QList<bool>{true, true, true}));
-
-        items.clear();
-        modal::pushMenuResponder(look);
-        QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
-        QCOMPARE(items.size(), 3);
+        const MenuSeen filled =
+            openContextMenu(*view->viewport(), MenuWay::MenuKey, {}, QPoint(5, 5));
+        QCOMPARE(filled.items, items);
+        QCOMPARE(filled.enabled, (QList<bool>{true, true, true}));
+        QCOMPARE(openContextMenu(*view, MenuWay::ShiftF10).items, items);
         QCOMPARE(modal::pendingResponders(), 0);
     }
 

@@ -1,6 +1,7 @@
 #include "platform/printlayout.h"
 #include "platform/systemprinter.h"
 #include "platform/textprinter.h"
+#include "support/pdfpages.h"
 
 #include <QFile>
 #include <QLabel>
@@ -28,20 +29,6 @@ private slots:
     void printoutNames();
     void factoryReplacesThePrinter();
 };
-
-namespace {
-
-// Pages written to a PDF file, read from its page objects.
-int pdfPages(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page[^s])"));
-    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
-}
-
-} // namespace
 
 void TestPrintLayout::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);

@@ -11,6 +11,7 @@
 #include "support/arrivingtext.h"
 #include "support/capturedprinter.h"
 #include "support/modalresponder.h"
+#include "support/pdfpages.h"
 
 #include <QApplication>
 #include <QFile>
@@ -33,16 +34,6 @@ void printRows(PrinterDevice& printer, int firstPageLines, int rows) {
         pager.rowPrinted();
     }
     EndReport(printer);
-}
-
-// Pages written to a PDF file, read from its page objects; -1 when there is no file.
-int pdfPages(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page[^s])"));
-    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
 }
 
 int rowsOn(const QStringList& page) {
