@@ -7,10 +7,10 @@
 #include "platform/filedialogs.h"
 #include "platform/modal.h"
 #include "shell/mdicontainer.h"
-#include "support/calculatorfixture.h"
 #include "support/contextmenus.h"
 #include "support/filesizelimit.h"
 #include "support/modalresponder.h"
+#include "support/trendwindowfixture.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -24,7 +24,7 @@
 #include <QStatusBar>
 #include <QTest>
 
-class TestGraphExport : public QObject, public CalculatorFixture {
+class TestGraphExport : public QObject, public TrendWindowFixture {
     Q_OBJECT
 
     // The graph of the default mortgage, opened from its calculator.
@@ -151,14 +151,8 @@ private slots:
 
     // The trend graph of the sample database saves under the database's title.
     void trendGraph() {
-        QVERIFY(
-            dir().copyIn(QCoreApplication::applicationDirPath() + QStringLiteral("/Sample.orv")));
-        QVERIFY(open("Ratios", WindowId::Trendmenu));
-        FileDialogs::setNextAnswer(dir().filePath(QStringLiteral("Sample.orv")));
-        click("LoadaFile");
-        QVERIFY(switchTo(WindowId::Dbase));
-        click("Exitbut");
-        QVERIFY(switchTo(WindowId::Trendmenu));
+        QVERIFY(openModule());
+        openFile(sampleCopy());
         click("ShowTGraph");
         QWidget* graph = switchTo(WindowId::TrendGraph);
         QVERIFY(graph);

@@ -7,10 +7,10 @@
 #include "platform/grid.h"
 #include "platform/modal.h"
 #include "shell/mdicontainer.h"
-#include "support/calculatorfixture.h"
 #include "support/contextmenus.h"
 #include "support/filesizelimit.h"
 #include "support/modalresponder.h"
+#include "support/trendwindowfixture.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -87,7 +87,7 @@ bool sameToTheCent(double csv, double model) {
 
 Q_DECLARE_METATYPE(Columns)
 
-class TestResultsExport : public QObject, public CalculatorFixture {
+class TestResultsExport : public QObject, public TrendWindowFixture {
     Q_OBJECT
 
     // Opens the grid's context menu with the mouse and chooses the item `text`.
@@ -370,10 +370,8 @@ private slots:
         click("MAddPrePay");
         QCOMPARE(offered, QStringLiteral("Additional Payments.csv"));
 
-        QVERIFY(
-            dir().copyIn(QCoreApplication::applicationDirPath() + QStringLiteral("/Sample.orv")));
-        QVERIFY(open("Ratios", WindowId::Trendmenu));
-        FileDialogs::setNextAnswer(dir().filePath(QStringLiteral("Sample.orv")));
+        QVERIFY(openModule());
+        FileDialogs::setNextAnswer(sampleCopy());
         click("LoadaFile");
         QVERIFY(switchTo(WindowId::Dbase));
         const std::vector<QStringList> rows = savedRows("Grid8", QStringLiteral("Sample.csv"));
