@@ -12,7 +12,6 @@
 
 #include <QByteArray>
 #include <QFileInfo>
-#include <QStatusBar>
 
 void showMessage(Message message, const QString& detail, const QString& detail2) {
     ProgramState& p = program();
@@ -101,7 +100,7 @@ bool saveExportThroughDialog(QWidget* dialogParent, const QString& defaultName,
         return false;
     }
     if (MDIContainer* main = MDIContainer::instance()) {
-        main->statusBar()->showMessage(QStringLiteral("Saved to %1").arg(path));
+        main->showSavedPath(path);
     }
     return true;
 }

@@ -51,6 +51,10 @@ void MDIContainer::showNotPrinted(const QString& documentName) {
     statusBar()->showMessage(QStringLiteral("%1 was not printed.").arg(documentName.trimmed()));
 }
 
+void MDIContainer::showSavedPath(const QString& path) {
+    statusBar()->showMessage(QStringLiteral("Saved to %1").arg(path));
+}
+
 void MDIContainer::setCaption(const QString& caption) {
     if (theMainWindow != nullptr) {
         theMainWindow->setWindowTitle(caption);

@@ -22,6 +22,8 @@ public:
     void showPrintoutPath(const QString& path);
     // Says that the printout `documentName` did not reach the printer.
     void showNotPrinted(const QString& documentName);
+    // Shows where results that left the program were saved.
+    void showSavedPath(const QString& path);
 
     // The main window's caption; nothing happens before the main window exists.
     static void setCaption(const QString& caption);
