@@ -1,5 +1,6 @@
 #include "trend/trendstate.h"
 
+#include "core/datafiles.h"
 #include "core/programstate.h"
 
 #include <QFileInfo>
@@ -60,8 +61,8 @@ bool infoLabelVisible(const QString& title) {
 }
 
 QString trendExportName() {
-    const QString stem = QFileInfo(program().TrendFileName).completeBaseName();
-    return stem.isEmpty() ? QStringLiteral("Database") : stem;
+    return fileNameOf(QFileInfo(program().TrendFileName).completeBaseName(),
+                      QStringLiteral("Database"));
 }
 
 Message recordsNeededMessage() {
