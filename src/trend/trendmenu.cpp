@@ -33,6 +33,12 @@ struct MenuButton {
 constexpr std::int16_t OpenTrendFile = 1;
 constexpr std::int16_t SaveTrendFile = 2;
 
+// Records added since the last save would be lost: true when the user answers the question
+// (EraseFileInMemory) by keeping them.
+bool unsavedRecordsKept() {
+    return unsavedRecords() && askQuestion(Question::EraseFileInMemory);
+}
+
 } // namespace
 
 Trendmenu::Trendmenu(QWidget* parent)
@@ -89,7 +95,7 @@ void Trendmenu::showEvent(QShowEvent* event) {
 }
 
 void Trendmenu::closeEvent(QCloseEvent* event) {
-    if (unsavedRecords() && askQuestion(Question::EraseFileInMemory)) {
+    if (unsavedRecordsKept()) {
         event->ignore();
         return;
     }
@@ -106,8 +112,8 @@ void Trendmenu::openInPlace(WindowId window) {
 
 void Trendmenu::LoadaFile_Click() {
     hide();
-    // Added records would be lost: EraseFileInMemory first, as leaving the module asks it.
-    if (unsavedRecords() && askQuestion(Question::EraseFileInMemory)) {
+    // Added records would be lost: the question first, as leaving the module asks it.
+    if (unsavedRecordsKept()) {
         show();
         return;
     }
@@ -122,8 +128,8 @@ void Trendmenu::LoadaFile_Click() {
 
 void Trendmenu::ImportPrices_Click() {
     hide();
-    // As opening a file: added records are not dropped without EraseFileInMemory.
-    if (unsavedRecords() && askQuestion(Question::EraseFileInMemory)) {
+    // As opening a file: added records are not dropped without the question.
+    if (unsavedRecordsKept()) {
         show();
         return;
     }
@@ -197,7 +203,7 @@ void Trendmenu::SelectRec_Click() {
 }
 
 void Trendmenu::ExitMenu_Click() {
-    if (unsavedRecords() && askQuestion(Question::EraseFileInMemory)) {
+    if (unsavedRecordsKept()) {
         return;
     }
     leaveTrendModule();
